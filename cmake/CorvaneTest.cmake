@@ -1,0 +1,21 @@
+# corvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI])
+# GUI tests need a display; the test runner starts them under xvfb-run.
+include(GoogleTest)
+find_package(GTest QUIET)
+function(corvane_add_test)
+  cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  if(T_GUI)
+    set(labels gui)
+    set(test_main corvane_test_gui_main)
+  else()
+    set(labels unit)
+    set(test_main corvane_test_main)
+  endif()
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} ${test_main} GTest::gtest GTest::gmock)
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS ${labels}
+               ENVIRONMENT "CORVANE_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp"
+               TIMEOUT 300)
+endfunction()

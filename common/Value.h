@@ -1,0 +1,70 @@
+#pragma once
+
+// The one variant of the programs: a type tag and an owned buffer with the
+// raw bytes of the value. Used by list rows, the invoice print data and the
+// template item properties.
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "platform/OleDateTime.h"
+
+enum ValueType : uint32_t {
+  VT_TEXT = 0,     // UTF-16LE units with their terminating NUL, (length + 1) * 2 bytes
+  VT_INTEGER = 1,  // int32_t, 4 bytes
+  VT_DOUBLE = 2,   // IEEE double, 8 bytes
+  VT_DATE = 3,     // OLE date as a double, 8 bytes
+  VT_BOOLEAN = 4,  // one byte, non-zero is true
+  VT_EMPTY = 5,    // no buffer
+};
+
+class Value {
+public:
+  Value();
+  Value(const wchar_t* text);
+  Value(const std::wstring& text);
+  Value(int32_t number);
+  Value(long number);  // stored as 32 bits, as the original's long was
+  Value(double number);
+  Value(const platform::OleDateTime& date);
+  Value(const Value& other);
+  Value(Value&& other) noexcept;
+  Value& operator=(const Value& other);
+  Value& operator=(Value&& other) noexcept;
+  ~Value();
+
+  static Value Boolean(bool flag);
+  // A value built from raw bytes as read from a file; the caller checked the size.
+  static Value FromRaw(ValueType type, const uint8_t* bytes, uint32_t size);
+
+  ValueType GetType() const { return m_type; }
+  const uint8_t* GetBuffer() const { return m_buffer; }
+  uint32_t GetSize() const { return m_size; }
+
+  // Display text with the user's regional settings (see the .cpp).
+  std::wstring GetText() const;
+
+  // Typed reads; 0 / empty when the tag does not match.
+  std::wstring AsString() const;
+  int32_t AsInt() const;
+  double AsDouble() const;  // doubles and dates
+  bool AsBool() const;
+
+  // Frees the buffer; the type becomes empty.
+  void Clear();
+
+  bool operator==(const Value& other) const;
+
+private:
+  void Assign(ValueType type, const void* bytes, uint32_t size);
+
+  ValueType m_type = VT_EMPTY;
+  uint8_t* m_buffer = nullptr;
+  uint32_t m_size = 0;
+};
+
+// OLE date <-> struct tm. OleDateToTm gives all-zero fields for a date that
+// does not convert; TmToOleDate gives -1.0 for fields that are not a date.
+std::tm OleDateToTm(double oleDate);
+double TmToOleDate(std::tm time);
