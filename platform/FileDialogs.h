@@ -27,4 +27,14 @@ using OpenFileHandler = std::function<std::optional<std::wstring>(const OpenFile
 // Replaces the real dialog (empty function restores it).
 void SetOpenFileHandler(OpenFileHandler handler);
 
+// The Windows filter form ("Text|*.txt;*.log|All|*.*||": description and
+// pattern pairs, each ended by '|') in wx's form ("Text|*.txt;*.log|All|*.*").
+// Each pattern is also given in lower and upper case, since GTK matches case
+// exactly and the Windows dialog does not.
+std::wstring ToWxWildcard(const std::wstring& windowsFilter);
+
+// A typed name without an extension that does not exist as given gets the
+// default extension, as the Windows dialog adds it.
+std::wstring ApplyDefaultExtension(const std::wstring& path, const std::wstring& defaultExtension);
+
 }  // namespace platform

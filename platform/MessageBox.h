@@ -33,9 +33,14 @@ inline constexpr int IDNO = 7;
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style,
                    wxWindow* owner = nullptr);
 
+// The wx dialog style for a box style, and the answer for the wx dialog's
+// result (a box closed without a button answers Cancel, else No, else OK).
+long ToWxMessageStyle(unsigned style);
+int ToMessageBoxResult(int wxId, unsigned style);
+
 struct ShownMessage {
   std::wstring text;
-  std::wstring caption;
+  std::wstring caption;  // as the caller passed it (empty stays empty)
   unsigned style = 0;
 };
 

@@ -1,0 +1,97 @@
+#include "platform/MessageBox.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+namespace platform {
+namespace {
+
+MessageBoxRecorder* g_recorder = nullptr;
+
+constexpr unsigned kButtonMask = 0xF;
+constexpr unsigned kIconMask = 0xF0;
+constexpr unsigned kDefaultButtonMask = 0xF00;
+
+bool HasYesNo(unsigned style) {
+  const unsigned buttons = style & kButtonMask;
+  return buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+}
+
+bool HasCancel(unsigned style) {
+  const unsigned buttons = style & kButtonMask;
+  return buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL;
+}
+
+}  // namespace
+
+long ToWxMessageStyle(unsigned style) {
+  long wxStyle = HasYesNo(style) ? wxYES_NO : wxOK;
+  if (HasCancel(style)) wxStyle |= wxCANCEL;
+  switch (style & kIconMask) {
+    case MB_ICONERROR:
+      wxStyle |= wxICON_ERROR;
+      break;
+    case MB_ICONQUESTION:
+      wxStyle |= wxICON_QUESTION;
+      break;
+    case MB_ICONEXCLAMATION:
+      wxStyle |= wxICON_EXCLAMATION;
+      break;
+    case MB_ICONINFORMATION:
+      wxStyle |= wxICON_INFORMATION;
+      break;
+    default:
+      wxStyle |= wxICON_NONE;  // wx would otherwise pick an icon of its own
+  }
+  // The second button is No in a Yes/No box and Cancel in an OK/Cancel box.
+  const bool second = (style & kDefaultButtonMask) == MB_DEFBUTTON2;
+  if (HasYesNo(style))
+    wxStyle |= second ? wxNO_DEFAULT : wxYES_DEFAULT;
+  else
+    wxStyle |= second && HasCancel(style) ? wxCANCEL_DEFAULT : wxOK_DEFAULT;
+  return wxStyle;
+}
+
+int ToMessageBoxResult(int wxId, unsigned style) {
+  switch (wxId) {
+    case wxID_YES:
+      return IDYES;
+    case wxID_NO:
+      return IDNO;
+    case wxID_OK:
+      return IDOK;
+    default:
+      // Closed without a button (Escape, the window's close box): Cancel where
+      // the box has one, else the answer that changes nothing.
+      if (HasCancel(style)) return IDCANCEL;
+      return HasYesNo(style) ? IDNO : IDOK;
+  }
+}
+
+int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style, wxWindow* owner) {
+  if (g_recorder) return g_recorder->Answer({text, caption, style});
+  wxString title = caption;
+  if (title.empty() && wxTheApp) title = wxTheApp->GetAppDisplayName();
+  wxMessageDialog dialog(owner, text, title, ToWxMessageStyle(style));
+  return ToMessageBoxResult(dialog.ShowModal(), style);
+}
+
+MessageBoxRecorder::MessageBoxRecorder() : m_previous(g_recorder) {
+  g_recorder = this;
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+  g_recorder = m_previous;
+}
+
+int MessageBoxRecorder::Answer(const ShownMessage& message) {
+  m_shown.push_back(message);
+  if (!m_answers.empty()) {
+    const int answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+  }
+  return HasYesNo(message.style) ? IDNO : IDOK;
+}
+
+}  // namespace platform
