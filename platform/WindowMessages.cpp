@@ -2,6 +2,7 @@
 
 #include "platform/RegistryStore.h"
 
+#include <wx/app.h>
 #include <wx/thread.h>
 #include <wx/toplevel.h>
 #include <wx/weakref.h>
@@ -30,6 +31,16 @@ void CollectTree(wxWindow* window, std::vector<wxWeakRef<wxWindow>>& windows,
   if (!seen.insert(window).second) return;
   windows.emplace_back(window);
   for (wxWindow* child : window->GetChildren()) CollectTree(child, windows, seen);
+}
+
+// A window whose destruction is under way or pending (a closed frame waits
+// for the next idle time) no longer takes messages.
+bool IsGoingAway(wxWindow* window) {
+  if (window->IsBeingDeleted()) return true;
+  if (!wxTheApp) return false;
+  for (; window; window = window->GetParent())
+    if (wxTheApp->IsScheduledForDestruction(window)) return true;
+  return false;
 }
 
 }  // namespace
@@ -69,7 +80,7 @@ void SendToThreadWindows(unsigned message, WPARAM wParam, LPARAM lParam) {
   std::unordered_set<wxWindow*> seen;
   for (wxWindow* topLevel : wxTopLevelWindows) CollectTree(topLevel, windows, seen);
   for (const wxWeakRef<wxWindow>& window : windows)
-    if (window && !window->IsBeingDeleted()) SendMessage(window.get(), message, wParam, lParam);
+    if (window && !IsGoingAway(window.get())) SendMessage(window.get(), message, wParam, lParam);
 }
 
 }  // namespace platform
