@@ -8,6 +8,7 @@
 #include <limits>
 #include <ostream>
 #include <system_error>
+#include <utility>
 
 #include "common/Crc16.h"
 #include "platform/TextCodec.h"
@@ -125,9 +126,9 @@ std::vector<TemplateItem> ParseItems(const uint8_t* bytes, size_t size, Template
       if (!HasValidSize(type, data, length)) FailStructure();
       Value value = Value::FromRaw(static_cast<ValueType>(type), data, length);
       if (repeated == TemplateFile::RepeatedId::KeepFirst)
-        item.AddPropertyIfAbsent(id, value);
+        item.AddPropertyIfAbsent(id, std::move(value));
       else
-        item.SetProperty(id, value);
+        item.SetProperty(id, std::move(value));
     }
     items.push_back(std::move(item));
   }
@@ -143,7 +144,14 @@ std::wstring DescribeErrno(int error) {
 }  // namespace
 
 std::vector<uint8_t> TemplateFile::ToBytes() const {
-  std::vector<uint8_t> out(kHeaderSize, 0);
+  size_t total = kHeaderSize;
+  for (const TemplateItem& item : m_items) {
+    total += kItemHeadSize;
+    for (const auto& [id, value] : item.GetProperties()) total += kPropertyHeadSize + value.GetSize();
+  }
+  std::vector<uint8_t> out;
+  out.reserve(total);
+  out.resize(kHeaderSize, 0);
   const std::vector<uint8_t> signature = platform::ToUtf16Le(kSignature);
   // The signature and its NUL fit the zeroed field with room to spare.
   std::copy(signature.begin(), signature.end(), out.begin() + kSignatureOffset);

@@ -1,11 +1,22 @@
 #include "common/TemplateItem.h"
 
-void TemplateItem::SetProperty(int32_t id, const Value& value) {
-  m_properties.insert_or_assign(id, value);
+#include <utility>
+
+// Files and writers give the ids in ascending order: appending at the end
+// then costs no search.
+void TemplateItem::SetProperty(int32_t id, Value value) {
+  if (m_properties.empty() || m_properties.rbegin()->first < id)
+    m_properties.emplace_hint(m_properties.end(), id, std::move(value));
+  else
+    m_properties.insert_or_assign(id, std::move(value));
 }
 
-bool TemplateItem::AddPropertyIfAbsent(int32_t id, const Value& value) {
-  return m_properties.emplace(id, value).second;
+bool TemplateItem::AddPropertyIfAbsent(int32_t id, Value value) {
+  if (m_properties.empty() || m_properties.rbegin()->first < id) {
+    m_properties.emplace_hint(m_properties.end(), id, std::move(value));
+    return true;
+  }
+  return m_properties.try_emplace(id, std::move(value)).second;
 }
 
 Value TemplateItem::GetProperty(int32_t id) const {

@@ -61,9 +61,9 @@ public:
   int32_t GetType() const { return m_type; }
 
   // An id already present takes the new value.
-  void SetProperty(int32_t id, const Value& value);
+  void SetProperty(int32_t id, Value value);
   // Keeps the value already present, if any; true when inserted.
-  bool AddPropertyIfAbsent(int32_t id, const Value& value);
+  bool AddPropertyIfAbsent(int32_t id, Value value);
 
   // A copy of the value, or an empty Value (VT_EMPTY) when the id is absent.
   Value GetProperty(int32_t id) const;
