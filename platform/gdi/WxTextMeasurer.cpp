@@ -1,0 +1,68 @@
+#include "platform/gdi/WxTextMeasurer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::gdi {
+namespace {
+
+wxFont MakeFont(const LogFont& font, double pointSize) {
+  wxFontInfo info(pointSize);
+  if (!font.faceName.empty()) {
+    info.FaceName(wxString(font.faceName));
+  } else {
+    info.Family(wxFONTFAMILY_SWISS);
+  }
+  info.Weight(std::clamp<int>(font.weight, 1, 1000)).Italic(font.italic).Underlined(font.underline);
+  info.Strikethrough(font.strikeOut);
+  return wxFont(info);
+}
+
+}  // namespace
+
+const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
+  FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.faceName};
+  auto found = m_fonts.find(key);
+  if (found != m_fonts.end()) return found->second;
+
+  // wx sizes fonts in points through the DC's own resolution; a point size
+  // of height * 72 / ppi gives an em of `height` logical units.
+  const double ppi = std::max(1, m_dc.GetPPI().y);
+  double em = font.height == 0 ? ppi / 6.0 : std::abs(static_cast<double>(font.height));
+  wxFont made = MakeFont(font, std::max(0.5, em * 72.0 / ppi));
+  if (font.height > 0) {
+    // A positive height names the whole cell: scale the em by the font's
+    // own ratio of cell to em.
+    wxFont previous = m_dc.GetFont();
+    m_dc.SetFont(made);
+    const double cell = m_dc.GetCharHeight();
+    // No stock font to fall back on: asking wx for one needs a display.
+    if (previous.IsOk()) m_dc.SetFont(previous);
+    if (cell > 0) made = MakeFont(font, std::max(0.5, em * em / cell * 72.0 / ppi));
+  }
+  m_selected = nullptr;
+  return m_fonts.emplace(std::move(key), made).first->second;
+}
+
+void WxTextMeasurer::Select(const LogFont& font) {
+  const wxFont& wanted = FontFor(font);
+  if (m_selected != &wanted || m_dc.GetFont() != wanted) {
+    m_dc.SetFont(wanted);
+    m_selected = &wanted;
+  }
+}
+
+int WxTextMeasurer::TextWidth(const LogFont& font, std::wstring_view text) {
+  if (text.empty()) return 0;
+  Select(font);
+  wxCoord width = 0, height = 0;
+  m_dc.GetTextExtent(wxString(text.data(), text.size()), &width, &height);
+  return width;
+}
+
+int WxTextMeasurer::LineHeight(const LogFont& font) {
+  Select(font);
+  return std::max<wxCoord>(1, m_dc.GetCharHeight());
+}
+
+}  // namespace platform::gdi

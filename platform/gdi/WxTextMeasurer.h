@@ -1,0 +1,40 @@
+#pragma once
+
+// Measures text with the fonts a wxDC would draw it in. Also the one place
+// that turns a LogFont into a wxFont for a DC, so that measuring and drawing
+// always agree.
+
+#include <map>
+#include <string_view>
+#include <tuple>
+
+#include <wx/dc.h>
+#include <wx/font.h>
+
+#include "platform/gdi/TextMeasurer.h"
+
+namespace platform::gdi {
+
+class WxTextMeasurer : public TextMeasurer {
+public:
+  // The DC must outlive the measurer.
+  explicit WxTextMeasurer(wxDC& dc) : m_dc(dc) {}
+
+  int TextWidth(const LogFont& font, std::wstring_view text) override;
+  int LineHeight(const LogFont& font) override;
+
+  // The wxFont whose cell (positive height) or em (negative height) is the
+  // LogFont's height in the DC's logical units. Cached per LogFont.
+  const wxFont& FontFor(const LogFont& font);
+
+private:
+  using FontKey = std::tuple<int32_t, int32_t, bool, bool, bool, std::wstring>;
+
+  void Select(const LogFont& font);
+
+  wxDC& m_dc;
+  std::map<FontKey, wxFont> m_fonts;
+  const wxFont* m_selected = nullptr;
+};
+
+}  // namespace platform::gdi
