@@ -11,6 +11,10 @@ struct Caption {
   const wchar_t* text;
 };
 
+void PrintTo(const Caption& c, std::ostream* os) {
+  *os << "field " << c.field;
+}
+
 class FieldCaptionsTableTest : public ::testing::TestWithParam<Caption> {};
 
 TEST_P(FieldCaptionsTableTest, GivesTheCaptionOfEachField) {

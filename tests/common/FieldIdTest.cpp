@@ -21,6 +21,10 @@ struct GoodKey {
   int32_t row;
 };
 
+void PrintTo(const GoodKey& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::wstring(c.key));
+}
+
 class FieldIdGoodKeyTest : public ::testing::TestWithParam<GoodKey> {};
 
 TEST_P(FieldIdGoodKeyTest, ParsesAndKeepsTheTextUnchanged) {

@@ -18,6 +18,10 @@ struct FormatCase {
   const wchar_t* text;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << c.value;
+}
+
 class RecordNumbersFormatTest : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(RecordNumbersFormatTest, WritesSixDecimalsWithAPoint) {
@@ -37,6 +41,10 @@ struct ParseCase {
   double number;
   int32_t integer;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::wstring(c.text));
+}
 
 class RecordNumbersParseTest : public ::testing::TestWithParam<ParseCase> {};
 

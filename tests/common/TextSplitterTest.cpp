@@ -16,6 +16,10 @@ struct SplitCase {
   Parts parts;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::wstring(c.text));
+}
+
 class TextSplitterSplitTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(TextSplitterSplitTest, SplitsAtEveryOccurrence) {

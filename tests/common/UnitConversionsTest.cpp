@@ -44,6 +44,10 @@ struct InchCase {
   int32_t pixels;
 };
 
+void PrintTo(const InchCase& c, std::ostream* os) {
+  *os << c.inches << " in at " << c.ppi << " ppi";
+}
+
 class InchesToPixelsAtTest : public ::testing::TestWithParam<InchCase> {};
 
 TEST_P(InchesToPixelsAtTest, RoundsHalfUpAndTruncatesTowardZero) {
