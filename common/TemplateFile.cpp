@@ -224,7 +224,11 @@ void TemplateFile::Read(std::istream& in, RepeatedId repeated) {
 
 void TemplateFile::Save(const std::filesystem::path& path) const {
   const std::vector<uint8_t> bytes = ToBytes();
-  std::filesystem::path temp = path;
+  // A link is followed, so the file it names is replaced and the link stays.
+  std::error_code ignored;
+  const std::filesystem::path target =
+      std::filesystem::is_symlink(path, ignored) ? std::filesystem::weakly_canonical(path, ignored) : path;
+  std::filesystem::path temp = target;
   temp += L".saving~";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -235,15 +239,16 @@ void TemplateFile::Save(const std::filesystem::path& path) const {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-      std::error_code ignored;
       std::filesystem::remove(temp, ignored);
       throw TemplateFileError(L"Cannot write the file " + path.wstring());
     }
   }
+  // The new file keeps the permissions of the one it replaces.
+  const auto status = std::filesystem::status(target, ignored);
+  if (std::filesystem::exists(status)) std::filesystem::permissions(temp, status.permissions(), ignored);
   std::error_code error;
-  std::filesystem::rename(temp, path, error);
+  std::filesystem::rename(temp, target, error);
   if (error) {
-    std::error_code ignored;
     std::filesystem::remove(temp, ignored);
     throw TemplateFileError(L"Cannot write the file " + path.wstring() + L": " +
                             platform::FromUtf8(error.message()));

@@ -388,6 +388,26 @@ TEST(TemplateFileTest, SavesAndLoadsFiles) {
                              std::filesystem::directory_iterator()));
 }
 
+TEST(TemplateFileTest, SavingThroughALinkReplacesTheLinkedFileWithItsPermissions) {
+  corvane::test::TempDir dir;
+  const auto real = dir / "real.zlt";
+  const auto link = dir / "link.zlt";
+  TemplateFile().Save(real);
+  std::filesystem::permissions(real,
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::create_symlink(real, link);
+
+  TemplateFile file;
+  file.AddItem(SmallBox());
+  file.Save(link);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  TemplateFile read;
+  read.Load(real);
+  EXPECT_EQ(file, read);
+  EXPECT_EQ(std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+            std::filesystem::status(real).permissions());
+}
+
 TEST(TemplateFileTest, FilesThatCannotBeOpenedNameTheFile) {
   corvane::test::TempDir dir;
   TemplateFile file;
