@@ -1,0 +1,91 @@
+// DataAccess: the in-use checks that run before an object is deleted, and the
+// removal of all prices of an item.
+
+#include "data/Connection.h"
+#include "data/DataAccess.h"
+#include "data/DataAccessRows.h"
+
+using namespace dataaccess;
+
+namespace {
+
+// One query of a check: the object is in use when it gives any row.
+struct InUseQuery {
+  std::wstring sql;
+  const wchar_t* refusal;
+};
+
+// Runs the queries in order and refuses with the first one that finds a row;
+// the later queries are not run.
+void RefuseWhenInUse(const std::vector<InUseQuery>& queries) {
+  for (const InUseQuery& query : queries) {
+    if (TranslateDbErrors([&] { return HasRow(query.sql); })) throw Invoice::DbException(query.refusal);
+  }
+}
+
+std::wstring Query(const wchar_t* head, int id, const wchar_t* tail = L"") {
+  SqlBuilder text;
+  text << head << id << tail << std::endl;
+  return text.str();
+}
+
+}  // namespace
+
+// Receipt lines of stored income invoices block the delete too: deleting the
+// item deletes its receipt lines and would take them off those invoices.
+void DataAccess::CheckItemDeletable(int itemId) const {
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM ITEM_OUTPUT WHERE ITEM_OBJECT_ID = ", itemId,
+             L" AND INVOICE_OBJECT_ID IS NOT NULL;"),
+       L"Item is used in one (or more) Outgoing Invoice(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM ITEM_INPUT WHERE ITEM_OBJECT_ID = ", itemId,
+             L" AND INVOICE_OBJECT_ID IS NOT NULL;"),
+       L"Item is used in one (or more) Income Invoice(s) and can not be deleted!"},
+  });
+}
+
+void DataAccess::CheckCompanyDeletable(int companyId) const {
+  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE COMPANY_OBJECT_ID = ", companyId),
+                    L"Client is used in one (or more) Invoice(s) and can not be deleted!"}});
+}
+
+// The default price lists are int settings, stored as their decimal text.
+void DataAccess::CheckPriceGroupDeletable(int priceGroupId) const {
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM COMPANIES WHERE PRICE_GROUP_OBJECT_ID = ", priceGroupId),
+       L"Price List is used in one (or more) Client(s) as a default Price List and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM SETTINGS WHERE SETT_FIELD = 'OUTPUT_DEFAULT_PRICE_GROUP' AND SETT_VALUE "
+             L"= '",
+             priceGroupId, L"'"),
+       L"Price List is the Default Outcome Price List and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM SETTINGS WHERE SETT_FIELD = 'INPUT_DEFAULT_PRICE_GROUP' AND SETT_VALUE "
+             L"= '",
+             priceGroupId, L"'"),
+       L"Price List is the Default Income Price List and can not be deleted!"},
+  });
+}
+
+void DataAccess::CheckMeasurementDeletable(int measurementId) const {
+  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM ITEMS WHERE MEASUREMENT_OBJECT_ID = ", measurementId),
+                    L"Measurement is used in one (or more) Item(s) and can not be deleted!"}});
+}
+
+void DataAccess::CheckTaxDeletable(int taxId) const {
+  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM ITEMS WHERE TAX_OBJECT_ID = ", taxId),
+                    L"Tax is used in one (or more) Item(s) and can not be deleted!"}});
+}
+
+void DataAccess::CheckDaysConditionDeletable(int days) const {
+  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE DAYS_CONDITION = ", days),
+                    L"Days Condition is used in one (or more) Invoice(s) and can not be deleted!"}});
+}
+
+void DataAccess::CheckTemplateDeletable(int templateId) const {
+  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE TEMPLATE_OBJECT_ID = ", templateId),
+                    L"Template layout is used in one (or more) Invoice(s) and can not be deleted!"}});
+}
+
+void DataAccess::DeleteItemPrices(int itemId) const {
+  const std::wstring sql = Query(L"DELETE FROM PRICE_LIST WHERE ITEM_OBJECT_ID = ", itemId);
+  TranslateDbErrors([&] { Execute(sql); });
+}
