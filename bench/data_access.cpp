@@ -1,0 +1,239 @@
+// Invoice list queries on a large database: DataAccess against isql-fb running
+// the same SELECT texts on the same file.
+//
+//   data_access [DATABASE]
+//
+// The database (100,000 invoices of 5 lines each) is generated on the first
+// run and kept (default: data_access-100k.fdb beside this program), so reruns
+// only measure. The embedded engine opens a file for one process at a time:
+// DataAccess runs first, disconnects, and only then isql-fb reads the file.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/Connection.h"
+#include "data/DataAccess.h"
+#include "data/Schema.h"
+#include "data/ibase/ibCall.h"
+#include "platform/OleDateTime.h"
+#include "platform/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kInvoices = 100000;
+constexpr int kLinesPerInvoice = 5;
+constexpr int kYear = 2020;  // the year listed; invoices span 2015-2024
+constexpr int kRuns = 3;
+
+// One EXECUTE BLOCK writes everything inside one transaction: companies,
+// items, then invoices with their OBJECTS rows and issue lines.
+std::wstring GenerateBlock() {
+  std::wostringstream text;
+  text
+      << L"EXECUTE BLOCK AS\n"
+         L"DECLARE i INTEGER = 0; DECLARE j INTEGER; DECLARE id INTEGER; DECLARE inv INTEGER;\n"
+         L"DECLARE n_companies INTEGER = 50; DECLARE n_items INTEGER = 20;\n"
+         L"DECLARE first_company INTEGER; DECLARE first_item INTEGER;\n"
+         L"BEGIN\n"
+         L"  WHILE (i < n_companies) DO BEGIN\n"
+         L"    INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"      RETURNING OBJECT_ID INTO :id;\n"
+         L"    IF (i = 0) THEN first_company = id;\n"
+         L"    INSERT INTO COMPANIES (OBJECT_ID, NAME, SELL_TO_THIS_ONE, BUY_FROM_THIS_ONE)"
+         L"      VALUES (:id, 'Company ' || :i, 1, 0);\n"
+         L"    i = i + 1;\n"
+         L"  END\n"
+         L"  i = 0;\n"
+         L"  WHILE (i < n_items) DO BEGIN\n"
+         L"    INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"      RETURNING OBJECT_ID INTO :id;\n"
+         L"    IF (i = 0) THEN first_item = id;\n"
+         L"    INSERT INTO ITEMS (OBJECT_ID, NAME, QUANTITY_ON_STOCK) VALUES (:id, 'Item ' || :i, 1000000);\n"
+         L"    i = i + 1;\n"
+         L"  END\n"
+         L"  i = 0;\n"
+         L"  WHILE (i < "
+      << kInvoices
+      << L") DO BEGIN\n"
+         L"    INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"      RETURNING OBJECT_ID INTO :inv;\n"
+         // Ten years, a little over 100 minutes apart: about 10,000 invoices a year.
+         L"    INSERT INTO INVOICES (OBJECT_ID, INVOICE_NUM, COMPANY_OBJECT_ID, DATUM, TOTAL_AMOUNT, "
+         L"TAX_AMOUNT,"
+         L"      PAID, LOCKED_FOR_EDIT, DISPLAY_BOX, INVOICE_TYPE) VALUES (:inv, 'N' || :i,"
+         L"      :first_company + MOD(:i, :n_companies),"
+         L"      DATEADD(:i * 3155 SECOND TO TIMESTAMP '2015-01-01 08:00:00'),"
+         L"      1180.5 + MOD(:i, 1000), 180.5, IIF(MOD(:i, 10) < 7, 1, 0), 0,"
+         L"      'Company ' || MOD(:i, :n_companies) || ' - Main street ' || :i, 0);\n"
+         L"    j = 0;\n"
+         L"    WHILE (j < "
+      << kLinesPerInvoice
+      << L") DO BEGIN\n"
+         L"      INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"        RETURNING OBJECT_ID INTO :id;\n"
+         L"      INSERT INTO ITEM_OUTPUT (OBJECT_ID, ITEM_OBJECT_ID, QUANTITY, INVOICE_OBJECT_ID, BASE_PRICE,"
+         L"        TAX_PERCENT, OUTPUT_DEST_TYPE) VALUES (:id, :first_item + MOD(:i + :j, :n_items), 1 + :j, "
+         L":inv,"
+         L"        10.5, 18, 2);\n"
+         L"      j = j + 1;\n"
+         L"    END\n"
+         L"    i = i + 1;\n"
+         L"  END\n"
+         L"END";
+  return text.str();
+}
+
+void Generate(const fs::path& path) {
+  const fs::path building = path.string() + ".building";
+  fs::remove(building);
+  std::cout << "Generating " << kInvoices << " invoices with " << kLinesPerInvoice << " lines each into "
+            << path << " ..." << std::flush;
+  const auto start = std::chrono::steady_clock::now();
+  schema::CreateEmptyDatabase(building.string());
+  ConnectDatabaseFile(building.string());
+  BeginDbTransaction();
+  ExecuteSql(GenerateBlock());
+  CommitDbTransaction();
+  DisconnectDatabase();
+  fs::rename(building, path);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::cout << " " << seconds << " s\n";
+}
+
+double Ole(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+  return *platform::CivilToOleDate({year, month, day, hour, minute, second});
+}
+
+struct Measured {
+  std::string name;
+  std::vector<std::wstring> statements;  // the texts DataAccess prepared
+  size_t rows = 0;
+  double seconds = std::numeric_limits<double>::infinity();  // best of the runs
+};
+
+// Best of kRuns; the statements of the last run are kept for isql-fb.
+template <class Run>
+Measured Measure(const std::string& name, Run run) {
+  Measured result;
+  result.name = name;
+  for (int i = 0; i < kRuns; ++i) {
+    std::vector<std::wstring> statements;
+    ibase::SetObserver([&](const ibase::ibCall& call) {
+      if (call.operation == ibase::ibOperation::Prepare) statements.emplace_back(call.sql);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    result.rows = run();
+    result.seconds = std::min(
+        result.seconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    ibase::SetObserver(nullptr);
+    result.statements = statements;
+  }
+  return result;
+}
+
+// A statement as isql-fb takes it: one ";" at the end.
+std::string IsqlStatement(const std::wstring& sql) {
+  std::string text = platform::ToUtf8(sql);
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == ';')) text.pop_back();
+  return text + ";\n";
+}
+
+// Runs the statements kRuns times in one isql-fb session with statistics on and
+// returns the best total of isql's own "Elapsed time" per run (rows fetched
+// and printed to a file, process start and attach excluded).
+double IsqlSeconds(const fs::path& database, const std::vector<std::wstring>& statements,
+                   const fs::path& work) {
+  const fs::path script = work / "bench.sql";
+  const fs::path output = work / "bench.out";
+  {
+    std::ofstream out(script);
+    out << "SET STATS ON;\n";
+    for (int run = 0; run < kRuns; ++run)
+      for (const std::wstring& sql : statements) out << IsqlStatement(sql);
+  }
+  const std::string command = "isql-fb -q -user SYSDBA -i '" + script.string() + "' '" + database.string() +
+                              "' > '" + output.string() + "' 2>&1";
+  if (std::system(command.c_str()) != 0) {
+    std::cerr << "isql-fb failed; see " << output << "\n";
+    return -1.0;
+  }
+  std::ifstream in(output);
+  std::stringstream all;
+  all << in.rdbuf();
+  const std::string text = all.str();
+  std::vector<double> times;
+  const std::string label = "Elapsed time=";
+  for (size_t at = text.find(label); at != std::string::npos; at = text.find(label, at + 1))
+    times.push_back(std::strtod(text.c_str() + at + label.size(), nullptr));
+  if (times.size() != statements.size() * kRuns) {
+    std::cerr << "unexpected isql-fb output; see " << output << "\n";
+    return -1.0;
+  }
+  double best = std::numeric_limits<double>::infinity();
+  for (int run = 0; run < kRuns; ++run) {
+    double total = 0.0;
+    for (size_t i = 0; i < statements.size(); ++i) total += times[run * statements.size() + i];
+    best = std::min(best, total);
+  }
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const fs::path folder = fs::absolute(fs::path(argv[0])).parent_path();
+  const fs::path database = argc > 1 ? fs::absolute(argv[1]) : folder / "data_access-100k.fdb";
+  const fs::path work = folder / "data_access-work";
+  fs::create_directories(work);
+  if (!std::getenv("FIREBIRD_LOCK")) setenv("FIREBIRD_LOCK", (work / "lock").c_str(), 1);
+  if (!std::getenv("FIREBIRD_TMP")) setenv("FIREBIRD_TMP", work.c_str(), 1);
+  fs::create_directories(std::getenv("FIREBIRD_LOCK"));
+
+  try {
+    if (!fs::exists(database)) Generate(database);
+
+    ConnectDatabaseFile(database.string());
+    DataAccess& data = DataAccess::Instance();
+    std::vector<Measured> results;
+    results.push_back(Measure("LoadInvoices, one year", [&] {
+      std::vector<InvoiceRecord> records;
+      data.LoadInvoices(records, Ole(kYear, 1, 1), Ole(kYear, 12, 31, 23, 59, 59), 0, false, false);
+      return records.size();
+    }));
+    results.push_back(Measure("LoadInvoices, all unpaid", [&] {
+      std::vector<InvoiceRecord> records;
+      data.LoadInvoices(records, -1.0, -1.0, 0, false, true);
+      return records.size();
+    }));
+    results.push_back(Measure("LoadInvoiceCountsPerMonth", [&] {
+      std::vector<DataAccess::MonthCount> counts;
+      data.LoadInvoiceCountsPerMonth(kYear, counts);
+      size_t total = 0;
+      for (const auto& month : counts) total += month.second;
+      return total;
+    }));
+    DisconnectDatabase();
+
+    std::printf("%-28s %8s %10s %10s %7s\n", "query", "rows", "DataAccess", "isql-fb", "ratio");
+    for (const Measured& result : results) {
+      const double isql = IsqlSeconds(database, result.statements, work);
+      std::printf("%-28s %8zu %9.3fs %9.3fs %6.2fx\n", result.name.c_str(), result.rows, result.seconds, isql,
+                  isql > 0 ? result.seconds / isql : 0.0);
+    }
+  } catch (const Invoice::DbException& error) {
+    std::cerr << platform::ToUtf8(error.GetText()) << "\n";
+    return 1;
+  }
+  return 0;
+}
