@@ -1,0 +1,53 @@
+#pragma once
+
+// The program's one database attachment and its one application transaction.
+// The path comes from the per-user setting "DatabaseFile" under
+// "Software\Corvane\Settings"; while that is missing, an open-file dialog asks
+// for the file and the answer is stored. Every failure leaves as
+// Invoice::DbException carrying the client library's own text.
+
+#include <string>
+#include <utility>
+
+#include "data/DbException.h"
+#include "data/ibase/ibDatabase.h"
+#include "data/ibase/ibException.h"
+
+// The connected database; connects on the first call.
+ibase::ibDatabase* GetDatabase();
+
+// Runs one statement (SQL dialect 1) on GetDatabase in the current transaction.
+void ExecuteSql(const std::wstring& sql);
+
+// Begins the application transaction, rolling back one that is still open.
+void BeginDbTransaction();
+// Commits the open application transaction; does nothing when none is open.
+// A failed commit leaves it open (the next begin or drop rolls it back).
+void CommitDbTransaction();
+// Rolls back the open application transaction, if any.
+void DropDbTransaction();
+bool IsDbTransactionOpen();
+
+// The conversion every data-layer operation applies to a client failure.
+Invoice::DbException MakeDbException(const ibase::ibException& error);
+
+// Runs work and turns an ibase::ibException leaving it into Invoice::DbException.
+template <typename Work>
+decltype(auto) TranslateDbErrors(Work&& work) {
+  try {
+    return std::forward<Work>(work)();
+  } catch (const ibase::ibException& error) {
+    throw MakeDbException(error);
+  }
+}
+
+// For tests and tools: attaches the one connection to the given file instead
+// of the stored path (disconnecting first), and drops the connection again.
+void ConnectDatabaseFile(const std::string& path);
+// Rolls back the application transaction and detaches; never throws. The next
+// GetDatabase connects afresh.
+void DisconnectDatabase();
+
+// The login the program uses; the embedded engine does not check passwords.
+inline constexpr char kDatabaseUser[] = "SYSDBA";
+inline constexpr char kDatabasePassword[] = "pondcrest";

@@ -1,0 +1,36 @@
+#pragma once
+
+// A shared, reference-counted handle to an object's id. Every copy names the
+// same entry of the ObjectHandleTable, so all copies of an object see the id
+// that the first of them gets when it is saved, and lose it again when the
+// transaction that gave it is rolled back.
+
+class ObjectHandle {
+public:
+  // A new entry holding id (0 for a new object), with this one reference.
+  explicit ObjectHandle(int id);
+  ObjectHandle(const ObjectHandle& other);
+  ObjectHandle& operator=(const ObjectHandle& other);
+  // Releases the reference; the last one erases the entry.
+  ~ObjectHandle();
+
+  // Binds this handle to a new entry holding id, releasing its reference on
+  // the former entry (erased when that was the last).
+  void Reset(int id);
+
+  int GetId() const;
+  // Sets the current id of the entry that every copy shares.
+  void SetId(int id);
+
+  // The reference count after the change.
+  int AddRef();
+  int Release();
+  void Erase();
+
+  int GetHandle() const { return m_handle; }
+
+private:
+  void Drop();
+
+  int m_handle;
+};

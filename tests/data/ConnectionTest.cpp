@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "TestDatabase.h"
+#include "common/RegistryHelpers.h"
+#include "data/Connection.h"
+#include "data/DbException.h"
+#include "data/ObjectHandle.h"
+#include "data/TransactionScope.h"
+#include "data/ibase/ibData.h"
+#include "data/ibase/ibReader.h"
+#include "platform/FileDialogs.h"
+#include "platform/RegistryStore.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+using corvane::test::CallRecorder;
+using corvane::test::FailingOperation;
+using ibase::ibOperation;
+
+const std::wstring kSettingsKey = L"Software\\Corvane\\Settings";
+
+std::optional<std::wstring> StoredPath() {
+  return RegReadString(kSettingsKey, L"DatabaseFile");
+}
+
+// The connection as the program makes it: from the stored path or the dialog.
+class ConnectionTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    DisconnectDatabase();
+    platform::RegistryStore::User().DeleteValue(kSettingsKey, L"DatabaseFile");
+    m_path = (m_dir / "app.fdb").string();
+    corvane::test::MakeSchemaDatabase(m_path);
+  }
+  void TearDown() override {
+    platform::SetOpenFileHandler(nullptr);
+    DisconnectDatabase();
+  }
+
+  // Answers the open-file dialog with the given path (nullopt: cancel) and counts the questions.
+  void AnswerDialog(std::optional<std::wstring> answer) {
+    platform::SetOpenFileHandler([this, answer](const platform::OpenFileRequest& request) {
+      ++m_questions;
+      m_lastRequest = request;
+      return answer;
+    });
+  }
+
+  corvane::test::TempDir m_dir;
+  std::string m_path;
+  int m_questions = 0;
+  platform::OpenFileRequest m_lastRequest;
+};
+
+TEST_F(ConnectionTest, ConnectsToTheStoredPathOnceAsSysdba) {
+  RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(m_path));
+  AnswerDialog(std::nullopt);
+  CallRecorder recorder;
+  ibase::ibDatabase* first = GetDatabase();
+  ibase::ibDatabase* second = GetDatabase();
+  EXPECT_EQ(first, second);
+  ASSERT_TRUE(first->IsConnected());
+  EXPECT_EQ(m_questions, 0);
+  const auto attaches = recorder.Of(ibOperation::Attach);
+  ASSERT_EQ(attaches.size(), 1u);
+  EXPECT_EQ(attaches[0].parameterBlock, ibase::ibDatabase::BuildParameterBlock("SYSDBA", "pondcrest"));
+}
+
+TEST_F(ConnectionTest, AsksForTheFileWhileNoPathIsStoredAndStoresTheAnswer) {
+  AnswerDialog(platform::FromUtf8(m_path));
+  ASSERT_TRUE(GetDatabase()->IsConnected());
+  EXPECT_EQ(m_questions, 1);
+  EXPECT_EQ(m_lastRequest.defaultExtension, L"GDB");
+  EXPECT_EQ(m_lastRequest.filter, L"Invoice.gdb|*.GDB|");
+  EXPECT_TRUE(m_lastRequest.initialFile.empty());
+  EXPECT_TRUE(m_lastRequest.hideReadOnly);
+  EXPECT_EQ(StoredPath(), platform::FromUtf8(m_path));
+}
+
+TEST_F(ConnectionTest, CancelledDialogSaysNoPathIsGiven) {
+  AnswerDialog(std::nullopt);
+  try {
+    GetDatabase();
+    FAIL() << "connected without a path";
+  } catch (const Invoice::DbException& error) {
+    EXPECT_EQ(error.GetText(), L"Path to the database is not specified.");
+  }
+  EXPECT_FALSE(StoredPath().has_value());
+}
+
+TEST_F(ConnectionTest, WrongStoredPathFailsWithTheClientTextEveryTimeWithoutAsking) {
+  const std::string wrong = (m_dir / "gone.fdb").string();
+  RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(wrong));
+  AnswerDialog(platform::FromUtf8(m_path));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      GetDatabase();
+      FAIL() << "connected to a missing file";
+    } catch (const Invoice::DbException& error) {
+      EXPECT_NE(error.GetText().find(L"gone.fdb"), std::wstring::npos);
+    }
+  }
+  EXPECT_EQ(m_questions, 0);
+  // Once the path is right, the next call connects.
+  RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(m_path));
+  EXPECT_TRUE(GetDatabase()->IsConnected());
+}
+
+class ApplicationTransactionTest : public corvane::test::SchemaDatabaseTest {
+protected:
+  int CountSettings(const std::wstring& field) {
+    ibase::ibReader reader(GetDatabase());
+    reader.Open(L"SELECT CAST(COUNT(*) AS INTEGER) FROM SETTINGS WHERE SETT_FIELD = '" + field + L"'");
+    ibase::ibData data(&reader);
+    reader.Fetch();
+    return data.GetLong(0);
+  }
+
+  // Inserts an OBJECTS row and a SETTINGS row under its id, the way a save does.
+  int InsertSetting(const std::wstring& field) {
+    ExecuteSql(
+        L"INSERT INTO OBJECTS (CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) VALUES "
+        L"(CURRENT_TIMESTAMP,CURRENT_TIMESTAMP,NULL,NULL);");
+    ibase::ibReader reader(GetDatabase());
+    reader.Open(L"SELECT MAX(OBJECT_ID) AS NEWEST_OBJECT_ID FROM OBJECTS");
+    ibase::ibData data(&reader);
+    reader.Fetch();
+    const int id = data.GetLong(0);
+    ExecuteSql(L"INSERT INTO SETTINGS (OBJECT_ID,SETT_FIELD,SETT_VALUE) VALUES (" + std::to_wstring(id) +
+               L",'" + field + L"','x');");
+    return id;
+  }
+};
+
+TEST_F(ApplicationTransactionTest, ScopeThatCommitsKeepsRowsAndIds) {
+  ObjectHandle handle(0);
+  ObjectHandle copy(handle);
+  {
+    TransactionScope scope;
+    EXPECT_TRUE(IsDbTransactionOpen());
+    handle.SetId(InsertSetting(L"kept"));
+    scope.Commit();
+    EXPECT_FALSE(scope.IsActive());
+  }
+  EXPECT_FALSE(IsDbTransactionOpen());
+  EXPECT_EQ(CountSettings(L"kept"), 1);
+  EXPECT_GT(copy.GetId(), 0);
+  // A later rollback does not take back what was committed.
+  { TransactionScope scope; }
+  EXPECT_GT(copy.GetId(), 0);
+}
+
+TEST_F(ApplicationTransactionTest, ScopeWithoutCommitRollsBackAndTakesIdsBack) {
+  ObjectHandle stored(41);  // a loaded object: its id is not touched
+  ObjectHandle fresh(0);
+  ObjectHandle copy(fresh);
+  {
+    TransactionScope scope;
+    const int id = InsertSetting(L"dropped");
+    fresh.SetId(id);
+    EXPECT_EQ(copy.GetId(), id);
+    EXPECT_EQ(CountSettings(L"dropped"), 1);  // readers see the open transaction
+  }
+  EXPECT_FALSE(IsDbTransactionOpen());
+  EXPECT_EQ(CountSettings(L"dropped"), 0);
+  EXPECT_EQ(fresh.GetId(), 0);
+  EXPECT_EQ(copy.GetId(), 0);
+  EXPECT_EQ(stored.GetId(), 41);
+}
+
+TEST_F(ApplicationTransactionTest, FailedStatementLeavesAsDbExceptionAndTheScopeRollsBack) {
+  try {
+    TransactionScope scope;
+    InsertSetting(L"before");
+    ExecuteSql(L"INSERT INTO NO_SUCH_TABLE VALUES (1);");
+    scope.Commit();
+    FAIL() << "statement on a missing table succeeded";
+  } catch (const Invoice::DbException& error) {
+    EXPECT_NE(error.GetText().find(L"Table unknown\nNO_SUCH_TABLE"), std::wstring::npos)
+        << platform::ToUtf8(error.GetText());
+  }
+  EXPECT_EQ(CountSettings(L"before"), 0);
+}
+
+TEST_F(ApplicationTransactionTest, BeginRollsBackTheOpenTransactionFirst) {
+  BeginDbTransaction();
+  InsertSetting(L"first");
+  BeginDbTransaction();
+  InsertSetting(L"second");
+  CommitDbTransaction();
+  EXPECT_EQ(CountSettings(L"first"), 0);
+  EXPECT_EQ(CountSettings(L"second"), 1);
+}
+
+TEST_F(ApplicationTransactionTest, CommitAndDropWithoutTransactionDoNothing) {
+  EXPECT_FALSE(IsDbTransactionOpen());
+  CallRecorder recorder;
+  EXPECT_NO_THROW(CommitDbTransaction());
+  EXPECT_NO_THROW(DropDbTransaction());
+  EXPECT_TRUE(recorder.Calls().empty());
+}
+
+TEST_F(ApplicationTransactionTest, FailedCommitKeepsTheTransactionOpenForTheScopeToRollBack) {
+  {
+    TransactionScope scope;
+    InsertSetting(L"unsure");
+    {
+      FailingOperation failing(ibOperation::Commit);
+      EXPECT_THROW(scope.Commit(), Invoice::DbException);
+    }
+    EXPECT_TRUE(scope.IsActive());
+    EXPECT_TRUE(IsDbTransactionOpen());
+  }
+  EXPECT_FALSE(IsDbTransactionOpen());
+  EXPECT_EQ(CountSettings(L"unsure"), 0);
+}
+
+TEST_F(ApplicationTransactionTest, ScopeDestructorSwallowsAFailedRollback) {
+  auto scope = std::make_unique<TransactionScope>();
+  {
+    FailingOperation failing(ibOperation::Rollback);
+    EXPECT_NO_THROW(scope.reset());
+  }
+  EXPECT_FALSE(IsDbTransactionOpen());
+  GetDatabase()->GetTransaction()->Rollback();  // what the client still runs
+}
+
+TEST(DbException, CopiesOwnTheirText) {
+  auto original = std::make_unique<Invoice::DbException>(L"Object not found!");
+  Invoice::DbException copy(*original);
+  Invoice::DbException assigned(L"other");
+  assigned = *original;
+  original.reset();
+  EXPECT_EQ(copy.GetText(), L"Object not found!");
+  EXPECT_EQ(assigned.GetText(), L"Object not found!");
+}
+
+TEST(DbException, CarriesTheClientTextConvertedFromUtf8) {
+  const ibase::ibException error("violation of PRIMARY or UNIQUE KEY constraint \"PR_X\"\nžćč");
+  EXPECT_EQ(MakeDbException(error).GetText(), L"violation of PRIMARY or UNIQUE KEY constraint \"PR_X\"\nžćč");
+  EXPECT_THROW(TranslateDbErrors([&] { throw error; }), Invoice::DbException);
+  EXPECT_EQ(TranslateDbErrors([] { return 7; }), 7);
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "TestEnvironment.h"
+#include "common/RegistryHelpers.h"
+#include "platform/RegistryStore.h"
+#include "platform/TextCodec.h"
+#include "tools/NewDbCommand.h"
+
+namespace {
+
+const std::wstring kSettingsKey = L"Software\\Corvane\\Settings";
+
+class NewDbCommandTest : public ::testing::Test {
+protected:
+  void SetUp() override { platform::RegistryStore::User().DeleteValue(kSettingsKey, L"DatabaseFile"); }
+
+  int Run(const std::vector<std::string>& arguments) {
+    m_out.str("");
+    m_err.str("");
+    return RunNewDb(arguments, m_out, m_err);
+  }
+
+  std::optional<std::wstring> Stored() { return RegReadString(kSettingsKey, L"DatabaseFile"); }
+
+  corvane::test::TempDir m_dir;
+  std::ostringstream m_out;
+  std::ostringstream m_err;
+};
+
+TEST_F(NewDbCommandTest, RefusesToOverwriteAnExistingFile) {
+  const std::string path = (m_dir / "mine.fdb").string();
+  std::ofstream(path) << "my own data";
+  EXPECT_EQ(Run({path}), 1);
+  EXPECT_NE(m_err.str().find(path + " already exists"), std::string::npos) << m_err.str();
+  std::ifstream in(path);
+  std::string content((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(content, "my own data");
+  EXPECT_EQ(Run({"--register", path}), 1);
+  EXPECT_FALSE(Stored().has_value());
+}
+
+TEST_F(NewDbCommandTest, CreatesTheDatabaseAndRegistersItWhenAsked) {
+  const std::string path = (m_dir / "new.fdb").string();
+  EXPECT_EQ(Run({"--register", path}), 0) << m_err.str();
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_NE(m_out.str().find("schema 1.206"), std::string::npos);
+  EXPECT_EQ(Stored(), platform::FromUtf8(path));
+  EXPECT_EQ(Run({"--registered"}), 0);
+  EXPECT_EQ(m_out.str(), path + "\n");
+}
+
+TEST_F(NewDbCommandTest, WithoutRegisterLeavesTheStoredPathAlone) {
+  EXPECT_EQ(Run({"--registered"}), 1);
+  EXPECT_EQ(Run({(m_dir / "plain.fdb").string()}), 0) << m_err.str();
+  EXPECT_FALSE(Stored().has_value());
+}
+
+TEST_F(NewDbCommandTest, RegistersAnExistingFileOnlyWhenItExists) {
+  const std::string path = (m_dir / "old.fdb").string();
+  EXPECT_EQ(Run({"--register-existing", path}), 1);
+  EXPECT_FALSE(Stored().has_value());
+  std::ofstream(path) << "x";
+  EXPECT_EQ(Run({"--register-existing", path}), 0);
+  EXPECT_EQ(Stored(), platform::FromUtf8(path));
+}
+
+TEST_F(NewDbCommandTest, RelativePathsAreStoredAbsolute) {
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(m_dir.Path());
+  const int code = Run({"--register", "rel.fdb"});
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(code, 0) << m_err.str();
+  EXPECT_EQ(Stored(), platform::FromUtf8((m_dir / "rel.fdb").string()));
+}
+
+TEST_F(NewDbCommandTest, WrongUsageExitsWithTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {}, {"--bogus", "x.fdb"}, {"a.fdb", "b.fdb"}, {"--register"}};
+  for (const auto& arguments : cases) {
+    EXPECT_EQ(Run(arguments), 2);
+    EXPECT_NE(m_err.str().find("Usage: corvane-newdb"), std::string::npos);
+  }
+}
+
+}  // namespace

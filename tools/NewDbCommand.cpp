@@ -1,0 +1,98 @@
+#include "tools/NewDbCommand.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "common/RegistryHelpers.h"
+#include "data/DbException.h"
+#include "data/Schema.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+const std::wstring kSettingsKey = L"Software\\Corvane\\Settings";
+const std::wstring kDatabaseFileValue = L"DatabaseFile";
+
+void PrintUsage(std::ostream& err) {
+  err << "Usage: corvane-newdb [--register] PATH\n"
+         "       corvane-newdb --register-existing PATH\n"
+         "       corvane-newdb --registered\n"
+         "Creates an empty Corvane database (schema "
+      << platform::ToUtf8(schema::kCurrentVersionText)
+      << ") at PATH. --register also stores PATH as the main program's\n"
+         "database; --register-existing stores an existing file; --registered prints the stored one.\n";
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  auto absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+bool Register(const std::string& path, std::ostream& out, std::ostream& err) {
+  if (RegWriteString(kSettingsKey, kDatabaseFileValue, platform::FromUtf8(path)) != kRegSuccess) {
+    err << "corvane-newdb: could not store " << path << " as the database of Corvane.\n";
+    return false;
+  }
+  out << "Stored " << path << " as the database of Corvane.\n";
+  return true;
+}
+
+}  // namespace
+
+int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  if (arguments.size() == 1 && arguments[0] == "--registered") {
+    auto stored = RegReadString(kSettingsKey, kDatabaseFileValue);
+    if (!stored || stored->empty()) return 1;
+    out << platform::ToUtf8(*stored) << "\n";
+    return 0;
+  }
+  bool registerPath = false;
+  bool existing = false;
+  std::string path;
+  for (const std::string& argument : arguments) {
+    if (argument == "--register") {
+      registerPath = true;
+    } else if (argument == "--register-existing") {
+      registerPath = existing = true;
+    } else if (argument == "-h" || argument == "--help") {
+      PrintUsage(out);
+      return 0;
+    } else if (argument.empty() || argument[0] == '-' || !path.empty()) {
+      PrintUsage(err);
+      return 2;
+    } else {
+      path = argument;
+    }
+  }
+  if (path.empty()) {
+    PrintUsage(err);
+    return 2;
+  }
+  path = AbsolutePath(path);
+
+  std::error_code error;
+  const bool exists = std::filesystem::exists(path, error);
+  if (existing) {
+    if (!exists) {
+      err << "corvane-newdb: " << path << " does not exist.\n";
+      return 1;
+    }
+    return Register(path, out, err) ? 0 : 1;
+  }
+  if (exists) {
+    err << "corvane-newdb: " << path << " already exists; it is left as it is (nothing was overwritten).\n";
+    return 1;
+  }
+  try {
+    schema::CreateEmptyDatabase(path);
+  } catch (const Invoice::DbException& failure) {
+    err << "corvane-newdb: could not create " << path << ":\n" << platform::ToUtf8(failure.GetText()) << "\n";
+    return 1;
+  }
+  out << "Created " << path << " (an empty database of schema "
+      << platform::ToUtf8(schema::kCurrentVersionText) << ").\n";
+  if (registerPath && !Register(path, out, err)) return 1;
+  return 0;
+}

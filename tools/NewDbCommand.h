@@ -1,0 +1,17 @@
+#pragma once
+
+// The command line of corvane-newdb, kept out of main() so tests can run it.
+//
+//   corvane-newdb [--register] PATH     create an empty database of the current
+//                                       schema (and store PATH as "DatabaseFile")
+//   corvane-newdb --register-existing PATH
+//                                       store an existing file as "DatabaseFile"
+//   corvane-newdb --registered          print the stored "DatabaseFile"; exit 1
+//                                       when none is stored
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Returns the exit code: 0 done, 1 refused or failed, 2 wrong usage.
+int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
