@@ -1,0 +1,7 @@
+#include "shell/ui/BaseTabFrame.h"
+
+BaseTabFrame::BaseTabFrame() = default;
+
+BaseTabFrame::~BaseTabFrame() {
+  m_editedObject.reset();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// The decisions of a typed edit field (CBaseEdit), without a window: which
+// key presses pass, how leading zeros go, and what the value check says.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "shell/ui/AmountFormat.h"
+
+// Input types.
+inline constexpr uint32_t kInputText = 0;
+inline constexpr uint32_t kInputInteger = 1;
+inline constexpr uint32_t kInputDecimal = 2;
+
+// Check kinds; any other non-zero kind only requires a value.
+inline constexpr uint32_t kCheckNone = 0;
+inline constexpr uint32_t kCheckRange = 1;    // first bound <= value <= second bound
+inline constexpr uint32_t kCheckGreater = 2;  // value > second bound
+inline constexpr uint32_t kCheckSmaller = 4;  // value < first bound
+
+class EditInputRules {
+public:
+  EditInputRules(uint32_t inputType = kInputText, uint32_t checkKind = kCheckNone)
+      : m_inputType(inputType), m_checkKind(checkKind) {}
+
+  uint32_t GetInputType() const { return m_inputType; }
+  void SetInputType(uint32_t type) { m_inputType = type; }
+  uint32_t GetCheckKind() const { return m_checkKind; }
+  void SetCheckKind(uint32_t kind) { m_checkKind = kind; }
+  double GetFirstBound() const { return m_firstBound; }
+  double GetSecondBound() const { return m_secondBound; }
+  void SetBounds(double first, double second) {
+    m_firstBound = first;
+    m_secondBound = second;
+  }
+
+  // The key filter for a key press (a wx key code), whatever the modifiers.
+  // Free text takes every key. Numbers take editing and navigation keys and
+  // digits; decimals also the numeric pad's decimal key while the text holds
+  // no separator, or is empty, or is selected as a whole.
+  bool AcceptsKey(int keyCode, const std::wstring& text, long selectionStart, long selectionEnd,
+                  const std::wstring& decimalSeparator) const;
+
+  struct Edited {
+    std::wstring text;
+    long selectionStart = 0;
+    long selectionEnd = 0;
+  };
+  // Whole numbers lose their leading zeros ("007" -> "7", "000" -> "0"); the
+  // selection is kept inside the new text. nullopt when nothing changes.
+  std::optional<Edited> StripLeadingZeros(const std::wstring& text, long selectionStart,
+                                          long selectionEnd) const;
+
+  struct Refusal {
+    std::wstring message;
+    bool parentCaption = true;  // false: the application's name as caption
+  };
+  // nullopt when the value passes the check; the number is read with the
+  // locale's separators.
+  std::optional<Refusal> Check(const std::wstring& text, const AmountFormat& format) const;
+
+private:
+  uint32_t m_inputType;
+  uint32_t m_checkKind;
+  double m_firstBound = 0.0;
+  double m_secondBound = 0.0;
+};
+
+inline constexpr wchar_t kMandatoryFieldMessage[] = L"Popolnuvaweto na poleto e zadol`itelno";
