@@ -44,8 +44,8 @@ public:
 
   const Record& GetRecord() const { return m_record; }
 
-protected:
-  // A new object: id 0 and the record's defaults.
+  // The constructors every class inherits:
+  // a new object: id 0 and the record's defaults.
   RecordObject() = default;
 
   // Loads the OBJECTS row ("Object not found!" when missing), then the class
@@ -58,6 +58,15 @@ protected:
 
   // Shares the record's id handle and reads the header of its id again.
   explicit RecordObject(const Record& record) : m_record(record) { LoadHeader(record.id.GetId()); }
+
+protected:
+  // Delete behind an in-use check: the check refuses (throws) while the
+  // object is used, with checkedValue as its argument.
+  void DeleteUnlessUsed(void (DataAccess::*check)(int) const, int checkedValue) {
+    if (GetId() == 0) return;
+    (DataAccess::Instance().*check)(checkedValue);
+    RecordObject::Delete();
+  }
 
   // Gives header and record fresh id entries holding id.
   void ResetIds(int id) {

@@ -11,6 +11,10 @@
 
 #include "data/Connection.h"
 #include "data/TransactionScope.h"
+#include "data/objects/Item.h"
+#include "data/objects/ItemGroup.h"
+#include "data/objects/ItemInput.h"
+#include "data/objects/ItemOutput.h"
 #include "platform/MessageBox.h"
 #include "tests/data_access/DataAccessFixture.h"
 
@@ -35,6 +39,51 @@ protected:
     TransactionScope scope;
     work();
     scope.Commit();
+  }
+
+  // A stored item (or item group) with the given source type.
+  Invoice::Item NewItem(const std::wstring& name, int sourceType = Invoice::kSourceTrading, int groupId = 0) {
+    Invoice::Item item;
+    item.SetName(name);
+    item.SetDefInputSourceType(sourceType);
+    item.SetGroupId(groupId);
+    item.Save();
+    return item;
+  }
+  Invoice::ItemGroup NewGroup(const std::wstring& name, int parentId = 0,
+                              int sourceType = Invoice::kSourceTrading) {
+    Invoice::ItemGroup group(0);
+    group.SetName(name);
+    group.SetParentId(parentId);
+    group.SetDefInputSourceType(sourceType);
+    group.Save();
+    return group;
+  }
+
+  // A saved receipt / issue line of the item; the line's id.
+  int Receive(int itemId, double quantity, int invoiceId = 0) {
+    Invoice::ItemInput line;
+    line.SetItemId(itemId);
+    line.SetQuantity(quantity);
+    line.SetInvoiceId(invoiceId);
+    line.Save();
+    return line.GetId();
+  }
+  int Issue(int itemId, double quantity, int invoiceId = 0) {
+    Invoice::ItemOutput line;
+    line.SetItemId(itemId);
+    line.SetQuantity(quantity);
+    line.SetInvoiceId(invoiceId);
+    line.Save();
+    return line.GetId();
+  }
+
+  // QUANTITY_ON_STOCK as stored; -1.0 when the item has no row.
+  double Stock(int itemId) {
+    return ReadDouble(L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(itemId));
+  }
+  int Count(const std::wstring& table, const std::wstring& condition) {
+    return std::stoi(Value(L"SELECT CAST(COUNT(*) AS INTEGER) FROM " + table + L" WHERE " + condition));
   }
 
   platform::MessageBoxRecorder m_messages;

@@ -1,0 +1,9 @@
+#include "data/objects/Phone.h"
+
+namespace Invoice {
+
+void GetPhoneNames(std::set<std::wstring>& names) {
+  DataAccess::Instance().LoadPhoneNames(names);
+}
+
+}  // namespace Invoice

@@ -1,0 +1,25 @@
+#pragma once
+
+// One price of one item in one price list (PRICE_LIST).
+
+#include "data/objects/RecordObject.h"
+
+namespace Invoice {
+
+class PriceList : public RecordObject<PriceList, PriceListRecord, &DataAccess::LoadPriceList,
+                                      &DataAccess::SavePriceList, &DataAccess::DeletePriceList> {
+public:
+  using RecordObject::RecordObject;
+
+  int GetItemId() const { return m_record.itemObjectId; }
+  int GetPriceGroupId() const { return m_record.priceGroupObjectId; }
+  double GetPrice() const { return m_record.price; }
+  double GetDiscountPercent() const { return m_record.discountPercent; }
+
+  void SetItemId(int itemId) { Set(m_record.itemObjectId, itemId); }
+  void SetPriceGroupId(int priceGroupId) { Set(m_record.priceGroupObjectId, priceGroupId); }
+  void SetPrice(double price) { Set(m_record.price, price); }
+  void SetDiscountPercent(double percent) { Set(m_record.discountPercent, percent); }
+};
+
+}  // namespace Invoice
