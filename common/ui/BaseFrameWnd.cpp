@@ -1,0 +1,120 @@
+#include "common/ui/BaseFrameWnd.h"
+
+#include <algorithm>
+
+#include <wx/display.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include "common/RegistryHelpers.h"
+
+BaseFrameWnd::BaseFrameWnd(std::wstring frameName, std::wstring placementKey)
+    : m_frameName(std::move(frameName)), m_placementKey(std::move(placementKey)) {}
+
+BaseFrameWnd::~BaseFrameWnd() = default;
+
+bool BaseFrameWnd::LoadFrame(const std::wstring& title, long style, wxWindow* parent) {
+  // Top-level windows are created hidden: the caller shows the frame once
+  // it is laid out (ShowFrame).
+  if (!Create(parent, wxID_ANY, wxString(title), wxDefaultPosition, wxDefaultSize, style)) return false;
+  SetMinSize(wxSize(kMinTrackSize, kMinTrackSize));
+  Bind(wxEVT_SIZE, &BaseFrameWnd::OnMoveOrSize, this);
+  Bind(wxEVT_MOVE, &BaseFrameWnd::OnMoveOrSize, this);
+  if (OnCreate() == -1) {
+    m_stateSaved = true;  // nothing of this frame is worth keeping
+    wxFrame::Destroy();
+    return false;
+  }
+  m_normalRect = GetRect();
+  RestorePlacement();
+  LoadBarState();
+  return true;
+}
+
+void BaseFrameWnd::ShowFrame() {
+  if (m_showCmd == common::kShowMaximized) Maximize(true);
+  Show(true);
+  Raise();
+}
+
+bool BaseFrameWnd::Destroy() {
+  if (!m_stateSaved && GetHandle()) {
+    m_stateSaved = true;
+    SaveBarState();
+    SavePlacement();
+  }
+  return wxFrame::Destroy();
+}
+
+void BaseFrameWnd::OnMoveOrSize(wxEvent& event) {
+  // Once maximised, GTK reports the maximised rectangle: the placement keeps
+  // the last normal one.
+  if (!IsMaximized() && !IsIconized() && !IsFullScreen()) m_normalRect = GetRect();
+  event.Skip();
+}
+
+common::WindowPlacement BaseFrameWnd::GetPlacement() const {
+  common::WindowPlacement placement;
+  const bool maximized = IsMaximized();
+  const bool iconized = IsIconized();
+  placement.showCmd = maximized  ? common::kShowMaximized
+                      : iconized ? common::kShowMinimized
+                                 : common::kShowNormal;
+  const wxRect normal = (maximized || iconized) && !m_normalRect.IsEmpty() ? m_normalRect : GetRect();
+  placement.left = normal.x;
+  placement.top = normal.y;
+  placement.right = normal.x + normal.width;
+  placement.bottom = normal.y + normal.height;
+  return placement;
+}
+
+void BaseFrameWnd::ApplyPlacement(const common::WindowPlacement& placement) {
+  wxRect rect(placement.left, placement.top, std::max(placement.Width(), kMinTrackSize),
+              std::max(placement.Height(), kMinTrackSize));
+  // A place on a display that is gone keeps the size and lets the frame
+  // open where a new one would.
+  const wxPoint titleBar(rect.x + rect.width / 2, rect.y + 10);
+  if (wxDisplay::GetFromPoint(titleBar) == wxNOT_FOUND) {
+    SetSize(rect.GetSize());
+  } else {
+    SetSize(rect);
+  }
+  m_normalRect = rect;
+  // A frame closed minimised opens normal.
+  m_showCmd = placement.showCmd == common::kShowMaximized ? common::kShowMaximized : common::kShowNormal;
+}
+
+void BaseFrameWnd::SavePlacement() const {
+  GetPlacement().Save(m_placementKey, m_frameName);
+}
+
+bool BaseFrameWnd::RestorePlacement() {
+  const std::optional<common::WindowPlacement> placement =
+      common::WindowPlacement::Load(m_placementKey, m_frameName);
+  if (!placement) return false;
+  ApplyPlacement(*placement);
+  return true;
+}
+
+void BaseFrameWnd::SaveBarState() const {
+  if (m_barStateKey.empty()) return;
+  const std::wstring key = m_barStateKey + L"\\" + m_frameName + L"_Bar";
+  if (const wxToolBar* bar = GetToolBar()) RegWriteDword(key, L"ToolBar", bar->IsShown() ? 1 : 0);
+  if (const wxStatusBar* bar = GetStatusBar()) RegWriteDword(key, L"StatusBar", bar->IsShown() ? 1 : 0);
+}
+
+void BaseFrameWnd::LoadBarState() {
+  if (m_barStateKey.empty()) return;
+  const std::wstring key = m_barStateKey + L"\\" + m_frameName + L"_Bar";
+  bool changed = false;
+  uint32_t shown = 1;
+  if (wxToolBar* bar = GetToolBar(); bar && RegReadDword(key, L"ToolBar", &shown) == kRegSuccess) {
+    bar->Show(shown != 0);
+    changed = true;
+  }
+  if (wxStatusBar* bar = GetStatusBar(); bar && RegReadDword(key, L"StatusBar", &shown) == kRegSuccess) {
+    bar->Show(shown != 0);
+    changed = true;
+  }
+  if (changed) SendSizeEvent();
+}
