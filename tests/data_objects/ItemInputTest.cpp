@@ -5,7 +5,6 @@
 
 #include "ObjectsFixture.h"
 #include "data/objects/ItemDepMod.h"
-#include "data/objects/ItemDependency.h"
 
 namespace {
 
@@ -21,12 +20,7 @@ protected:
     m_made = NewItem(L"Table", Invoice::kSourceManufacturing).GetId();
     m_part = NewItem(L"Leg").GetId();
     Receive(m_part, 100.0);
-    Invoice::ItemDependency recipe;
-    recipe.SetItemId(m_made);
-    recipe.SetDepItemId(m_part);
-    recipe.SetTriggerQuantity(trigger);
-    recipe.SetDepQuantity(perTrigger);
-    recipe.Save();
+    AddIngredient(m_made, m_part, trigger, perTrigger);
   }
   double Carried() { return Invoice::ItemDepMod::ForDependentItem(m_part).GetModQuantity(); }
   // The automatic issue lines drawn from a receipt.

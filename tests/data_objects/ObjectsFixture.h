@@ -12,6 +12,7 @@
 #include "data/Connection.h"
 #include "data/TransactionScope.h"
 #include "data/objects/Item.h"
+#include "data/objects/ItemDependency.h"
 #include "data/objects/ItemGroup.h"
 #include "data/objects/ItemInput.h"
 #include "data/objects/ItemOutput.h"
@@ -58,6 +59,16 @@ protected:
     group.SetDefInputSourceType(sourceType);
     group.Save();
     return group;
+  }
+
+  // Every `trigger` of the item received issues `perTrigger` of the ingredient.
+  void AddIngredient(int itemId, int ingredientId, double trigger, double perTrigger) {
+    Invoice::ItemDependency recipe;
+    recipe.SetItemId(itemId);
+    recipe.SetDepItemId(ingredientId);
+    recipe.SetTriggerQuantity(trigger);
+    recipe.SetDepQuantity(perTrigger);
+    recipe.Save();
   }
 
   // A saved receipt / issue line of the item; the line's id.
