@@ -1,11 +1,13 @@
 #include "tools/NewDbCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
 
 #include "common/RegistryHelpers.h"
 #include "data/DbException.h"
+#include "data/LegacySchema.h"
 #include "data/Schema.h"
 #include "platform/TextCodec.h"
 
@@ -15,13 +17,26 @@ const std::wstring kSettingsKey = L"Software\\Corvane\\Settings";
 const std::wstring kDatabaseFileValue = L"DatabaseFile";
 
 void PrintUsage(std::ostream& err) {
-  err << "Usage: corvane-newdb [--register] PATH\n"
+  err << "Usage: corvane-newdb [--register] [--schema VERSION] PATH\n"
          "       corvane-newdb --register-existing PATH\n"
          "       corvane-newdb --registered\n"
          "Creates an empty Corvane database (schema "
       << platform::ToUtf8(schema::kCurrentVersionText)
       << ") at PATH. --register also stores PATH as the main program's\n"
-         "database; --register-existing stores an existing file; --registered prints the stored one.\n";
+         "database; --register-existing stores an existing file; --registered prints the stored one.\n"
+         "--schema makes the file of an older schema version instead, for trying the upgrade:";
+  for (const std::wstring& version : legacy::KnownVersions()) err << " " << platform::ToUtf8(version);
+  err << ".\n";
+}
+
+bool IsCurrentSchema(const std::string& version) {
+  return version.empty() || platform::FromUtf8(version) == schema::kCurrentVersionText;
+}
+
+bool IsKnownSchema(const std::string& version) {
+  const auto& known = legacy::KnownVersions();
+  return IsCurrentSchema(version) ||
+         std::find(known.begin(), known.end(), platform::FromUtf8(version)) != known.end();
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -51,8 +66,17 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
   bool registerPath = false;
   bool existing = false;
   std::string path;
-  for (const std::string& argument : arguments) {
-    if (argument == "--register") {
+  std::string version;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--schema" && i + 1 < arguments.size() && version.empty()) {
+      version = arguments[++i];
+      if (!IsKnownSchema(version)) {
+        err << "corvane-newdb: unknown schema version " << version << ".\n";
+        PrintUsage(err);
+        return 2;
+      }
+    } else if (argument == "--register") {
       registerPath = true;
     } else if (argument == "--register-existing") {
       registerPath = existing = true;
@@ -66,7 +90,7 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
       path = argument;
     }
   }
-  if (path.empty()) {
+  if (path.empty() || (existing && !version.empty())) {
     PrintUsage(err);
     return 2;
   }
@@ -86,13 +110,17 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
     return 1;
   }
   try {
-    schema::CreateEmptyDatabase(path);
+    if (IsCurrentSchema(version))
+      schema::CreateEmptyDatabase(path);
+    else
+      legacy::CreateDatabase(path, platform::FromUtf8(version),
+                             legacy::StoredVersionText(platform::FromUtf8(version)));
   } catch (const Invoice::DbException& failure) {
     err << "corvane-newdb: could not create " << path << ":\n" << platform::ToUtf8(failure.GetText()) << "\n";
     return 1;
   }
   out << "Created " << path << " (an empty database of schema "
-      << platform::ToUtf8(schema::kCurrentVersionText) << ").\n";
+      << (IsCurrentSchema(version) ? platform::ToUtf8(schema::kCurrentVersionText) : version) << ").\n";
   if (registerPath && !Register(path, out, err)) return 1;
   return 0;
 }

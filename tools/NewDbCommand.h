@@ -2,8 +2,10 @@
 
 // The command line of corvane-newdb, kept out of main() so tests can run it.
 //
-//   corvane-newdb [--register] PATH     create an empty database of the current
-//                                       schema (and store PATH as "DatabaseFile")
+//   corvane-newdb [--register] [--schema VERSION] PATH
+//                                       create an empty database of the current
+//                                       schema, or of an older one the upgrade
+//                                       starts from (and store PATH as "DatabaseFile")
 //   corvane-newdb --register-existing PATH
 //                                       store an existing file as "DatabaseFile"
 //   corvane-newdb --registered          print the stored "DatabaseFile"; exit 1
