@@ -1,5 +1,7 @@
 #include "shell/ui/AnchorLayout.h"
 
+#include <algorithm>
+
 #include <wx/window.h>
 
 namespace {
@@ -71,7 +73,9 @@ void AnchorLayout::Arrange() {
   bool moved = false;
   for (const auto& [id, rect] : ComputeMoves(client.x, client.y)) {
     wxWindow* control = m_window->FindWindow(id);
-    wxRect target(rect.left, rect.top, rect.Width(), rect.Height());
+    // A page smaller than at set-up can push an edge past its opposite one:
+    // the control then has no size rather than a negative one.
+    wxRect target(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     if (control && control->GetRect() != target) {
       control->SetSize(target, wxSIZE_ALLOW_MINUS_ONE);
       moved = true;

@@ -71,8 +71,12 @@ void BaseTabForm::RemoveTab(uint32_t pageId) {
   int index;
   while ((index = FindTab(pageId)) >= 0) {
     m_pages.erase(pageId);
-    m_tabPageIds.erase(m_tabPageIds.begin() + index);
+    // The notebook moves the selection while it deletes; the owner selects
+    // the page to show next.
+    m_removingTab = true;
     m_tabs->DeletePage(index);  // the holder and the page in it
+    m_removingTab = false;
+    m_tabPageIds.erase(m_tabPageIds.begin() + index);
   }
 }
 
@@ -101,7 +105,7 @@ void BaseTabForm::SelectPage(uint32_t pageId) {
 
 void BaseTabForm::OnPageChanged(wxBookCtrlEvent& event) {
   event.Skip();
-  if (event.GetEventObject() != m_tabs) return;
+  if (event.GetEventObject() != m_tabs || m_removingTab) return;
   SelectPage(GetTabPageId(event.GetSelection()));
 }
 

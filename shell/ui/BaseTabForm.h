@@ -99,4 +99,5 @@ private:
   wxNotebook* m_tabs = nullptr;
   std::vector<uint32_t> m_tabPageIds;  // per tab index
   std::map<uint32_t, BaseTabPage*> m_pages;
+  bool m_removingTab = false;
 };
