@@ -13,6 +13,8 @@
 BaseFrameWnd::BaseFrameWnd() = default;
 
 BaseFrameWnd::~BaseFrameWnd() {
+  // A frame deleted without Destroy still keeps its place.
+  SaveState();
   // The view windows are destroyed after this part of the frame.
   for (View* view : m_views) view->m_frame = nullptr;
 }

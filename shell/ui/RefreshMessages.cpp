@@ -23,19 +23,43 @@ const std::array<unsigned, 10>& Ids() {
 
 }  // namespace
 
-unsigned Year() { return Ids()[0]; }
-unsigned Invoices() { return Ids()[1]; }
-unsigned PriceList() { return Ids()[2]; }
-unsigned Item() { return Ids()[3]; }
-unsigned Company() { return Ids()[4]; }
-unsigned ItemGroups() { return Ids()[5]; }
-unsigned ContactList() { return Ids()[6]; }
-unsigned ItemsInput() { return Ids()[7]; }
-unsigned ItemsOutput() { return Ids()[8]; }
-unsigned Finance() { return Ids()[9]; }
+unsigned Year() {
+  return Ids()[0];
+}
+unsigned Invoices() {
+  return Ids()[1];
+}
+unsigned PriceList() {
+  return Ids()[2];
+}
+unsigned Item() {
+  return Ids()[3];
+}
+unsigned Company() {
+  return Ids()[4];
+}
+unsigned ItemGroups() {
+  return Ids()[5];
+}
+unsigned ContactList() {
+  return Ids()[6];
+}
+unsigned ItemsInput() {
+  return Ids()[7];
+}
+unsigned ItemsOutput() {
+  return Ids()[8];
+}
+unsigned Finance() {
+  return Ids()[9];
+}
 
-const std::array<unsigned, 10>& All() { return Ids(); }
+const std::array<unsigned, 10>& All() {
+  return Ids();
+}
 
-void RegisterAll() { (void)Ids(); }
+void RegisterAll() {
+  (void)Ids();
+}
 
 }  // namespace RefreshMessages

@@ -9,7 +9,7 @@
 namespace RefreshMessages {
 
 // Registered in this order; ids are process-wide and stable within a run.
-unsigned Year();            // wParam: the year to refresh, -1 when unknown
+unsigned Year();  // wParam: the year to refresh, -1 when unknown
 unsigned Invoices();
 unsigned PriceList();
 unsigned Item();

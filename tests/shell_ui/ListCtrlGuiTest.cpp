@@ -126,6 +126,20 @@ TEST(ListCtrlGuiTest, KeepsAnOrderDraggedByTheUserAndTheWidthsAcrossARestart) {
   EXPECT_EQ(reopened.Cell(0, reopened.list->GetColumn(0)->GetModelColumn()), L"2.50");
 }
 
+TEST(ListCtrlGuiTest, AColumnDraggedToTheEndKeepsItsOwnWidth) {
+  ListWindow window(L"DraggedLastList");
+  using MoveAfter = void (*)(void*, void*, void*);
+  auto move = reinterpret_cast<MoveAfter>(dlsym(RTLD_DEFAULT, "gtk_tree_view_move_column_after"));
+  ASSERT_TRUE(move);
+  // Past the empty column that takes the spare room: GTK widens it instead.
+  unsigned last = window.list->wxDataViewCtrl::GetColumnCount() - 1;
+  move(window.list->GtkGetTreeView(), window.list->GetColumn(0)->GetGtkHandle(),
+       window.list->GetColumn(last)->GetGtkHandle());
+  Pump();
+  EXPECT_EQ(window.list->GetColumnOrder(), (std::vector<int>{1, 2, 0}));
+  EXPECT_EQ(window.list->GetColumnWidths(), (std::vector<int>{100, 100, 100}));
+}
+
 TEST(ListCtrlGuiTest, AStoredLayoutForFewerColumnsKeepsTheOrderAndDefaultsWidths) {
   RegWriteString(kListColOrderKey, L"GrownList", L"2;0;1;");
   RegWriteString(kListColWidthKey, L"GrownList", L"120 80 ");
