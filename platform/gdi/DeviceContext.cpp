@@ -111,10 +111,17 @@ void DeviceContext::DoText(int32_t x, int32_t y, std::wstring_view text, const R
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   }
   wxString line(text.data(), text.size());
-  if (clip) {
-    wxDCClipper clipper(m_dc, wxRect(clip->left, clip->top, clip->Width(), clip->Height()));
+  if (!clip) {
     m_dc.DrawText(line, x, y);
+  } else if (wxGraphicsContext* gc = m_dc.GetGraphicsContext()) {
+    // Not wxDCClipper: removing a wxGCDC's clipping region clips to the DC's
+    // size, and a DC made on a PDF page's cairo context has none.
+    gc->PushState();
+    gc->Clip(clip->left, clip->top, clip->Width(), clip->Height());
+    m_dc.DrawText(line, x, y);
+    gc->PopState();
   } else {
+    wxDCClipper clipper(m_dc, wxRect(clip->left, clip->top, clip->Width(), clip->Height()));
     m_dc.DrawText(line, x, y);
   }
 }

@@ -44,6 +44,8 @@ TEST(PdfWriter, WritesOnePdfPagePerPageWithItsText) {
     canvas.SelectFont(Font(-100));
     Rect rect{600, 600, 4000, 1200};
     canvas.DrawText(L"Page number " + std::to_wstring(page), rect, DT_LEFT);
+    Rect below{600, 1400, 4000, 2000};  // every text is clipped to its own rectangle only
+    canvas.DrawText(L"Second text", below, DT_LEFT);
     canvas.SelectPen(Pen{PS_DASH, 6, RGB(0, 0, 255)});
     canvas.Rectangle(Rect{500, 500, 4100, 1300});
     ASSERT_TRUE(pdf.EndPage());
@@ -59,6 +61,7 @@ TEST(PdfWriter, WritesOnePdfPagePerPageWithItsText) {
   const size_t first = text.find("Page number 1");
   ASSERT_NE(first, std::string::npos) << text;
   EXPECT_NE(text.find("Page number 2", first), std::string::npos) << text;
+  EXPECT_NE(text.find("Second text", first), std::string::npos) << text;
 }
 
 TEST(PdfWriter, MeasuresAsItsPagesDraw) {
