@@ -1,0 +1,201 @@
+// Lays out a 1,000-line invoice and renders it to PDF, timing each step:
+//  - the invoice road: a template with repeat fields for five line fields,
+//    their row limit at the line count, on one (long) page;
+//  - the paged road: the same lines spread by grids over a first page, as
+//    many middle pages as they need and a last page.
+//
+//   preview_render [line count] [repetitions] [folder to keep the PDFs in]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "common/TemplateFile.h"
+#include "platform/gdi/PdfWriter.h"
+#include "preview/DrawGrid.h"
+#include "preview/InvoiceDoc.h"
+#include "preview/ReportRendering.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Times {
+  std::vector<double> load, layout, render;
+  int pages = 0;
+  uintmax_t bytes = 0;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+TemplateItem TextItem(TemplateItemType type, const std::wstring& name, const std::wstring& text, double left,
+                      double top, double right, double bottom) {
+  namespace p = template_props;
+  TemplateItem item(type);
+  item.SetProperty(p::kText, Value(text));
+  item.SetProperty(p::kTitle, Value(text));
+  item.SetProperty(p::kName, Value(name));
+  item.SetProperty(p::kGroup, Value(int32_t{0}));
+  item.SetProperty(p::kFontFace, Value(L"DejaVu Sans"));
+  item.SetProperty(p::kFontSize, Value(int32_t{80}));
+  item.SetProperty(p::kBold, Value::Boolean(false));
+  item.SetProperty(p::kItalic, Value::Boolean(false));
+  item.SetProperty(p::kUnderline, Value::Boolean(false));
+  item.SetProperty(p::kStrikeOut, Value::Boolean(false));
+  item.SetProperty(p::kTextColor, Value(int32_t{0}));
+  item.SetProperty(p::kAlignment, Value(int32_t{type == TemplateItemType::Label ? 0 : 2}));
+  item.SetProperty(p::kLeft, Value(left));
+  item.SetProperty(p::kTop, Value(top));
+  item.SetProperty(p::kRight, Value(right));
+  item.SetProperty(p::kBottom, Value(bottom));
+  return item;
+}
+
+// Line fields: name, price, quantity, tax %, total.
+constexpr int kColumns[] = {1, 2, 3, 8, 10};
+constexpr double kColumnLeft[] = {0.6, 3.4, 4.4, 5.2, 6.0};
+constexpr double kColumnRight[] = {3.3, 4.3, 5.1, 5.9, 7.6};
+constexpr double kRowHeight = 0.15;
+
+void WriteTemplate(const std::filesystem::path& path, int rowLimit) {
+  TemplateFile file;
+  file.AddItem(TextItem(TemplateItemType::Label, L"", L"INVOICE  page [%page%]", 0.6, 0.5, 4, 0.8));
+  file.AddItem(
+      TextItem(TemplateItemType::InvoiceField, L"FLD_100_000", L"Invoice Number", 4.5, 0.5, 7.6, 0.8));
+  file.AddItem(TextItem(TemplateItemType::InvoiceField, L"FLD_111_000", L"Client", 0.6, 0.9, 4, 1.2));
+  file.AddItem(TextItem(TemplateItemType::InvoiceField, L"FLD_103_000", L"Total", 4.5, 0.9, 7.6, 1.2));
+  for (size_t column = 0; column < std::size(kColumns); ++column) {
+    const std::wstring key = FieldId(kColumns[column], 0).GetKey();
+    TemplateItem repeat = TextItem(TemplateItemType::RepeatField, key, L"", kColumnLeft[column], 1.5,
+                                   kColumnRight[column], 1.5 + kRowHeight);
+    repeat.SetProperty(template_props::kFieldKey, Value(key));
+    repeat.SetProperty(template_props::kRepeatRows, Value(int32_t{rowLimit}));
+    file.AddItem(repeat);
+  }
+  file.Save(path);
+}
+
+FieldMap MakeInvoice(int lines) {
+  FieldMap data;
+  data.Insert(FieldId(100, 0), Value(L"INV-2024-1000"));
+  data.Insert(FieldId(111, 0), Value(L"Mountain Bakery Ltd"));
+  double total = 0;
+  for (int line = 0; line < lines; ++line) {
+    const double price = 10.0 + line % 97 + 0.25;
+    const int32_t quantity = 1 + line % 12;
+    data.Insert(FieldId(1, line), Value(L"Item number " + std::to_wstring(line + 1) + L" of the delivery"));
+    data.Insert(FieldId(2, line), Value(price));
+    data.Insert(FieldId(3, line), Value(quantity));
+    data.Insert(FieldId(8, line), Value(18.0));
+    data.Insert(FieldId(10, line), Value(price * quantity * 1.18));
+    total += price * quantity * 1.18;
+  }
+  data.Insert(FieldId(103, 0), Value(total));
+  return data;
+}
+
+void Render(CReportGenerator& report, const std::filesystem::path& pdfPath, Times& times) {
+  const preview::PaperSize paper = preview::ReportPaperSize(report);
+  platform::gdi::PdfWriter pdf(pdfPath, paper.widthInches, paper.heightInches, 600);
+  Clock::time_point start = Clock::now();
+  const auto pages = preview::LayOutReport(report, pdf.GetMetrics(), pdf.Measurer());
+  times.layout.push_back(MillisecondsSince(start));
+  start = Clock::now();
+  if (!preview::PrintPages(pages, pdf, L"Invoice")) {
+    std::fprintf(stderr, "cannot write %s\n", pdfPath.c_str());
+    std::exit(1);
+  }
+  times.render.push_back(MillisecondsSince(start));
+  times.pages = static_cast<int>(pages.size());
+  times.bytes = std::filesystem::file_size(pdfPath);
+}
+
+// The invoice road: read the template, bind the data.
+void InvoiceRoad(const std::filesystem::path& folder, const FieldMap& data, int lines, Times& times) {
+  InvoiceDoc doc;
+  doc.SetTemplatePath((folder / "invoice.zlt").wstring());
+  const Clock::time_point start = Clock::now();
+  doc.SetData(data);
+  if (!doc.LoadAndBind() || doc.HiddenLineCount() != 0) {
+    std::fprintf(stderr, "binding failed\n");
+    std::exit(1);
+  }
+  times.load.push_back(MillisecondsSince(start));
+  Render(doc.GetGenerator(), folder / "invoice.pdf", times);
+}
+
+// The paged road: the first page takes 40 lines, each middle page 50, the last 30.
+void PagedRoad(const std::filesystem::path& folder, int lines, Times& times) {
+  CReportGenerator report;
+  const Clock::time_point start = Clock::now();
+  const wchar_t* const header =
+      L"report_label:0.6,0.5,4,0.8,INVOICE  page [%page%],,0,DejaVu Sans,80,1,0,0,0,0,0;";
+  const std::pair<int32_t, int> pages[] = {{kFirstPage, 40}, {kMiddlePage, 50}, {kLastPage, 30}};
+  for (int index = 0; index < 3; ++index) {
+    report.LoadFromString(header, pages[index].first);
+    auto grid = std::make_unique<CDrawGrid>(6);
+    grid->SetName(L"lines");
+    grid->SetFontFace(L"DejaVu Sans");
+    grid->SetFontSize(80);
+    grid->SetRect(0.6, 1.0, 7.6, 1.0 + pages[index].second / 6.0 + 0.01);
+    report.AddObject(std::move(grid), index == 0 ? 0 : index);
+  }
+  std::vector<std::wstring> texts;
+  for (int line = 0; line < lines; ++line) {
+    texts.push_back(L"Item number " + std::to_wstring(line + 1) + L"    " + std::to_wstring(1 + line % 12) +
+                    L" x 10.25");
+  }
+  report.DistributeLines(L"lines", texts);
+  times.load.push_back(MillisecondsSince(start));
+  Render(report, folder / "paged.pdf", times);
+}
+
+void Print(const char* road, const Times& times) {
+  std::printf(
+      "%-8s pages %4d  pdf %8ju bytes  load+bind %8.2f ms  layout %8.2f ms  render %8.2f ms  total %8.2f "
+      "ms\n",
+      road, times.pages, times.bytes, Median(times.load), Median(times.layout), Median(times.render),
+      Median(times.load) + Median(times.layout) + Median(times.render));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int lines = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+  const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+  const bool keep = argc > 3;
+  const std::filesystem::path folder =
+      keep ? std::filesystem::path(argv[3])
+           : std::filesystem::temp_directory_path() / ("preview_render." + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+
+  WriteTemplate(folder / "invoice.zlt", lines);
+  const FieldMap data = MakeInvoice(lines);
+  Times invoice, paged;
+  for (int round = 0; round < repetitions; ++round) {
+    InvoiceRoad(folder, data, lines, invoice);
+    PagedRoad(folder, lines, paged);
+  }
+  std::printf("%d invoice lines, median of %d runs, PDF at 600 units per inch\n", lines, repetitions);
+  Print("invoice", invoice);
+  Print("paged", paged);
+  if (keep) {
+    std::printf("PDFs kept in %s\n", folder.c_str());
+  } else {
+    std::filesystem::remove_all(folder);
+  }
+  return 0;
+}

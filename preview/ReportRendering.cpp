@@ -1,0 +1,85 @@
+#include "preview/ReportRendering.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/TextCodec.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/PdfWriter.h"
+#include "preview/DrawRepeatField.h"
+
+namespace preview {
+
+PaperSize ReportPaperSize(const CReportGenerator& report) {
+  PaperSize paper;
+  constexpr double kSpare = 0.25;
+  for (const auto& page : report.GetPages()) {
+    for (const auto& object : page->Objects()) {
+      double bottom = std::max(object->GetTop(), object->GetBottom());
+      if (object->GetKind() == kDrawRepeatField) {
+        const auto& field = static_cast<const CDrawRepeatField&>(*object);
+        const size_t rows = std::min<size_t>(std::max(field.GetRowLimit(), 0), field.GetRows().size());
+        bottom = field.GetTop() +
+                 static_cast<double>(std::max<size_t>(rows, 1)) * (field.GetBottom() - field.GetTop());
+      }
+      const double right = std::max(object->GetLeft(), object->GetRight());
+      // Crafted coordinates must not make a paper of miles.
+      if (right + kSpare > paper.widthInches && right < 200.0) paper.widthInches = right + kSpare;
+      if (bottom + kSpare > paper.heightInches && bottom < 200.0) paper.heightInches = bottom + kSpare;
+    }
+  }
+  return paper;
+}
+
+std::vector<platform::gdi::RecordedPage> LayOutReport(CReportGenerator& report,
+                                                      const platform::gdi::DeviceMetrics& device,
+                                                      platform::gdi::TextMeasurer& measurer) {
+  std::vector<platform::gdi::RecordedPage> pages;
+  const int32_t count = report.GetPageCount();
+  pages.reserve(static_cast<size_t>(std::max(count, 0)));
+  platform::gdi::PageRecorder recorder(device, measurer);
+  for (int32_t page = 1; page <= count; ++page) {
+    report.DrawPage(recorder, page);
+    pages.push_back(recorder.Take());
+  }
+  return pages;
+}
+
+bool PrintPages(const std::vector<platform::gdi::RecordedPage>& pages, platform::gdi::PrintTarget& target,
+                const std::wstring& documentName) {
+  if (!target.StartDoc(documentName)) return false;
+  for (const platform::gdi::RecordedPage& page : pages) {
+    if (!target.StartPage()) {
+      target.AbortDoc();
+      return false;
+    }
+    platform::gdi::Replay(page, target.PageCanvas());
+    if (!target.EndPage()) {
+      target.AbortDoc();
+      return false;
+    }
+  }
+  return target.EndDoc();
+}
+
+void DrawReportPage(CReportGenerator& report, int32_t page, wxDC& dc) {
+  DrawReportPage(report, page, dc, platform::gdi::DeviceContext::MetricsOf(dc));
+}
+
+void DrawReportPage(CReportGenerator& report, int32_t page, wxDC& dc,
+                    const platform::gdi::DeviceMetrics& device) {
+  platform::gdi::DeviceContext canvas(dc, device);
+  report.DrawPage(canvas, page);
+}
+
+void WriteReportPdf(CReportGenerator& report, const std::filesystem::path& path, const PaperSize& paper,
+                    int32_t pixelsPerInch) {
+  platform::gdi::PdfWriter pdf(path, paper.widthInches, paper.heightInches, pixelsPerInch);
+  const std::vector<platform::gdi::RecordedPage> pages =
+      LayOutReport(report, pdf.GetMetrics(), pdf.Measurer());
+  if (!PrintPages(pages, pdf, report.GetDocumentName())) {
+    throw std::runtime_error(platform::ToUtf8(pdf.GetErrorText()));
+  }
+}
+
+}  // namespace preview

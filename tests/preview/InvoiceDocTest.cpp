@@ -1,0 +1,155 @@
+#include "preview/InvoiceDoc.h"
+
+#include <gtest/gtest.h>
+
+#include "PreviewFixtures.h"
+#include "TestEnvironment.h"
+#include "platform/LocaleFormat.h"
+#include "platform/MessageBox.h"
+#include "preview/DrawRepeatField.h"
+
+using corvane::test::InchRect;
+
+namespace {
+
+class InvoiceDocBinding : public ::testing::Test {
+protected:
+  void SetUp() override {
+    platform::LocaleInfo locale;
+    locale.decimalSeparator = L",";
+    locale.thousandsSeparator = L".";
+    locale.shortDatePattern = L"%d.%m.%Y";
+    platform::SetUserLocaleOverride(locale);
+  }
+  void TearDown() override { platform::SetUserLocaleOverride(std::nullopt); }
+
+  // Saves the items as the template, loads and binds the data.
+  bool Load(const std::vector<TemplateItem>& items) {
+    corvane::test::SaveTemplate(items, m_dir / "invoice.zlt");
+    m_doc.SetTemplatePath((m_dir / "invoice.zlt").wstring());
+    m_doc.SetData(m_data);
+    return m_doc.LoadAndBind();
+  }
+  const CDrawObject& Object(int32_t index) { return *m_doc.GetGenerator().GetObject(index, 0); }
+  const std::vector<std::wstring>& Rows(int32_t index) {
+    return static_cast<const CDrawRepeatField&>(Object(index)).GetRows();
+  }
+  void Put(int32_t field, int32_t row, const Value& value) { m_data.Insert(FieldId(field, row), value); }
+
+  corvane::test::TempDir m_dir;
+  FieldMap m_data;
+  InvoiceDoc m_doc;
+};
+
+TEST_F(InvoiceDocBinding, DataFieldsTakeTheDisplayTextOrKeepTheTemplateText) {
+  Put(100, 0, Value(L"2024-0042"));
+  Put(103, 0, Value(1234.5));
+  Put(101, 0, Value(platform::OleDateTime(2024, 3, 7)));
+  Put(108, 0, Value(int32_t{15}));
+  ASSERT_TRUE(
+      Load({corvane::test::FieldItem(L"FLD_100_000", L"Number", InchRect{0, 0, 2, 0.3}),
+            corvane::test::FieldItem(L"FLD_103_000", L"Total", InchRect{0, 1, 2, 1.3}),
+            corvane::test::FieldItem(L"FLD_101_000", L"Date", InchRect{0, 2, 2, 2.3}),
+            corvane::test::FieldItem(L"FLD_108_000", L"Delay", InchRect{0, 3, 2, 3.3}),
+            corvane::test::FieldItem(L"FLD_111_000", L"Client", InchRect{0, 4, 2, 4.3}),
+            corvane::test::FieldItem(L"", L"No name", InchRect{0, 5, 2, 5.3}, TemplateItemType::DataField),
+            corvane::test::LabelItem(L"Label", InchRect{0, 6, 2, 6.3}, L"FLD_100_000")}));
+  EXPECT_EQ(Object(0).GetText(), L"2024-0042");
+  EXPECT_EQ(Object(1).GetText(), L"1.234,50");
+  EXPECT_EQ(Object(2).GetText(), L"07.03.2024");
+  EXPECT_EQ(Object(3).GetText(), L"15");
+  EXPECT_EQ(Object(4).GetText(), L"Client");   // no entry: the template text stays
+  EXPECT_EQ(Object(5).GetText(), L"No name");  // no name: never bound
+  EXPECT_EQ(Object(6).GetText(), L"Label");    // labels are not bound
+  EXPECT_EQ(m_doc.HiddenLineCount(), 0);
+  EXPECT_EQ(m_doc.HiddenLinesWarning(), L"");
+}
+
+TEST_F(InvoiceDocBinding, RepeatFieldsStopAtTheFirstMissingRow) {
+  Put(3, 0, Value(int32_t{5}));
+  Put(3, 1, Value(int32_t{6}));
+  Put(3, 3, Value(int32_t{8}));
+  ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_003_000", 5, InchRect{0, 0, 1, 0.2})}));
+  EXPECT_EQ(Rows(0), (std::vector<std::wstring>{L"5", L"6"}));
+  EXPECT_EQ(m_doc.HiddenLineCount(), 0);  // the row after the gap is no line of this invoice
+}
+
+TEST_F(InvoiceDocBinding, RepeatFieldsStartAtTheRowOfTheirName) {
+  for (int32_t row = 0; row < 5; ++row) Put(2, row, Value(L"price " + std::to_wstring(row)));
+  ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_002_002", 10, InchRect{0, 0, 1, 0.2}),
+                    corvane::test::RepeatItem(L"FLD_002_000", 0, InchRect{2, 0, 3, 0.2})}));
+  EXPECT_EQ(Rows(0), (std::vector<std::wstring>{L"price 2", L"price 3", L"price 4"}));
+  EXPECT_TRUE(Rows(1).empty());  // limit 0: no rows, and all five lines are hidden
+  EXPECT_EQ(m_doc.HiddenLineCount(), 5);
+}
+
+TEST_F(InvoiceDocBinding, KindComesFromEachObjectItself) {
+  // A data field and a repeat field share a name: each is bound by its own kind.
+  Put(1, 0, Value(L"Apples"));
+  Put(1, 1, Value(L"Pears"));
+  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_001_000", L"Item", InchRect{0, 0, 2, 0.2}),
+                    corvane::test::RepeatItem(L"FLD_001_000", 10, InchRect{0, 1, 2, 1.2})}));
+  EXPECT_EQ(Object(0).GetText(), L"Apples");
+  EXPECT_EQ(Rows(1), (std::vector<std::wstring>{L"Apples", L"Pears"}));
+}
+
+TEST_F(InvoiceDocBinding, FieldsWithoutCaptionBindAndDraw) {
+  // Field numbers 12..99 have no caption; they bind like any other key.
+  Put(50, 0, Value(L"fifty"));
+  Put(50, 1, Value(L"fifty-one"));
+  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_050_000", L"Fifty", InchRect{0, 0, 2, 0.2}),
+                    corvane::test::RepeatItem(L"FLD_050_000", 4, InchRect{0, 1, 2, 1.2}),
+                    corvane::test::FieldItem(L"FLD_099_000", L"Template text", InchRect{0, 3, 2, 3.2})}));
+  platform::gdi::FixedTextMeasurer measurer;
+  platform::gdi::PageRecorder page(corvane::test::Metrics(96), measurer);
+  EXPECT_NO_THROW(m_doc.GetGenerator().DrawPage(page, 1));
+  EXPECT_EQ(corvane::test::TextsOf(page.Page()),
+            (std::vector<std::wstring>{L"fifty", L"fifty", L"fifty-one", L"Template text"}));
+}
+
+TEST_F(InvoiceDocBinding, LinesBeyondTheRowLimitAreCountedAndWarnedOf) {
+  for (int32_t row = 0; row < 35; ++row) {
+    Put(1, row, Value(L"item " + std::to_wstring(row)));
+    Put(10, row, Value(row * 1.0));
+  }
+  ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_001_000", 30, InchRect{0, 0, 2, 0.2}),
+                    corvane::test::RepeatItem(L"FLD_010_000", 30, InchRect{3, 0, 4, 0.2})}));
+  EXPECT_EQ(Rows(0).size(), 30u);
+  EXPECT_EQ(m_doc.HiddenLineCount(), 5);
+  EXPECT_EQ(m_doc.ShownLineCount(), 30);
+  EXPECT_EQ(m_doc.HiddenLinesWarning(),
+            L"5 invoice lines are not shown: the template has room for 30 lines only.");
+  EXPECT_EQ(InvoiceDoc::FormatHiddenLinesWarning(1, 1),
+            L"1 invoice line is not shown: the template has room for 1 line only.");
+}
+
+TEST_F(InvoiceDocBinding, RepeatFieldWithABadKeyFailsTheLoadButNotTheRest) {
+  Put(100, 0, Value(L"2024-0042"));
+  platform::MessageBoxRecorder boxes;
+  EXPECT_FALSE(Load({corvane::test::RepeatItem(L"Price column", 5, InchRect{0, 0, 1, 0.2}),
+                     corvane::test::FieldItem(L"FLD_100_000", L"Number", InchRect{0, 1, 2, 1.3})}));
+  EXPECT_TRUE(Rows(0).empty());
+  EXPECT_EQ(Object(1).GetText(), L"2024-0042");
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"Field parse error");
+  EXPECT_EQ(boxes.Shown()[0].caption, L"Corvane Preview");
+}
+
+TEST_F(InvoiceDocBinding, MissingTemplateLeavesNoPages) {
+  platform::MessageBoxRecorder boxes;
+  m_doc.SetTemplatePath((m_dir / "missing.zlt").wstring());
+  EXPECT_FALSE(m_doc.LoadAndBind());
+  EXPECT_EQ(m_doc.GetGenerator().GetPageCount(), 0);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+}
+
+TEST_F(InvoiceDocBinding, TheDocumentKeepsItsOwnCopyOfTheData) {
+  Put(100, 0, Value(L"before"));
+  m_doc.SetData(m_data);
+  m_data.Clear();
+  Put(100, 0, Value(L"after"));
+  ASSERT_NE(m_doc.GetData().Find(L"FLD_100_000"), nullptr);
+  EXPECT_EQ(m_doc.GetData().Find(L"FLD_100_000")->GetText(), L"before");
+}
+
+}  // namespace
