@@ -69,12 +69,15 @@ TEST(DrawObject, PropertiesOfAnotherValueTypeReadAsMissing) {
   item.SetProperty(template_props::kBold, Value(int32_t{1}));
   item.SetProperty(template_props::kLeft, Value(int32_t{3}));
   item.SetProperty(template_props::kText, Value(int32_t{7}));
+  const uint8_t red[4] = {0xFF, 0, 0, 0};  // a value type this program does not know
+  item.SetProperty(template_props::kTextColor, Value::FromRaw(static_cast<ValueType>(9), red, 4));
   auto object = preview::CreateDrawObject(item);
   ASSERT_NE(object, nullptr);
   EXPECT_EQ(object->GetFontSize(), 0);
   EXPECT_EQ(object->GetBold(), 0);
   EXPECT_DOUBLE_EQ(object->GetLeft(), 0.0);
   EXPECT_EQ(object->GetText(), L"");
+  EXPECT_EQ(object->GetTextColor(), 0u);
 }
 
 TEST(DrawObject, TransparentBoxIsDrawnWithTheHollowBrush) {
