@@ -132,4 +132,8 @@ size_t Utf16Length(std::wstring_view text) {
   return n;
 }
 
+std::filesystem::path PathFromWide(std::wstring_view text) { return std::filesystem::path(ToUtf8(text)); }
+
+std::wstring WideFromPath(const std::filesystem::path& path) { return FromUtf8(path.native()); }
+
 }  // namespace platform

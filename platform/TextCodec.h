@@ -6,6 +6,7 @@
 // the output: they become U+FFFD on encoding.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,5 +31,11 @@ std::wstring FromUtf16Le(const uint8_t* bytes, size_t count, bool stopAtNul = tr
 
 // Number of UTF-16 code units the text needs (characters above U+FFFF take two).
 size_t Utf16Length(std::wstring_view text);
+
+// File names: the wide text as UTF-8 bytes, which is what the file system
+// stores here. (Converting through std::filesystem::path's own wide
+// constructor throws for any non-ASCII character.)
+std::filesystem::path PathFromWide(std::wstring_view text);
+std::wstring WideFromPath(const std::filesystem::path& path);
 
 }  // namespace platform

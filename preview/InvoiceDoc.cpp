@@ -4,6 +4,7 @@
 
 #include "common/FieldId.h"
 #include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "preview/DrawRepeatField.h"
 
 void InvoiceDoc::SetData(const FieldMap& data) {
@@ -13,7 +14,7 @@ void InvoiceDoc::SetData(const FieldMap& data) {
 bool InvoiceDoc::LoadAndBind() {
   m_hiddenLines = 0;
   m_shownLines = 0;
-  if (!m_generator.LoadTemplate(m_templatePath)) return false;
+  if (!m_generator.LoadTemplate(platform::PathFromWide(m_templatePath))) return false;
 
   bool parsed = true;
   const int32_t count = m_generator.GetObjectCount(0);

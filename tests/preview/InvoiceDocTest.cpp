@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "platform/LocaleFormat.h"
 #include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "preview/DrawRepeatField.h"
 
 using corvane::test::InchRect;
@@ -24,9 +25,10 @@ protected:
   void TearDown() override { platform::SetUserLocaleOverride(std::nullopt); }
 
   // Saves the items as the template, loads and binds the data.
-  bool Load(const std::vector<TemplateItem>& items) {
-    corvane::test::SaveTemplate(items, m_dir / "invoice.zlt");
-    m_doc.SetTemplatePath((m_dir / "invoice.zlt").wstring());
+  bool Load(const std::vector<TemplateItem>& items, const std::wstring& fileName = L"invoice.zlt") {
+    const auto path = m_dir.Path() / platform::PathFromWide(fileName);
+    corvane::test::SaveTemplate(items, path);
+    m_doc.SetTemplatePath(platform::WideFromPath(path));
     m_doc.SetData(m_data);
     return m_doc.LoadAndBind();
   }
@@ -133,6 +135,13 @@ TEST_F(InvoiceDocBinding, RepeatFieldWithABadKeyFailsTheLoadButNotTheRest) {
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].text, L"Field parse error");
   EXPECT_EQ(boxes.Shown()[0].caption, L"Corvane Preview");
+}
+
+TEST_F(InvoiceDocBinding, TemplateUnderANonAsciiNameLoads) {
+  Put(100, 0, Value(L"2024-0042"));
+  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_100_000", L"Number", InchRect{0, 0, 2, 0.3})},
+                   L"\u0424\u0430\u043a\u0442\u0443\u0440\u0430 \u00e9.zlt"));
+  EXPECT_EQ(Object(0).GetText(), L"2024-0042");
 }
 
 TEST_F(InvoiceDocBinding, MissingTemplateLeavesNoPages) {
