@@ -97,11 +97,11 @@ void BaseFrameWnd::SaveState() {
   std::wstring barKey = std::wstring(kBarStateKeyPrefix) + m_frameName + L"_Bar";
   if (wxToolBar* bar = GetToolBar()) RegWriteDword(barKey, L"ToolBar", bar->IsShown() ? 1 : 0);
   if (wxStatusBar* bar = GetStatusBar()) RegWriteDword(barKey, L"StatusBar", bar->IsShown() ? 1 : 0);
-  GetPlacement().Save(m_frameName);
+  GetPlacement().Save(kWinPosKey, m_frameName);
 }
 
 void BaseFrameWnd::RestoreState() {
-  if (auto placement = WindowPlacement::Load(m_frameName)) ApplyPlacement(*placement);
+  if (auto placement = WindowPlacement::Load(kWinPosKey, m_frameName)) ApplyPlacement(*placement);
   std::wstring barKey = std::wstring(kBarStateKeyPrefix) + m_frameName + L"_Bar";
   uint32_t shown = 1;
   bool changed = false;

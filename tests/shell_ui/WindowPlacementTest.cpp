@@ -39,15 +39,15 @@ TEST(WindowPlacementTest, KeptPerFrameNameUnderWinPos) {
   p.top = 120;
   p.right = 900;
   p.bottom = 700;
-  p.Save(L"ItemFrameWnd");
-  EXPECT_EQ(WindowPlacement::Load(L"ItemFrameWnd"), p);
-  EXPECT_FALSE(WindowPlacement::Load(L"CompanyFrameWnd"));
+  p.Save(kWinPosKey, L"ItemFrameWnd");
+  EXPECT_EQ(WindowPlacement::Load(kWinPosKey, L"ItemFrameWnd"), p);
+  EXPECT_FALSE(WindowPlacement::Load(kWinPosKey, L"CompanyFrameWnd"));
   auto raw = RegReadBinary(L"Software\\Corvane\\WinPos", L"ItemFrameWnd");
   ASSERT_TRUE(raw);
   EXPECT_EQ(raw->size(), 44u);
 
   // Two frames of one kind share the value: the last one saved wins.
   p.left = 5;
-  p.Save(L"ItemFrameWnd");
-  EXPECT_EQ(WindowPlacement::Load(L"ItemFrameWnd")->left, 5);
+  p.Save(kWinPosKey, L"ItemFrameWnd");
+  EXPECT_EQ(WindowPlacement::Load(kWinPosKey, L"ItemFrameWnd")->left, 5);
 }
