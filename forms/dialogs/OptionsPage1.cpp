@@ -42,8 +42,8 @@ OptionsPage1::OptionsPage1(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   };
   label(kMyCompanyLabel, 7);
   m_myCompanyName =
-      new wxTextCtrl(this, kMyCompanyName, wxEmptyString, du.Point(110, 7), du.Size(114, 12), wxTE_READONLY);
-  new wxButton(this, kMyCompanyButton, L"...", du.Point(227, 7), du.Size(17, 12));
+      new wxTextCtrl(this, kMyCompanyName, wxEmptyString, du.Point(110, 7), du.Size(110, 12), wxTE_READONLY);
+  new wxButton(this, kMyCompanyButton, L"...", du.Point(223, 7), du.Size(22, 12));
   label(kNextInvoiceNumLabel, 25);
   m_nextInvoiceNum =
       new CBaseEdit(this, kNextInvoiceNum, kInputText, kCheckNone, du.Point(110, 25), du.Size(60, 12));

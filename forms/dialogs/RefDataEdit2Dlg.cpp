@@ -12,12 +12,14 @@ RefDataEdit2Dlg::RefDataEdit2Dlg(int32_t objectId, int kind, wxWindow* parent)
     : BaseDialog(kTemplateId, parent, L"Edit"), m_objectId(objectId), m_table(kind) {
   SetDialogClientSize(232, 78);
   DialogUnits du(this);
-  m_firstLabel = new wxStaticText(this, kFirstLabel, wxEmptyString, du.Point(7, 9), du.Size(90, 8));
+  m_firstLabel =
+      new wxStaticText(this, kFirstLabel, wxEmptyString, du.Point(7, 9), du.Size(90, 8), wxST_NO_AUTORESIZE);
   m_firstEdit = new CBaseEdit(this, kFirstEdit, kInputText, kCheckNone, du.Point(100, 7), du.Size(125, 12));
-  m_secondLabel = new wxStaticText(this, kSecondLabel, wxEmptyString, du.Point(7, 27), du.Size(90, 18));
+  m_secondLabel = new wxStaticText(this, kSecondLabel, wxEmptyString, du.Point(7, 27), du.Size(90, 18),
+                                   wxST_NO_AUTORESIZE);
   m_secondEdit = new CBaseEdit(this, kSecondEdit, m_table.SecondInputType(), kCheckNone, du.Point(100, 25),
                                du.Size(107, 12));
-  m_browseButton = new wxButton(this, kBrowseButton, L"...", du.Point(210, 25), du.Size(15, 12));
+  m_browseButton = new wxButton(this, kBrowseButton, L"...", du.Point(203, 25), du.Size(22, 12));
   new wxButton(this, platform::IDOK, L"OK", du.Point(120, 57), du.Size(50, 14));
   new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(175, 57), du.Size(50, 14));
   Bind(
@@ -32,6 +34,8 @@ bool RefDataEdit2Dlg::OnInitDialog() {
     SetTitle(m_objectId == 0 ? texts.captionNew : texts.captionEdit);
     m_firstLabel->SetLabel(texts.firstLabel);
     m_secondLabel->SetLabel(texts.secondLabel);
+    // The days condition's label takes two lines.
+    m_secondLabel->Wrap(m_secondLabel->GetSize().x);
     FindWindow(platform::IDOK)->SetLabel(texts.okText);
     FindWindow(platform::IDCANCEL)->SetLabel(texts.cancelText);
   }
