@@ -1,0 +1,135 @@
+// The stock dialogs opened for real through their launchers, under Xvfb:
+// each test acts on the modal dialog from inside its event loop.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/textctrl.h>
+#include <wx/toplevel.h>
+
+#include <functional>
+#include <vector>
+
+#include "StockFixture.h"
+#include "forms/dialogs/ItemInputDlgLauncher.h"
+#include "forms/dialogs/ItemOutputDlgLauncher.h"
+#include "forms/dialogs/SearchDlg.h"
+#include "forms/items/ItemInputDlg.h"
+#include "forms/items/ItemOutputDlg.h"
+#include "shell/ui/AmountFormat.h"
+#include "shell/ui/CBaseEdit.h"
+
+namespace {
+
+// Runs action on the modal dialog of that class once its loop runs; a dialog
+// the action leaves open is cancelled, so a failing test never hangs.
+template <class Dialog>
+void WhenModal(std::function<void(Dialog&)> action) {
+  wxTheApp->CallAfter([action] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<Dialog*>(window);
+      if (!dialog || !dialog->IsModal()) continue;
+      action(*dialog);
+      if (dialog->IsModal()) dialog->EndModal(platform::IDCANCEL);
+      return;
+    }
+    ADD_FAILURE() << "no modal dialog of the expected class";
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
+        dialog->EndModal(platform::IDCANCEL);
+  });
+}
+
+std::wstring Text(wxTextCtrl* edit) {
+  return edit->GetValue().ToStdWstring();
+}
+
+class StockDlgGuiTest : public corvane::test::StockTest {
+protected:
+  ChangeSet m_changes;
+};
+
+TEST_F(StockDlgGuiTest, TheIncomeDialogFollowsTheTypingAndRecordsANewIncome) {
+  const int kg = NewMeasurement(L"Kilogram", L"kg");
+  const int flour = StoredItem(L"Flour", Invoice::kSourceTrading, kg, 0, 0.5);
+  SetSetting(SetQuantityMethod, 1);
+  ItemInputDlgLauncher launcher(0, flour, Invoice::kSourceTrading);
+
+  WhenModal<ItemInputDlg>([](ItemInputDlg& dialog) {
+    EXPECT_EQ(dialog.GetTitle(), L"Item's Income - New");
+    EXPECT_EQ(Text(dialog.GetItemEdit()), L"Flour");
+    EXPECT_FALSE(dialog.GetItemButton()->IsEnabled());
+    EXPECT_EQ(dialog.GetTypeList()->GetStringSelection(), L"Trading");
+    EXPECT_EQ(dialog.GetUnitList()->GetStringSelection(), L"Kilogram");
+    EXPECT_EQ(dialog.FindWindow(ItemInputDlg::kTypeLabel)->GetLabel(), L"Income &from:");
+    dialog.GetPriceEdit()->SetValue(FormatAmount(10.0));
+    dialog.GetQuantityEdit()->SetValue(L"25");
+    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(50.0));
+    EXPECT_EQ(Text(dialog.GetTotalEdit()), FormatAmount(500.0));
+    dialog.GetUnitList()->SetStringSelection(L"Pieces");
+    wxCommandEvent chosen(wxEVT_CHOICE, dialog.GetUnitList()->GetId());
+    chosen.SetEventObject(dialog.GetUnitList());
+    dialog.GetUnitList()->GetEventHandler()->ProcessEvent(chosen);
+    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(25.0));
+    dialog.OnOK();
+  });
+  ASSERT_TRUE(launcher.Run(m_changes, nullptr));
+
+  EXPECT_LT(launcher.GetObjectId(), 0);
+  const auto* income = dynamic_cast<const Invoice::ItemInput*>(m_changes.Find(launcher.GetObjectId()));
+  ASSERT_NE(income, nullptr);
+  EXPECT_EQ(income->GetItemId(), flour);
+  EXPECT_EQ(income->GetQuantity(), 25.0);
+  EXPECT_EQ(income->GetBasePrice(), 10.0);
+  EXPECT_EQ(income->GetMeasurement(), L"kg");
+}
+
+TEST_F(StockDlgGuiTest, ANewIncomeWhoseItemSearchIsCancelledIsNeverShown) {
+  StoredItem(L"Flour");
+  std::vector<long> none;
+  ItemInputDlgLauncher launcher(0, &none, Invoice::kSourceInvoice);
+  WhenModal<SearchDlg>([](SearchDlg& search) {
+    EXPECT_EQ(search.GetTitle(), L"Search - Items");
+    search.OnCancel();
+  });
+  EXPECT_FALSE(launcher.Run(m_changes, nullptr));
+  EXPECT_EQ(launcher.GetObjectId(), 0);
+  EXPECT_TRUE(m_changes.IsEmpty());
+}
+
+TEST_F(StockDlgGuiTest, TheOutcomeDialogRefusesAZeroQuantityAndCancelChangesNothing) {
+  const int bolt = StoredItem(L"Bolt");
+  int id = 0;
+  Committed([&] {
+    Receive(bolt, 10.0);
+    Invoice::ItemOutput line;
+    line.SetItemId(bolt);
+    line.SetQuantity(3.0);
+    line.SetOutputDestType(Invoice::kDestInvoice);
+    line.Save();
+    id = line.GetId();
+  });
+  m_changes.Add(Invoice::ItemOutput(id));
+  std::vector<long> none;
+  ItemOutputDlgLauncher launcher(id, &none, Invoice::kDestInvoice, 0, 0.0);
+
+  WhenModal<ItemOutputDlg>([this](ItemOutputDlg& dialog) {
+    EXPECT_EQ(dialog.GetTitle(), L"Item's Outcome - Edit");
+    EXPECT_EQ(dialog.GetTypeList()->GetStringSelection(), L"Invoice");
+    EXPECT_FALSE(dialog.GetTypeList()->IsEnabled());
+    EXPECT_EQ(Text(dialog.GetQuantityEdit()), FormatAmount(3.0));
+    dialog.GetQuantityEdit()->SetValue(L"0");
+    dialog.OnOK();
+    EXPECT_TRUE(dialog.IsModal());
+    ASSERT_EQ(m_messages.Shown().size(), 1u);
+    EXPECT_EQ(m_messages.Shown()[0].text, L"There is no Quantity specified.");
+    EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONINFORMATION);
+    dialog.OnCancel();
+  });
+  EXPECT_FALSE(launcher.Run(m_changes, nullptr));
+  EXPECT_EQ(launcher.GetObjectId(), id);
+  EXPECT_EQ(m_changes.GetState(id), ChangeSet::kUnchanged);
+}
+
+}  // namespace
