@@ -52,7 +52,10 @@ protected:
 
 TEST_F(StockDlgGuiTest, TheIncomeDialogFollowsTheTypingAndRecordsANewIncome) {
   const int kg = NewMeasurement(L"Kilogram", L"kg");
-  const int flour = StoredItem(L"Flour", Invoice::kSourceTrading, kg, 0, 0.5);
+  const int flour = StoredItem(L"Flour", Invoice::kSourceTrading, kg, 0, 3.0);
+  const int prices = NewPriceGroup(L"Buying", 1);
+  SetPrice(prices, flour, 12.345, 0.0);
+  SetSetting(SetInputDefaultPriceGroup, prices);
   SetSetting(SetQuantityMethod, 1);
   ItemInputDlgLauncher launcher(0, flour, Invoice::kSourceTrading);
 
@@ -63,15 +66,21 @@ TEST_F(StockDlgGuiTest, TheIncomeDialogFollowsTheTypingAndRecordsANewIncome) {
     EXPECT_EQ(dialog.GetTypeList()->GetStringSelection(), L"Trading");
     EXPECT_EQ(dialog.GetUnitList()->GetStringSelection(), L"Kilogram");
     EXPECT_EQ(dialog.FindWindow(ItemInputDlg::kTypeLabel)->GetLabel(), L"Income &from:");
-    dialog.GetPriceEdit()->SetValue(FormatAmount(10.0));
-    dialog.GetQuantityEdit()->SetValue(L"25");
-    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(50.0));
-    EXPECT_EQ(Text(dialog.GetTotalEdit()), FormatAmount(500.0));
-    dialog.GetUnitList()->SetStringSelection(L"Pieces");
-    wxCommandEvent chosen(wxEVT_CHOICE, dialog.GetUnitList()->GetId());
-    chosen.SetEventObject(dialog.GetUnitList());
-    dialog.GetUnitList()->GetEventHandler()->ProcessEvent(chosen);
-    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(25.0));
+    EXPECT_EQ(Text(dialog.GetPriceEdit()), FormatAmount(12.345));
+    dialog.GetQuantityEdit()->SetValue(L"30");
+    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(10.0));
+    EXPECT_EQ(Text(dialog.GetTotalEdit()), FormatAmount(123.45));
+    auto choose = [&dialog](const wchar_t* unit) {
+      dialog.GetUnitList()->SetStringSelection(unit);
+      wxCommandEvent chosen(wxEVT_CHOICE, dialog.GetUnitList()->GetId());
+      chosen.SetEventObject(dialog.GetUnitList());
+      dialog.GetUnitList()->GetEventHandler()->ProcessEvent(chosen);
+    };
+    choose(L"Pieces");
+    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(30.0));
+    choose(L"Kilogram");
+    dialog.GetQuantityEdit()->SetValue(L"1");
+    EXPECT_EQ(Text(dialog.GetPiecesEdit()), FormatAmount(1.0 / 3.0));
     dialog.OnOK();
   });
   ASSERT_TRUE(launcher.Run(m_changes, nullptr));
@@ -80,9 +89,11 @@ TEST_F(StockDlgGuiTest, TheIncomeDialogFollowsTheTypingAndRecordsANewIncome) {
   const auto* income = dynamic_cast<const Invoice::ItemInput*>(m_changes.Find(launcher.GetObjectId()));
   ASSERT_NE(income, nullptr);
   EXPECT_EQ(income->GetItemId(), flour);
-  EXPECT_EQ(income->GetQuantity(), 25.0);
-  EXPECT_EQ(income->GetBasePrice(), 10.0);
+  // Neither the shown pieces nor the shown price is what is stored: no rounding.
+  EXPECT_EQ(income->GetQuantity(), 1.0 / 3.0);
+  EXPECT_EQ(income->GetBasePrice(), 12.345);
   EXPECT_EQ(income->GetMeasurement(), L"kg");
+  EXPECT_EQ(income->GetBaseUnit(), 3.0);
 }
 
 TEST_F(StockDlgGuiTest, ANewIncomeWhoseItemSearchIsCancelledIsNeverShown) {
