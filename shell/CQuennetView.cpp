@@ -1,0 +1,3 @@
+#include "shell/CQuennetView.h"
+
+CQuennetView::CQuennetView(wxWindow* parent) : BaseListView(parent, L"CQuennetView") {}

@@ -1,0 +1,45 @@
+#pragma once
+
+// What the invoice list shows: the period a tree node stands for, and the
+// six cells of one invoice row with its payment state worked out against a
+// given "now". Plain data in, rows out; InvoicesView only moves them into
+// its list.
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "data/records/InvoiceRecord.h"
+#include "shell/ui/ListRow.h"
+
+// A period of invoice dates as OLE dates, the end excluded; both -1.0 when
+// there is no period (every date).
+struct InvoicePeriod {
+  double start = -1.0;
+  double end = -1.0;
+
+  bool IsOpen() const { return start == -1.0 && end == -1.0; }
+  // The last second of the period, the upper bound of the list query (which
+  // includes it), so that an invoice dated at midnight on the first of the
+  // next month is listed under that month only; -1.0 when open.
+  double LastSecond() const;
+  bool operator==(const InvoicePeriod&) const = default;
+
+  // Month 1-12: that month; month 0: the whole year; -1 in either: no period.
+  static InvoicePeriod For(int year, int month);
+};
+
+class InvoiceListRows {
+public:
+  // "Paid on <date>", "Not paid", "Due Today", "Due in N days" or "Due N days"
+  // (N days overdue). Dates are OLE dates; now is the current local time.
+  static std::wstring StatusText(bool paid, double paidOn, double datum, int32_t daysCondition, double now);
+
+  // The "Due Date" cell: the date DATUM + DAYS_CONDITION days, or the text
+  // "N/A" when there is no days condition.
+  static Value DueDateCell(double datum, int32_t daysCondition);
+
+  // One row: Number, Date, Due Date, Total, Client, Status; its object id is
+  // the invoice's.
+  static ListRow BuildRow(const InvoiceRecord& invoice, const std::wstring& clientName, double now);
+};

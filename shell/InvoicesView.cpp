@@ -1,0 +1,274 @@
+#include "shell/InvoicesView.h"
+
+#include <vector>
+
+#include "data/ChangeSet.h"
+#include "data/DataAccess.h"
+#include "data/DbException.h"
+#include "data/Settings.h"
+#include "data/objects/Invoice.h"
+#include "data/objects/Template.h"
+#include "forms/dialogs/PaymentDlgLauncher.h"
+#include "platform/OleDateTime.h"
+#include "shell/CQuennetApp.h"
+#include "shell/CommandRules.h"
+#include "shell/InvoicePrintData.h"
+#include "shell/PreviewManager.h"
+#include "shell/ui/BaseSaveFrame.h"
+#include "shell/ui/RefreshMessages.h"
+
+InvoicesView::InvoicesView(wxWindow* parent) : PaneListView(parent, L"InvoicesView") {
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { Preview(); }, wxID_PREVIEW);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { Print(); }, wxID_PRINT);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(GetCommandState().preview); },
+      wxID_PREVIEW);
+  Bind(
+      wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(GetCommandState().print); }, wxID_PRINT);
+}
+
+unsigned InvoicesView::GetRefreshMessage() const {
+  return RefreshMessages::Invoices();
+}
+
+void InvoicesView::OnInitialUpdate() {
+  AddColumn(L"Number", 0, 150);
+  AddColumn(L"Date", 1, 150);
+  AddColumn(L"Due Date", 1, 150);
+  AddColumn(L"Total", 1, 100);
+  AddColumn(L"Client", 0, 50);
+  AddColumn(L"Status", 0, 50);
+  LoadColumnState();
+  BuildMenu();
+}
+
+void InvoicesView::BuildMenu() {
+  if (m_menuBuilt) return;
+  m_menuBuilt = true;
+  m_menu.Create();
+  m_newInvoice = m_menu.AddItem(L"New Invoice");
+  m_newIncomeInvoice = m_menu.AddItem(L"New Income Invoice");
+  m_menu.AddSeparator();
+  popup_menu* status = m_menu.AddSubMenu(L"Change Status");
+  m_paid = status->AddItem(L"Paid");
+  m_notPaid = status->AddItem(L"Not Paid");
+  status->AddSeparator();
+  m_acceptPayment = status->AddItem(L"Accept Payment");
+  popup_menu* previewUsing = m_menu.AddSubMenu(L"Preview using ...");
+  popup_menu* printUsing = m_menu.AddSubMenu(L"Print using ...");
+  try {
+    std::vector<Invoice::Template> templates;
+    Invoice::GetAllTemplates(templates);
+    for (const Invoice::Template& stored : templates)
+      m_previewTemplates[previewUsing->AddItem(stored.GetName())] = stored.GetFileName();
+    for (const Invoice::Template& stored : templates)
+      m_printTemplates[printUsing->AddItem(stored.GetName())] = stored.GetFileName();
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+  m_delete = m_menu.AddItem(L"Delete");
+  m_menu.AddSeparator();
+  m_properties = m_menu.AddItem(L"Properties");
+}
+
+void InvoicesView::OnUpdate(View* sender, long hint, void* hintObject) {
+  if (IsHintFor(hintObject)) Fill(hint != 0);
+}
+
+void InvoicesView::SetPeriod(int year, int month) {
+  m_period = InvoicePeriod::For(year, month);
+}
+
+void InvoicesView::SetFilter(bool showPaid, bool showUnpaid) {
+  m_showPaid = showPaid;
+  m_showUnpaid = showUnpaid;
+}
+
+void InvoicesView::Fill(bool clearOnly) {
+  if (clearOnly) {
+    ClearAllRows();
+    return;
+  }
+  try {
+    // The rows come straight from the list query: the list needs no business
+    // objects, whose construction would read every invoice's OBJECTS row again.
+    std::vector<InvoiceRecord> invoices;
+    DataAccess& data = DataAccess::Instance();
+    data.LoadInvoices(invoices, m_period.start, m_period.LastSecond(), 0, m_showPaid, m_showUnpaid);
+    std::map<int32_t, std::wstring> clientNames;
+    const double now = platform::OleDateTime::Now().GetDate();
+    std::vector<ListRow> rows;
+    rows.reserve(invoices.size());
+    for (const InvoiceRecord& invoice : invoices) {
+      std::wstring& client = clientNames[invoice.companyObjectId];
+      if (client.empty() && invoice.companyObjectId != 0) {
+        CompanyRecord company;
+        data.LoadCompany(invoice.companyObjectId, company);
+        client = company.name;
+      }
+      rows.push_back(InvoiceListRows::BuildRow(invoice, client, now));
+    }
+    ReplaceRows(rows);
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+}
+
+ListCommandState InvoicesView::GetCommandState() const {
+  return CommandRules::InvoiceCommands(SelectedCount(), FormAvailability::Current());
+}
+
+void InvoicesView::OnProperties() {
+  if (SelectedCount() == 1) GetQuennetApp().OpenInvoiceForm(SelectedObjectId(), 0, false);
+}
+
+void InvoicesView::OnDelete() {
+  const std::vector<int32_t> ids = SelectedObjectIds();
+  if (ids.empty() || !ConfirmDelete()) return;
+  const bool deleted = RunInUnitOfWork([&] {
+    for (int32_t id : ids) Invoice::Invoice(id).Delete();
+  });
+  if (!deleted) return;
+  Fill(false);
+  Broadcast(RefreshMessages::Year(), 0);
+}
+
+void InvoicesView::Preview() {
+  HandOver(false, std::nullopt);
+}
+
+void InvoicesView::Print() {
+  HandOver(true, std::nullopt);
+}
+
+void InvoicesView::PreviewUsing(const std::wstring& templatePath) {
+  HandOver(false, templatePath);
+}
+
+void InvoicesView::PrintUsing(const std::wstring& templatePath) {
+  HandOver(true, templatePath);
+}
+
+void InvoicesView::HandOver(bool print, const std::optional<std::wstring>& templatePath) {
+  if (SelectedCount() != 1) return;
+  try {
+    const Invoice::Invoice invoice(SelectedObjectId());
+    const FieldMap data = BuildFieldMap(invoice);
+    const std::wstring title = FormatInvoiceTitle(invoice);
+    std::wstring path;
+    if (templatePath) {
+      path = *templatePath;
+    } else {
+      int templateId = invoice.GetTemplateId();
+      if (templateId == 0) templateId = ReadSettingInt(kDefaultTemplateKey, 0);
+      if (templateId == 0) {
+        platform::ShowMessageBox(kNoTemplateMessage, kAppCaption, platform::MB_ICONINFORMATION);
+        return;
+      }
+      path = Invoice::Template(templateId).GetFileName();
+    }
+    // A library that cannot be loaded has told the user why; only this command ends.
+    GetPreviewManager();
+    if (print)
+      CallPrintInvoice(title, path, data);
+    else
+      CallShowInvoicePreview(title, path, data);
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+}
+
+void InvoicesView::MarkPaid() {
+  const int32_t id = SelectedObjectId();
+  if (id == 0) return;
+  const bool saved = RunInUnitOfWork([&] {
+    Invoice::Invoice invoice(id);
+    invoice.SetPaid(true);
+    invoice.SetPaidOn(platform::OleDateTime::Now().GetDate());
+    invoice.Save();
+  });
+  if (saved) Broadcast(RefreshMessages::Invoices());
+}
+
+void InvoicesView::MarkNotPaid() {
+  const int32_t id = SelectedObjectId();
+  if (id == 0) return;
+  // PAID_ON keeps the date of the last payment.
+  const bool saved = RunInUnitOfWork([&] {
+    Invoice::Invoice invoice(id);
+    invoice.SetPaid(false);
+    invoice.Save();
+  });
+  if (saved) Broadcast(RefreshMessages::Invoices());
+}
+
+void InvoicesView::AcceptPayment() {
+  const int32_t id = SelectedObjectId();
+  if (id == 0) return;
+  try {
+    Invoice::Invoice invoice(id);
+    ChangeSet changes;
+    PaymentDlgLauncher launcher(invoice.GetTotalAmount(), id, 0, 0);
+    if (!launcher.Run(changes, this)) return;
+    const bool saved = RunInUnitOfWork([&] {
+      invoice.SetPaid(true);
+      invoice.SetPaidOn(launcher.GetPaidOn());
+      invoice.Save();
+      changes.Apply();
+    });
+    if (!saved) return;
+    Broadcast(RefreshMessages::Invoices());
+    Broadcast(RefreshMessages::Finance());
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+}
+
+void InvoicesView::ShowContextMenu() {
+  BuildMenu();
+  const size_t selected = SelectedCount();
+  bool paid = false;
+  if (selected == 1) {
+    try {
+      paid = Invoice::Invoice(SelectedObjectId()).IsPaid();
+    } catch (const Invoice::DbException& error) {
+      ShowDbError(error);
+      return;
+    }
+  }
+  const InvoiceMenuState state = CommandRules::InvoiceMenu(selected, paid, FormAvailability::Current());
+  m_menu.EnableItem(m_newInvoice, state.newInvoice);
+  m_menu.EnableItem(m_newIncomeInvoice, state.newIncomeInvoice);
+  m_menu.EnableItem(m_paid, state.paid);
+  m_menu.EnableItem(m_notPaid, state.notPaid);
+  m_menu.EnableItem(m_acceptPayment, state.acceptPayment);
+  for (const auto& [command, path] : m_previewTemplates) m_menu.EnableItem(command, state.templates);
+  for (const auto& [command, path] : m_printTemplates) m_menu.EnableItem(command, state.templates);
+  m_menu.EnableItem(m_delete, state.del);
+  m_menu.EnableItem(m_properties, state.properties);
+  if (const unsigned command = TrackContextMenu()) RunMenuCommand(command);
+}
+
+void InvoicesView::RunMenuCommand(unsigned command) {
+  if (command == m_newInvoice) {
+    GetQuennetApp().OpenInvoiceForm(0, 0, false);
+  } else if (command == m_newIncomeInvoice) {
+    GetQuennetApp().OpenInvoiceForm(0, 0, true);
+  } else if (command == m_paid) {
+    MarkPaid();
+  } else if (command == m_notPaid) {
+    MarkNotPaid();
+  } else if (command == m_acceptPayment) {
+    AcceptPayment();
+  } else if (command == m_delete) {
+    OnDelete();
+  } else if (command == m_properties) {
+    OnProperties();
+  } else if (auto preview = m_previewTemplates.find(command); preview != m_previewTemplates.end()) {
+    PreviewUsing(preview->second);
+  } else if (auto print = m_printTemplates.find(command); print != m_printTemplates.end()) {
+    PrintUsing(print->second);
+  }
+}

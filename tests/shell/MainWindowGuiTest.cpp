@@ -1,0 +1,263 @@
+// The main window at work: choosing nodes of the navigation tree fills the
+// right pane, the splitter keeps its width between runs, Refresh tells every
+// window, and the invoice list changes payment states and deletes.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/menu.h>
+
+#include "common/RegistryHelpers.h"
+#include "shell/CItemsView.h"
+#include "shell/CompaniesView.h"
+#include "shell/FinancesView.h"
+#include "shell/InvoicesView.h"
+#include "shell/PriceGroupsView.h"
+#include "shell/ui/RefreshMessages.h"
+#include "shell/ui/popup_menu.h"
+#include "tests/shell/ShellFixtures.h"
+
+namespace {
+
+using corvane::test::AddCompany;
+using corvane::test::AddInvoice;
+using corvane::test::OleDate;
+using corvane::test::Pump;
+using Result = CQuennetApp::StartupResult;
+
+std::vector<std::wstring> ChildTexts(CLeftView* tree, const wxTreeItemId& parent) {
+  std::vector<std::wstring> texts;
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId node = tree->GetFirstChild(parent, cookie); node.IsOk();
+       node = tree->GetNextChild(parent, cookie))
+    texts.push_back(tree->GetItemText(node).ToStdWstring());
+  return texts;
+}
+
+std::vector<std::wstring> Column(const BaseListCtrl& list, size_t column) {
+  std::vector<std::wstring> cells;
+  for (size_t row = 0; row < list.GetItemCount(); ++row) cells.push_back(list.GetCellText(row, column));
+  return cells;
+}
+
+class MainWindowGuiTest : public corvane::test::ShellTest {
+protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    UseNewDatabase();
+    const int bakery = AddCompany(L"Mountain Bakery");
+    m_march1 = AddInvoice({L"0001/06", OleDate(2006, 3, 2, 10), bakery, false, 30});
+    m_march2 = AddInvoice({L"0002/06", OleDate(2006, 3, 15), 0, true, 0});
+    AddInvoice({L"0003/06", OleDate(2006, 3, 31, 23, 59, 59), bakery, false, 0});
+    // Midnight on the first of April is April's, not March's too.
+    AddInvoice({L"0004/06", OleDate(2006, 4, 1), bakery, false, 0});
+    AddInvoice({L"0001/99", OleDate(1999, 6, 1), bakery, true, 0});
+    platform::SetNowOverride(platform::CivilTime{2006, 3, 20, 12});
+  }
+  void TearDown() override {
+    platform::SetNowOverride(std::nullopt);
+    popup_menu::SetTrackHandler(nullptr);
+    ShellTest::TearDown();
+  }
+
+  wxTreeItemId YearNode(int year) { return Tree()->FindChild(Tree()->GetInvoicesNode(), year); }
+
+  // Expands the year and selects one of its months.
+  InvoicesView* ShowMonth(int year, int month) {
+    const wxTreeItemId yearNode = YearNode(year);
+    Tree()->Expand(yearNode);
+    Tree()->SelectItem(Tree()->FindChild(yearNode, month));
+    Pump(2);
+    return dynamic_cast<InvoicesView*>(MainFrame()->GetRightView());
+  }
+
+  int m_march1 = 0;
+  int m_march2 = 0;
+};
+
+TEST_F(MainWindowGuiTest, InvoicesYearAndMonthFillTheList) {
+  ASSERT_EQ(Start(), Result::Started);
+  CLeftView* tree = Tree();
+  // Latest year first; a year before 2000 is a year like any other.
+  EXPECT_EQ(ChildTexts(tree, tree->GetInvoicesNode()), (std::vector<std::wstring>{L"2006", L"1999"}));
+
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  const std::vector<std::wstring> months = ChildTexts(tree, YearNode(2006));
+  ASSERT_EQ(months.size(), 12u);
+  EXPECT_EQ(months[2], L"March (3)");
+  EXPECT_EQ(months[3], L"April (1)");
+  EXPECT_EQ(months[4], L"May");
+
+  for (auto& m : m_messages.Shown()) ADD_FAILURE() << platform::ToUtf8(m.text);
+  ASSERT_EQ(Column(*invoices, 0), (std::vector<std::wstring>{L"0003/06", L"0002/06", L"0001/06"}));
+  EXPECT_EQ(Column(*invoices, 4), (std::vector<std::wstring>{L"Mountain Bakery", L"", L"Mountain Bakery"}));
+  EXPECT_EQ(Column(*invoices, 5)[2], L"Due in 11 days");
+  EXPECT_EQ(invoices->SelectedObjectIds().size(), 1u);
+
+  // The root: unpaid invoices of every year.
+  tree->SelectItem(tree->GetInvoicesNode());
+  Pump(2);
+  EXPECT_EQ(MainFrame()->GetRightView(), invoices) << "moving within a kind keeps the view";
+  EXPECT_EQ(Column(*invoices, 0), (std::vector<std::wstring>{L"0004/06", L"0003/06", L"0001/06"}));
+
+  // A year before 2000 lists that year's invoices, paid or not.
+  tree->SelectItem(YearNode(1999));
+  Pump(2);
+  EXPECT_EQ(Column(*invoices, 0), (std::vector<std::wstring>{L"0001/99"}));
+}
+
+TEST_F(MainWindowGuiTest, EachKindOfNodeGetsItsView) {
+  ASSERT_EQ(Start(), Result::Started);
+  CLeftView* tree = Tree();
+  struct Case {
+    int32_t root;
+    bool (*isRight)(View*);
+  };
+  const Case cases[] = {
+      {navigation::kClients, [](View* v) { return dynamic_cast<CompaniesView*>(v) != nullptr; }},
+      {navigation::kPriceLists, [](View* v) { return dynamic_cast<PriceGroupsView*>(v) != nullptr; }},
+      {navigation::kFinanceInfo, [](View* v) { return dynamic_cast<FinancesView*>(v) != nullptr; }},
+      {navigation::kInventory, [](View* v) { return dynamic_cast<CItemsView*>(v) != nullptr; }},
+      {navigation::kInvoices, [](View* v) { return dynamic_cast<InvoicesView*>(v) != nullptr; }},
+  };
+  for (const Case& c : cases) {
+    tree->SelectItem(tree->FindRoot(c.root));
+    Pump(2);
+    EXPECT_TRUE(c.isRight(MainFrame()->GetRightView())) << c.root;
+    EXPECT_EQ(tree->GetPaneKind(), c.root);
+    // The old view left the document; the tree and the new view remain.
+    EXPECT_EQ(m_app->GetDocument()->GetViews().size(), 2u);
+  }
+  auto* companies = (tree->SelectItem(tree->FindRoot(navigation::kClients)), Pump(2),
+                     dynamic_cast<CompaniesView*>(MainFrame()->GetRightView()));
+  ASSERT_NE(companies, nullptr);
+  EXPECT_EQ(Column(*companies, 0), (std::vector<std::wstring>{L"Mountain Bakery"}));
+}
+
+TEST_F(MainWindowGuiTest, SplitterWidthIsKeptAcrossRuns) {
+  RegWriteDword(kSettingsKey, kSplitterPresentValue, 1);
+  RegWriteDword(kSettingsKey, kSplitterWidthValue, 180);
+  ASSERT_EQ(Start(), Result::Started);
+  ASSERT_NE(MainFrame()->GetSplitter(), nullptr);
+  EXPECT_EQ(MainFrame()->GetSplitter()->GetSashPosition(), 180);
+  MainFrame()->GetSplitter()->SetSashPosition(240);
+  m_app->CloseMainWindow();
+  Pump();
+  uint32_t present = 0, width = 0;
+  EXPECT_EQ(RegReadDword(kSettingsKey, kSplitterPresentValue, &present), kRegSuccess);
+  EXPECT_EQ(RegReadDword(kSettingsKey, kSplitterWidthValue, &width), kRegSuccess);
+  EXPECT_EQ(present, 1u);
+  EXPECT_EQ(width, 240u);
+
+  ASSERT_EQ(Start(), Result::Started);
+  EXPECT_EQ(MainFrame()->GetSplitter()->GetSashPosition(), 240);
+}
+
+TEST_F(MainWindowGuiTest, WithoutTheSplitterOnlyTheTreeIsShown) {
+  RegWriteDword(kSettingsKey, kSplitterPresentValue, 0);
+  ASSERT_EQ(Start(), Result::Started);
+  EXPECT_EQ(MainFrame()->GetSplitter(), nullptr);
+  EXPECT_EQ(MainFrame()->GetRightView(), Tree());
+  // Choosing a node puts the list in the tree's place; nothing crashes.
+  Tree()->SelectItem(Tree()->FindRoot(navigation::kClients));
+  Pump();
+  EXPECT_NE(dynamic_cast<CompaniesView*>(MainFrame()->GetRightView()), nullptr);
+  EXPECT_EQ(m_app->GetDocument()->GetViews().size(), 1u);
+}
+
+TEST_F(MainWindowGuiTest, RefreshSendsNineMessagesInOrder) {
+  ASSERT_EQ(Start(), Result::Started);
+  auto* listener = new wxFrame(nullptr, wxID_ANY, L"listener");
+  std::vector<unsigned> heard;
+  listener->Bind(EVT_CORVANE_MESSAGE,
+                 [&](platform::WindowMessageEvent& event) { heard.push_back(event.GetMessage()); });
+  wxCommandEvent refresh(wxEVT_MENU, CMainFrame::ID_REFRESH);
+  MainFrame()->GetEventHandler()->ProcessEvent(refresh);
+  const auto& all = RefreshMessages::All();
+  EXPECT_EQ(heard, std::vector<unsigned>(all.begin(), all.begin() + 9));
+  listener->Destroy();
+  Pump();
+}
+
+TEST_F(MainWindowGuiTest, YearRefreshKeepsTheChosenMonth) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  AddInvoice({L"0005/06", OleDate(2006, 3, 5), 0, false, 0});
+  platform::SendToThreadWindows(RefreshMessages::Year(), 2006, 0);
+  Pump(2);
+  const wxTreeItemId selected = Tree()->GetSelection();
+  ASSERT_TRUE(selected.IsOk());
+  EXPECT_EQ(Tree()->GetItemText(selected), L"March (4)");
+  EXPECT_EQ(Tree()->GetNodeInteger(Tree()->GetItemParent(selected)), 2006);
+}
+
+// Runs the context menu of the list, choosing the entry with that text.
+void ChooseFromMenu(PaneListView* view, const wxString& label) {
+  popup_menu::SetTrackHandler(
+      [label](const popup_menu& menu, wxWindow*, bool) { return menu.GetMenu()->FindItem(label); });
+  view->ShowContextMenu();
+  popup_menu::SetTrackHandler(nullptr);
+  Pump(2);
+}
+
+TEST_F(MainWindowGuiTest, PaidAndNotPaidFromTheContextMenu) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  ASSERT_TRUE(invoices->SelectObject(m_march1));
+
+  ChooseFromMenu(invoices, L"Paid");
+  ASSERT_TRUE(invoices->SelectObject(m_march1));
+  const long row = invoices->FindObjectRow(m_march1);
+  EXPECT_EQ(invoices->GetCellText(row, 5).rfind(L"Paid on ", 0), 0u) << invoices->GetCellText(row, 5);
+  EXPECT_TRUE(Invoice::Invoice(m_march1).IsPaid());
+
+  ChooseFromMenu(invoices, L"Not Paid");
+  EXPECT_EQ(invoices->GetCellText(invoices->FindObjectRow(m_march1), 5), L"Due in 11 days");
+  EXPECT_FALSE(Invoice::Invoice(m_march1).IsPaid());
+}
+
+TEST_F(MainWindowGuiTest, TwoSelectedRowsOfferDeleteOnly) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  invoices->SelectAll();
+  ASSERT_EQ(invoices->SelectedCount(), 3u);
+  std::map<std::wstring, bool> enabled;
+  popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow*, bool) {
+    for (const wchar_t* label : {L"Delete", L"Properties", L"Paid", L"Not Paid", L"Accept Payment"})
+      enabled[label] = menu.IsItemEnabled(menu.GetMenu()->FindItem(label));
+    return 0;
+  });
+  invoices->ShowContextMenu();
+  EXPECT_TRUE(enabled[L"Delete"]);
+  EXPECT_FALSE(enabled[L"Properties"]);
+  EXPECT_FALSE(enabled[L"Paid"] || enabled[L"Not Paid"] || enabled[L"Accept Payment"]);
+}
+
+TEST_F(MainWindowGuiTest, DeleteAsksAndRemovesTheInvoices) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  ASSERT_TRUE(invoices->SelectObject(m_march2));
+
+  m_messages.QueueAnswer(platform::IDNO);
+  invoices->OnDelete();
+  EXPECT_EQ(invoices->GetItemCount(), 3u);
+
+  m_messages.QueueAnswer(platform::IDYES);
+  invoices->OnDelete();
+  Pump(2);
+  ASSERT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_EQ(m_messages.Shown()[1].text, kDeleteQuestion);
+  EXPECT_EQ(m_messages.Shown()[1].style,
+            platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2);
+  EXPECT_EQ(Column(*invoices, 0), (std::vector<std::wstring>{L"0003/06", L"0001/06"}));
+  // The year refresh relabelled the month and kept it chosen.
+  EXPECT_EQ(Tree()->GetItemText(Tree()->GetSelection()), L"March (2)");
+}
+
+}  // namespace
