@@ -14,7 +14,8 @@
 //                  2 price, 3 quantity, 6 discount %, 8 tax %, 4 measurement,
 //                  5 amount, 7 discount, 9 tax, 10 line total.
 // The header totals are the values stored with the invoice; only the line
-// amounts and field 109 are computed here.
+// amounts and field 109 are computed here. A date the database holds as NULL
+// (101, or 107 of a paid invoice) goes in as an empty value.
 
 #include <string>
 
