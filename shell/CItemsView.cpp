@@ -4,8 +4,11 @@
 
 #include <set>
 
+#include "data/ChangeSet.h"
 #include "data/DbException.h"
 #include "data/objects/ItemGroup.h"
+#include "forms/dialogs/ItemInputDlgLauncher.h"
+#include "forms/dialogs/ItemOutputDlgLauncher.h"
 #include "shell/CQuennetApp.h"
 #include "shell/CommandRules.h"
 #include "shell/ListViewRows.h"
@@ -78,12 +81,48 @@ void CItemsView::ShowContextMenu() {
   m_menu.EnableItem(m_properties, state.properties);
   const unsigned command = TrackContextMenu();
   if (command == 0) return;
-  // The single stock-line dialogs of "New Item Income" and "New Item Outcome"
-  // come with the item form; until then their entries stay disabled.
   if (command == m_newItem)
     GetQuennetApp().OpenItemForm(0, false, m_groupId);
+  else if (command == m_newIncome)
+    NewIncome();
+  else if (command == m_newOutcome)
+    NewOutcome();
   else if (command == m_delete)
     OnDelete();
   else if (command == m_properties)
     OnProperties();
+}
+
+namespace {
+
+// Applies the stock line in one unit of work and tells the item and stock lists.
+void ApplyStockChanges(ChangeSet& changes, unsigned stockMessage) {
+  if (!RunInUnitOfWork([&] { changes.Apply(); })) return;
+  Broadcast(RefreshMessages::Item());
+  Broadcast(stockMessage);
+}
+
+}  // namespace
+
+void CItemsView::NewIncome() {
+  if (SelectedCount() != 1) return;
+  try {
+    ChangeSet changes;
+    ItemInputDlgLauncher launcher(0, SelectedObjectId(), Invoice::kSourceTrading);
+    if (launcher.Run(changes, this)) ApplyStockChanges(changes, RefreshMessages::ItemsInput());
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+}
+
+void CItemsView::NewOutcome() {
+  if (SelectedCount() != 1) return;
+  try {
+    // Destination 1: an issue of its own, not a line of an invoice.
+    ChangeSet changes;
+    ItemOutputDlgLauncher launcher(0, SelectedObjectId(), 1, 0, 0.0);
+    if (launcher.Run(changes, this)) ApplyStockChanges(changes, RefreshMessages::ItemsOutput());
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
 }

@@ -26,6 +26,10 @@ public:
   void OnProperties() override;
   void ShowContextMenu() override;
 
+  // A stock income / outcome of the one selected item, through its dialog.
+  void NewIncome();
+  void NewOutcome();
+
 protected:
   unsigned GetRefreshMessage() const override;
 

@@ -1,5 +1,6 @@
 #include "shell/CLeftView.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -175,6 +176,7 @@ void CLeftView::SelectQuietly(const wxTreeItemId& node) {
 void CLeftView::FillGroups(const wxTreeItemId& node) {
   if (!node.IsOk()) return;
   RebuildGuard guard(m_rebuilding);
+  std::vector<std::pair<int32_t, std::wstring>> groups;
   try {
     std::vector<int> ids;
     if (node == m_inventoryNode) {
@@ -186,16 +188,49 @@ void CLeftView::FillGroups(const wxTreeItemId& node) {
       for (const auto& [id, parent] : tree)
         if (parent == groupId) ids.push_back(id);
     }
-    DeleteChildren(node);
     for (int id : ids) {
       const Invoice::ItemGroup group(id);
-      if (!group.IsStored()) continue;
-      const wxTreeItemId child = AddNode(node, group.GetName(), kImageInventory, group.GetId());
-      AddNode(child, L"", kImageInventory, 0);
+      if (group.IsStored()) groups.emplace_back(group.GetId(), group.GetName());
     }
   } catch (const Invoice::DbException& error) {
     ShowDbError(error);
+    return;
   }
+  // The nodes of groups that are still there stay: the tree may be in the
+  // middle of selecting one of them (selecting a node first expands its
+  // collapsed parents, which refills them).
+  std::vector<wxTreeItemId> gone;
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId child = GetFirstChild(node, cookie); child.IsOk(); child = GetNextChild(node, cookie)) {
+    const int32_t id = GetNodeInteger(child);
+    const bool listed =
+        std::any_of(groups.begin(), groups.end(), [id](const auto& group) { return group.first == id; });
+    if (id == 0 || !listed) gone.push_back(child);
+  }
+  for (const wxTreeItemId& child : gone) Delete(child);
+  for (size_t position = 0; position < groups.size(); ++position) {
+    const auto& [id, name] = groups[position];
+    wxTreeItemId child = FindChild(node, id);
+    if (child.IsOk() && child != ChildAt(node, position)) {
+      // Renamed into another place: made again there.
+      Delete(child);
+      child = wxTreeItemId();
+    }
+    if (child.IsOk()) {
+      SetItemText(child, wxString(name));
+      if (IsExpanded(child)) FillGroups(child);
+      continue;
+    }
+    child = InsertItem(node, position, wxString(name), kImageInventory, kImageInventory, new NodeData(id));
+    AddNode(child, L"", kImageInventory, 0);
+  }
+}
+
+wxTreeItemId CLeftView::ChildAt(const wxTreeItemId& parent, size_t position) const {
+  wxTreeItemIdValue cookie;
+  wxTreeItemId child = GetFirstChild(parent, cookie);
+  for (size_t i = 0; i < position && child.IsOk(); ++i) child = GetNextChild(parent, cookie);
+  return child;
 }
 
 std::optional<CLeftView::InvoicePosition> CLeftView::SelectedInvoicePosition() const {

@@ -37,6 +37,9 @@ public:
   // The kind whose view is in the right pane (kNoKind at first).
   int32_t GetPaneKind() const { return m_paneKind; }
 
+  // Brings the groups under the node up to date: nodes of groups still
+  // there stay (relabelled, their open sub-groups refilled), others go, new
+  // ones come in order.
   void FillGroups(const wxTreeItemId& node);
   void FillYears();
   // Fills (or relabels) the twelve months of a year node.
@@ -61,6 +64,7 @@ private:
   std::optional<navigation::InvoiceNode> ClassifyNode(const wxTreeItemId& node) const;
   void FillMonthsSelecting(int year, const wxTreeItemId& yearNode, std::optional<int> month);
   void RestoreInvoicePosition(const InvoicePosition& position);
+  wxTreeItemId ChildAt(const wxTreeItemId& parent, size_t position) const;
   wxTreeItemId AddNode(const wxTreeItemId& parent, const std::wstring& text, int image, int32_t integer);
   // Selects the node without acting on the change.
   void SelectQuietly(const wxTreeItemId& node);

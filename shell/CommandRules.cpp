@@ -18,10 +18,9 @@ FormAvailability FormAvailability::Current() {
   current.itemInputList = CQuennetApp::CanOpenForm(kItemInputTemplate);
   current.companyForm = CQuennetApp::CanOpenForm(kCompanyFormTemplate);
   current.priceListForm = CQuennetApp::CanOpenForm(kPriceListFormTemplate);
-  // The account dialog and the single stock-line dialogs come with the
-  // company and item forms.
+  // The account dialog comes with the company form's pages.
   current.accountDialog = false;
-  current.stockDialogs = false;
+  current.stockDialogs = true;
   current.paymentDialog = true;
   current.referenceDialogs = true;
   return current;

@@ -9,6 +9,8 @@
 #include <wx/menu.h>
 
 #include "common/RegistryHelpers.h"
+#include "data/objects/Item.h"
+#include "data/objects/ItemGroup.h"
 #include "shell/CItemsView.h"
 #include "shell/CompaniesView.h"
 #include "shell/FinancesView.h"
@@ -258,6 +260,79 @@ TEST_F(MainWindowGuiTest, DeleteAsksAndRemovesTheInvoices) {
   EXPECT_EQ(Column(*invoices, 0), (std::vector<std::wstring>{L"0003/06", L"0001/06"}));
   // The year refresh relabelled the month and kept it chosen.
   EXPECT_EQ(Tree()->GetItemText(Tree()->GetSelection()), L"March (2)");
+}
+
+}  // namespace
+
+namespace {
+
+int AddGroup(const std::wstring& name, int parentId) {
+  TransactionScope scope;
+  Invoice::ItemGroup group;
+  group.SetName(name);
+  group.SetParentId(parentId);
+  group.Save();
+  scope.Commit();
+  return group.GetId();
+}
+
+int AddItem(const std::wstring& name, int groupId, double stock, int perPackage) {
+  TransactionScope scope;
+  Invoice::Item item;
+  item.SetName(name);
+  item.SetGroupId(groupId);
+  item.SetNumInPack(perPackage);
+  item.SetQuantityOnStock(stock);
+  item.Save();
+  scope.Commit();
+  return item.GetId();
+}
+
+TEST_F(MainWindowGuiTest, GroupsListTheItemsOfTheirWholeSubtree) {
+  const int bakery = AddGroup(L"Bakery", 0);
+  const int flour = AddGroup(L"Flour", bakery);
+  AddGroup(L"Empty", 0);
+  AddItem(L"Baguette", bakery, 12, 6);
+  AddItem(L"Rye flour", flour, 5, 0);
+  AddItem(L"Soap", 0, 1, 1);
+  ASSERT_EQ(Start(), Result::Started);
+  CLeftView* tree = Tree();
+  EXPECT_EQ(ChildTexts(tree, tree->GetInventoryNode()), (std::vector<std::wstring>{L"Bakery", L"Empty"}));
+
+  const wxTreeItemId bakeryNode = tree->FindChild(tree->GetInventoryNode(), bakery);
+  tree->Expand(bakeryNode);
+  EXPECT_EQ(ChildTexts(tree, bakeryNode), (std::vector<std::wstring>{L"Flour"}));
+  tree->SelectItem(bakeryNode);
+  Pump(2);
+  auto* items = dynamic_cast<CItemsView*>(MainFrame()->GetRightView());
+  ASSERT_NE(items, nullptr);
+  EXPECT_EQ(items->GetGroupId(), bakery);
+  EXPECT_EQ(Column(*items, 0), (std::vector<std::wstring>{L"Baguette", L"Rye flour"}));
+  EXPECT_EQ(Column(*items, 2), (std::vector<std::wstring>{L"2.00", L""}));
+
+  tree->SelectItem(tree->GetInventoryNode());
+  Pump(2);
+  EXPECT_EQ(items->GetGroupId(), 0);
+  EXPECT_EQ(Column(*items, 0), (std::vector<std::wstring>{L"Baguette", L"Rye flour", L"Soap"}));
+}
+
+TEST_F(MainWindowGuiTest, AnEmptyGroupIsDeletedFromTheTree) {
+  AddGroup(L"Bakery", 0);
+  const int empty = AddGroup(L"Empty", 0);
+  ASSERT_EQ(Start(), Result::Started);
+  CLeftView* tree = Tree();
+  tree->SelectItem(tree->GetInventoryNode());
+  Pump(2);
+  EXPECT_FALSE(tree->IsGroupSelected()) << "the Inventory node itself is no group";
+  tree->SelectItem(tree->FindChild(tree->GetInventoryNode(), empty));
+  Pump(2);
+  ASSERT_TRUE(tree->IsGroupSelected());
+  m_messages.QueueAnswer(platform::IDYES);
+  tree->DeleteSelectedGroup();
+  Pump(2);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, kDeleteQuestion);
+  EXPECT_EQ(ChildTexts(tree, tree->GetInventoryNode()), (std::vector<std::wstring>{L"Bakery"}));
 }
 
 }  // namespace
