@@ -269,11 +269,16 @@ bool CMainFrame::ReplaceView(PaneView kind) {
     wxWindow* window = active->GetViewWindow();
     window->Hide();
     if (active == m_leftView) m_leftView = nullptr;
-    CallAfter([window] { window->Destroy(); });
+    CallAfter([this, window] {
+      window->Destroy();
+      SendSizeEvent();
+    });
   }
   m_rightView = view;
+  // The frame sizes its only child itself; while the old view waits to go
+  // there are two.
+  view->GetViewWindow()->SetSize(GetClientSize());
   view->OnInitialUpdate();
-  SendSizeEvent();
   view->GetViewWindow()->Refresh();
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 
@@ -222,6 +223,25 @@ TEST_F(MainWindowGuiTest, PaidAndNotPaidFromTheContextMenu) {
   EXPECT_FALSE(Invoice::Invoice(m_march1).IsPaid());
 }
 
+TEST_F(MainWindowGuiTest, AcceptPaymentOpensThePaymentDialogAndCancelChangesNothing) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+  ASSERT_TRUE(invoices->SelectObject(m_march1));
+  std::wstring shown;
+  wxTheApp->CallAfter([&shown] {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal()) {
+        shown = dialog->GetTitle().ToStdWstring();
+        dialog->EndModal(wxID_CANCEL);
+      }
+  });
+  ChooseFromMenu(invoices, L"Accept Payment");
+  EXPECT_EQ(shown, L"Payment");
+  EXPECT_FALSE(Invoice::Invoice(m_march1).IsPaid());
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
 TEST_F(MainWindowGuiTest, TwoSelectedRowsOfferDeleteOnly) {
   ASSERT_EQ(Start(), Result::Started);
   InvoicesView* invoices = ShowMonth(2006, 3);
@@ -333,6 +353,55 @@ TEST_F(MainWindowGuiTest, AnEmptyGroupIsDeletedFromTheTree) {
   ASSERT_EQ(m_messages.Shown().size(), 1u);
   EXPECT_EQ(m_messages.Shown()[0].text, kDeleteQuestion);
   EXPECT_EQ(ChildTexts(tree, tree->GetInventoryNode()), (std::vector<std::wstring>{L"Bakery"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowGuiTest, ToolsAndHelpMenusOpenTheirDialogs) {
+  ASSERT_EQ(Start(), Result::Started);
+  const std::pair<int, const wchar_t*> commands[] = {
+      {CMainFrame::ID_MEASUREMENTS, L"Measurements"},
+      {CMainFrame::ID_TAXES, L"Taxes"},
+      {CMainFrame::ID_DAY_CONDITIONS, L"Payment conditions"},
+      {CMainFrame::ID_TEMPLATES, L"Templates"},
+      {CMainFrame::ID_PHONE_CODES, L"Phone Codes"},
+      {CMainFrame::ID_OPTIONS, L"Settings"},
+      {wxID_ABOUT, L"About Corvane"},
+  };
+  for (const auto& [id, title] : commands) {
+    std::wstring shown;
+    // Closes the dialog from inside its own modal loop.
+    wxTheApp->CallAfter([&shown] {
+      for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal()) {
+          shown = dialog->GetTitle().ToStdWstring();
+          dialog->EndModal(wxID_CANCEL);
+        }
+    });
+    wxCommandEvent command(wxEVT_MENU, id);
+    MainFrame()->GetEventHandler()->ProcessEvent(command);
+    EXPECT_EQ(shown, title) << id;
+    Pump(2);
+  }
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+TEST_F(MainWindowGuiTest, CommandsOfFormsStillToComeAreDisabled) {
+  ASSERT_EQ(Start(), Result::Started);
+  MainFrame()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  wxMenuBar* menus = MainFrame()->GetMenuBar();
+  for (int id :
+       {CMainFrame::ID_NEW_INVOICE, CMainFrame::ID_NEW_INCOME_INVOICE, CMainFrame::ID_NEW_ITEM,
+        CMainFrame::ID_NEW_ITEM_GROUP, CMainFrame::ID_NEW_CLIENT, CMainFrame::ID_NEW_INPUT_PRICE_LIST,
+        CMainFrame::ID_NEW_OUTPUT_PRICE_LIST, CMainFrame::ID_ITEM_INPUT})
+    EXPECT_FALSE(menus->IsEnabled(id)) << id;
+  for (int id : std::initializer_list<int>{CMainFrame::ID_MEASUREMENTS, CMainFrame::ID_OPTIONS, wxID_ABOUT})
+    EXPECT_TRUE(menus->IsEnabled(id)) << id;
+  // Nothing selected in the tree: no Delete or Properties.
+  EXPECT_FALSE(menus->IsEnabled(wxID_DELETE));
+  EXPECT_FALSE(menus->IsEnabled(wxID_PROPERTIES));
 }
 
 }  // namespace
