@@ -9,6 +9,13 @@
 #include "data/objects/DaysCondition.h"
 #include "data/objects/Template.h"
 
+namespace {
+
+// What Invoice::GetDate and GetPaidOn give for a column that holds no date.
+constexpr double kNoStoredDate = -1.0;
+
+}  // namespace
+
 std::wstring FormatInvoiceNumber(int number, int year) {
   wchar_t text[64];
   std::swprintf(text, std::size(text), L"%04ld/%02d", static_cast<long>(number), year - 2000);
@@ -44,8 +51,9 @@ void InvoiceHeaderFields::LoadInvoice(int32_t id, int32_t companyId, bool income
     m_fromAddressId = invoice.GetAddressIdFrom();
     m_daysCondition = invoice.GetDaysCondition();
     m_templateId = invoice.GetTemplateId();
-    date = platform::OleDateTime(invoice.GetDate());
-    paidDate = platform::OleDateTime(invoice.GetPaidOn());
+    // A date the database does not hold (NULL) keeps what the form shows.
+    if (invoice.GetDate() != kNoStoredDate) date = platform::OleDateTime(invoice.GetDate());
+    if (invoice.GetPaidOn() != kNoStoredDate) paidDate = platform::OleDateTime(invoice.GetPaidOn());
     paid = invoice.IsPaid();
     discountPercent = invoice.GetDiscountPercent();
   } else {

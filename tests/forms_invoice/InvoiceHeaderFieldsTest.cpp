@@ -125,6 +125,18 @@ TEST_F(InvoiceHeaderFieldsTest, StoredInvoiceShowsItsOwnValues) {
   EXPECT_EQ(header.linePriceListId, m_priceListId);
 }
 
+TEST_F(InvoiceHeaderFieldsTest, UnpaidInvoiceWithoutPaidDateShowsToday) {
+  Invoice::Invoice unpaid;
+  unpaid.SetInvoiceNum(L"0004/06");
+  unpaid.SetDate(platform::OleDateTime(2006, 2, 1).GetDate());
+  Committed([&] { unpaid.Save(); });  // PAID_ON stays NULL
+  ASSERT_EQ(Value(L"SELECT PAID_ON FROM INVOICES"), L"NULL");
+  const InvoiceHeaderFields header = Load(unpaid.GetId());
+  EXPECT_FALSE(header.paid);
+  EXPECT_EQ(header.paidDate, platform::OleDateTime(2006, 3, 9, 14, 5, 7));  // "now", not 1899
+  EXPECT_EQ(header.date, platform::OleDateTime(2006, 2, 1));
+}
+
 TEST_F(InvoiceHeaderFieldsTest, StoredAddressShowsItsCurrentBlockReadOnly) {
   const int id = StoreInvoice(m_storeId, L"An old copy of the block", 0, 0);
   InvoiceHeaderFields header = Load(id);

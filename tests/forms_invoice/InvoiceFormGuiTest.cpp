@@ -1,0 +1,512 @@
+// The invoice form in its frame under Xvfb, on a throwaway database: a new
+// invoice chosen, filled, saved and printed into a PDF through the real
+// libCorvanPreview.so; failures that keep the edits; the form opened from
+// the application's main frame. The company search and the stock dialogs
+// are replaced by the form's dialog seam, so no modal dialog opens.
+//
+// With CORVANE_SCREENSHOT_DIR set, the main test leaves invoice-form.png
+// and invoice.pdf there.
+#include "InvoiceFormFixture.h"
+
+#include <cstdlib>
+#include <deque>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "common/RegistryHelpers.h"
+#include "forms/invoice/InvoiceForm.h"
+#include "forms/invoice/InvoiceFormDialogs.h"
+#include "forms/invoice/InvoiceFrame.h"
+#include "forms/invoice/InvoiceLinesList.h"
+#include "platform/TextCodec.h"
+#include "platform/WindowMessages.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQuennetApp.h"
+#include "shell/InvoicesView.h"
+#include "shell/PreviewManager.h"
+#include "shell/ui/DocTemplate.h"
+#include "shell/ui/Document.h"
+#include "shell/ui/RefreshMessages.h"
+#include "tests/preview_lib/PreviewLibFixtures.h"
+
+namespace corvane::test {
+namespace {
+
+void Pump() {
+  for (int i = 0; i < 5; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// A two-column invoice layout: parties, number and date, one row per line
+// with code, name, quantity, price and total, and the footer amounts.
+void SaveInvoiceLayout(const std::filesystem::path& path) {
+  auto right = [](TemplateItem item) {
+    item.SetProperty(template_props::kAlignment, ::Value(int32_t{2}));
+    return item;
+  };
+  auto bold = [](const std::wstring& text, const InchRect& at, int32_t size = 100) {
+    TemplateItem item = LabelItem(text, at);
+    SetText(item, text, size, true);
+    return item;
+  };
+  SaveTemplate(
+      {
+          bold(L"INVOICE", InchRect{0.8, 0.6, 4.0, 1.0}, 200),
+          LabelItem(L"Number:", InchRect{4.6, 0.6, 5.6, 0.85}),
+          FieldItem(L"FLD_100_000", L"Invoice Number", InchRect{5.6, 0.6, 7.5, 0.85}),
+          LabelItem(L"Date:", InchRect{4.6, 0.85, 5.6, 1.1}),
+          FieldItem(L"FLD_101_000", L"Date", InchRect{5.6, 0.85, 7.5, 1.1}),
+          bold(L"From", InchRect{0.8, 1.4, 3.8, 1.65}),
+          FieldItem(L"FLD_112_000", L"From (Vendor Name)", InchRect{0.8, 1.65, 3.8, 1.9}),
+          FieldItem(L"FLD_110_000", L"From (Vendor Address)", InchRect{0.8, 1.9, 3.8, 2.7}),
+          bold(L"To", InchRect{4.6, 1.4, 7.5, 1.65}),
+          FieldItem(L"FLD_111_000", L"To (Client Name)", InchRect{4.6, 1.65, 7.5, 1.9}),
+          FieldItem(L"FLD_106_000", L"To (Client Address)", InchRect{4.6, 1.9, 7.5, 2.7}),
+          BoxItem(InchRect{0.75, 2.95, 7.55, 3.25}, true, false, 0xEEEEEE),
+          bold(L"Code", InchRect{0.8, 3.0, 1.6, 3.25}),
+          bold(L"Item", InchRect{1.6, 3.0, 4.4, 3.25}),
+          right(bold(L"Q-ty", InchRect{4.4, 3.0, 5.2, 3.25})),
+          right(bold(L"Price", InchRect{5.2, 3.0, 6.3, 3.25})),
+          right(bold(L"Total", InchRect{6.3, 3.0, 7.5, 3.25})),
+          RepeatItem(L"FLD_011_000", 10, InchRect{0.8, 3.3, 1.6, 3.55}),
+          RepeatItem(L"FLD_001_000", 10, InchRect{1.6, 3.3, 4.4, 3.55}),
+          right(RepeatItem(L"FLD_003_000", 10, InchRect{4.4, 3.3, 5.2, 3.55})),
+          right(RepeatItem(L"FLD_002_000", 10, InchRect{5.2, 3.3, 6.3, 3.55})),
+          right(RepeatItem(L"FLD_010_000", 10, InchRect{6.3, 3.3, 7.5, 3.55})),
+          LabelItem(L"Without tax:", InchRect{4.6, 6.2, 6.0, 6.45}),
+          right(FieldItem(L"FLD_109_000", L"Total without Tax", InchRect{6.0, 6.2, 7.5, 6.45})),
+          LabelItem(L"Discount:", InchRect{4.6, 6.45, 6.0, 6.7}),
+          right(FieldItem(L"FLD_105_000", L"Invoice Discount", InchRect{6.0, 6.45, 7.5, 6.7})),
+          LabelItem(L"Tax:", InchRect{4.6, 6.7, 6.0, 6.95}),
+          right(FieldItem(L"FLD_102_000", L"Total Tax", InchRect{6.0, 6.7, 7.5, 6.95})),
+          bold(L"Total:", InchRect{4.6, 7.0, 6.0, 7.3}),
+          right(FieldItem(L"FLD_103_000", L"Invoice Total", InchRect{6.0, 7.0, 7.5, 7.3})),
+      },
+      path);
+}
+
+// A top-level window that writes down every refresh message it hears.
+class MessageListener : public wxFrame {
+public:
+  MessageListener() : wxFrame(nullptr, wxID_ANY, L"listener") {
+    Bind(EVT_CORVANE_MESSAGE, [this](platform::WindowMessageEvent& event) {
+      heard.push_back({event.GetMessage(), static_cast<intptr_t>(event.GetWParam())});
+    });
+  }
+  std::vector<std::pair<unsigned, intptr_t>> heard;
+};
+
+// A line as the stock dialog would record it.
+struct LineInput {
+  int itemId;
+  double quantity;
+  double price;
+  double discountPercent = 0.0;
+  double taxPercent = 0.0;
+};
+
+class InvoiceFormGui : public InvoiceFormTest {
+protected:
+  void SetUp() override {
+    InvoiceFormTest::SetUp();
+    platform::SetUserLocaleOverride(platform::LocaleInfo{});
+    RegWriteString(PreviewManager::kSettingsKey, PreviewManager::kInstallPathValue,
+                   platform::FromUtf8(CORVANE_PREVIEW_DIR));
+    SaveInvoiceLayout(m_layoutPath);
+    Committed([this] { m_layoutId = NewTemplate(L"Classic", m_layoutPath.wstring()); });
+
+    InvoiceFormDialogs::SetCompanyChooser([this](wxWindow*) { return m_chosenCompany; });
+    InvoiceFormDialogs::SetLineEditor([this](const InvoiceLineRequest& request, ChangeSet& lines, wxWindow*) {
+      m_requests.push_back(request);
+      if (m_lineInputs.empty()) return false;  // Cancel
+      const LineInput input = m_lineInputs.front();
+      m_lineInputs.pop_front();
+      if (request.income)
+        Record<Invoice::ItemInput>(request.lineId, input, lines);
+      else
+        Record<Invoice::ItemOutput>(request.lineId, input, lines);
+      return true;
+    });
+    m_listener = new MessageListener;
+  }
+
+  void TearDown() override {
+    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
+      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
+      window->Destroy();
+    }
+    Pump();
+    DeletePreviewManager();
+    InvoiceFormDialogs::SetCompanyChooser(nullptr);
+    InvoiceFormDialogs::SetLineEditor(nullptr);
+    platform::SetUserLocaleOverride(std::nullopt);
+    InvoiceFormTest::TearDown();
+  }
+
+  template <class Line>
+  static void Record(int32_t lineId, const LineInput& input, ChangeSet& lines) {
+    Line line;
+    if (lineId != 0) line = *dynamic_cast<Line*>(lines.Find(lineId));
+    line.SetItemId(input.itemId);
+    line.SetQuantity(input.quantity);
+    line.SetBasePrice(input.price);
+    line.SetDiscountPercent(input.discountPercent);
+    line.SetTaxPercent(input.taxPercent);
+    lines.Update(line);
+  }
+
+  InvoiceFrame* Open(int32_t invoiceId, int32_t companyId = 0, bool income = false) {
+    auto* frame = dynamic_cast<InvoiceFrame*>(m_template.CreateNewFrame(m_document));
+    EXPECT_TRUE(frame);
+    if (!frame) return nullptr;
+    FormArguments arguments;
+    arguments.objectId = invoiceId;
+    arguments.companyId = companyId;
+    arguments.income = income;
+    frame->SetFormArguments(arguments);
+    DocTemplate::InitialUpdateFrame(frame);
+    Pump();
+    return frame;
+  }
+
+  static void Command(wxFrame* frame, int id) {
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+  }
+  static void Choose(wxWindow* form, int controlId, int index) {
+    auto* choice = dynamic_cast<wxChoice*>(form->FindWindow(controlId));
+    ASSERT_TRUE(choice);
+    choice->SetSelection(index);
+    wxCommandEvent event(wxEVT_CHOICE, controlId);
+    event.SetEventObject(choice);
+    event.SetInt(index);
+    choice->ProcessWindowEvent(event);
+  }
+  static void Click(wxWindow* form, int controlId) {
+    wxCommandEvent event(wxEVT_BUTTON, controlId);
+    event.SetEventObject(form->FindWindow(controlId));
+    form->FindWindow(controlId)->ProcessWindowEvent(event);
+  }
+  static std::wstring Text(wxWindow* form, int controlId) {
+    wxWindow* control = form->FindWindow(controlId);
+    if (auto* text = dynamic_cast<wxTextCtrl*>(control)) return text->GetValue().ToStdWstring();
+    return control->GetLabel().ToStdWstring();
+  }
+  static std::wstring Cell(InvoiceForm* form, size_t row, InvoiceLines::Column column) {
+    return form->GetGrid()->GetCellText(row, column);
+  }
+  static int IndexOf(wxWindow* form, int controlId, const std::wstring& text) {
+    return dynamic_cast<wxChoice*>(form->FindWindow(controlId))->FindString(text);
+  }
+  std::vector<unsigned> Heard() const {
+    std::vector<unsigned> ids;
+    for (const auto& [id, wParam] : m_listener->heard) ids.push_back(id);
+    return ids;
+  }
+
+  // The frame as the screen shows it, into a PNG.
+  static void SaveScreenshot(wxWindow* frame, const std::filesystem::path& path) {
+    frame->Raise();
+    frame->Refresh();
+    frame->Update();
+    Pump();
+    wxMilliSleep(200);
+    Pump();
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    const wxRect rect = frame->GetScreenRect();
+    wxBitmap bitmap(rect.width, rect.height);
+    wxScreenDC screen;
+    wxMemoryDC memory(bitmap);
+    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    memory.SelectObject(wxNullBitmap);
+    bitmap.SaveFile(path.string(), wxBITMAP_TYPE_PNG);
+  }
+
+  std::filesystem::path m_layoutPath = m_dir / "classic.zlt";
+  int m_layoutId = 0;
+  Document m_document;
+  DocTemplate m_template{InvoiceFrame::kResourceId, CreateInvoiceFrame, CreateInvoiceFormView};
+  std::optional<int32_t> m_chosenCompany;
+  std::deque<LineInput> m_lineInputs;
+  std::vector<InvoiceLineRequest> m_requests;
+  MessageListener* m_listener = nullptr;
+};
+
+TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
+  Committed([] {
+    SetNextInvoiceNum(7);
+    SetOutputDefaultPriceGroup(0);
+  });
+  InvoiceFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  ASSERT_TRUE(form);
+  frame->SetSize(1000, 760);
+  Pump();
+  EXPECT_EQ(frame->GetTitle(), L"Outcome Invoice 0007/06");
+  EXPECT_EQ(Text(form, InvoiceForm::kTitle), L"I-ce 0007/06");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotalLabel), L"Total:");
+  EXPECT_TRUE(form->FindWindow(InvoiceForm::kFromMyCompany)->IsShown());
+  EXPECT_FALSE(form->FindWindow(InvoiceForm::kSupplierName)->IsShown());
+  EXPECT_FALSE(form->FindWindow(InvoiceForm::kToMyCompany)->IsShown());
+  EXPECT_EQ(dynamic_cast<wxChoice*>(form->FindWindow(InvoiceForm::kFromMyCompany))->GetStringSelection(),
+            L"Corvane Trading");
+  EXPECT_FALSE(frame->IsModified());
+
+  // The client through the search, then its office address.
+  m_chosenCompany = m_clientId;
+  Click(form, InvoiceForm::kChooseClient);
+  EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Mountain Bakery Ltd");
+  EXPECT_TRUE(frame->IsModified());
+  Choose(form, InvoiceForm::kToAddresses, IndexOf(form, InvoiceForm::kToAddresses, L"Office"));
+  EXPECT_EQ(Text(form, InvoiceForm::kToAddress), kOfficeBox);
+  EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kToAddress))->IsEditable());
+  dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kFromAddress))
+      ->SetValue(L"Corvane Trading\nPort Road 7\n1000 Skopje");
+  Choose(form, InvoiceForm::kDays, IndexOf(form, InvoiceForm::kDays, L"Thirty days"));
+  Choose(form, InvoiceForm::kTemplate, IndexOf(form, InvoiceForm::kTemplate, L"Classic"));
+
+  // Two lines through the stock dialog: the newest shows first.
+  m_lineInputs = {{m_flourId, 3, 10.0, 10, 18}, {m_seedsId, 2, 12.5}};
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  ASSERT_EQ(m_requests.size(), 2u);
+  EXPECT_EQ(m_requests[0].lineId, 0);
+  EXPECT_EQ(m_requests[0].priceListId, m_priceListId);  // the client's
+  EXPECT_EQ(m_requests[0].discountPercent, 5.0);
+  ASSERT_EQ(form->GetGrid()->GetItemCount(), 2u);
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kName), L"Sunflower seeds");
+  EXPECT_EQ(Cell(form, 1, InvoiceLines::kTax), L"4.86");
+  EXPECT_EQ(Cell(form, 1, InvoiceLines::kTotal), L"31.86");
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kDiscount), L"");
+  EXPECT_EQ(Text(form, InvoiceForm::kWithoutTax), L"52.00");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"56.86");
+
+  // The invoice discount: the totals follow every keystroke.
+  dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kDiscountPercent))->SetValue(L"10");
+  EXPECT_EQ(Text(form, InvoiceForm::kDiscount), L"5.20");
+  EXPECT_EQ(Text(form, InvoiceForm::kTax), L"4.86");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"51.66");
+
+  // Save: one unit of work, the refresh messages in their order, the form reloaded.
+  m_listener->heard.clear();
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_TRUE(m_messages.Shown().empty()) << platform::ToUtf8(m_messages.Shown().front().text);
+  EXPECT_FALSE(frame->IsModified());
+  const int32_t id = frame->GetInvoiceId();
+  ASSERT_GT(id, 0);
+  EXPECT_EQ(Heard(), (std::vector<unsigned>{RefreshMessages::Year(), RefreshMessages::Invoices(),
+                                            RefreshMessages::Item(), RefreshMessages::ItemsOutput()}));
+  EXPECT_EQ(m_listener->heard.front().second, 2006);
+  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 8);
+  EXPECT_EQ(Stock(m_flourId), 7.0);
+  EXPECT_EQ(Stock(m_seedsId), 48.0);
+  EXPECT_EQ(Value(L"SELECT INVOICE_NUM FROM INVOICES WHERE OBJECT_ID = " + std::to_wstring(id)), L"0007/06");
+  EXPECT_EQ(Value(L"SELECT TEMPLATE_OBJECT_ID FROM INVOICES"), std::to_wstring(m_layoutId));
+  EXPECT_EQ(frame->GetTitle(), L"Outcome Invoice 0007/06");
+  ASSERT_EQ(form->GetGrid()->GetItemCount(), 2u);
+  EXPECT_GT(form->GetGrid()->GetRow(0).GetObjectId(), 0);  // stored lines now
+  EXPECT_EQ(dynamic_cast<wxChoice*>(form->FindWindow(InvoiceForm::kToAddresses))->GetStringSelection(),
+            L"Office");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"51.66");
+
+  // Print into a PDF with the chosen template.
+  const std::filesystem::path pdf = m_dir / "invoice.pdf";
+  {
+    PrintToFile destination(pdf);
+    Command(frame, InvoiceForm::ID_PRINT_INVOICE);
+    Pump();
+  }
+  EXPECT_TRUE(m_messages.Shown().empty());
+  const std::string text = PdfText(pdf);
+  for (const char* expected : {"0007/06", "Mountain Bakery Ltd", "Mill Lane 4", "Corvane Trading",
+                               "Rye flour 25kg", "SS-1", "31.86", "51.66"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " missing in:\n" << text;
+
+  if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {
+    form->GetGrid()->SelectRow(1);
+    SaveScreenshot(frame, std::filesystem::path(folder) / "invoice-form.png");
+    std::filesystem::copy_file(pdf, std::filesystem::path(folder) / "invoice.pdf",
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
+TEST_F(InvoiceFormGui, StockShortageKeepsTheEditsAndTheFrameOpen) {
+  Committed([] { SetNextInvoiceNum(3); });
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Mountain Bakery Ltd");
+  m_lineInputs = {{m_flourId, 11, 10.0}};  // 10 on stock
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  m_listener->heard.clear();
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"Missing items on stock for 'Rye flour 25kg'");
+  EXPECT_EQ(m_messages.Shown()[0].caption, L"Corvane");
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONERROR);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_TRUE(Heard().empty());
+  EXPECT_EQ(frame->GetInvoiceId(), 0);
+  EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 0);
+  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 3);
+  EXPECT_EQ(form->GetGrid()->GetItemCount(), 1u);
+
+  // Closing asks; Yes saves, which fails again: the frame stays.
+  m_messages.QueueAnswer(platform::IDYES);
+  EXPECT_FALSE(frame->Close());
+  Pump();
+  EXPECT_FALSE(frame->IsBeingDeleted());
+  EXPECT_EQ(m_messages.Shown().size(), 3u);
+  EXPECT_EQ(m_messages.Shown()[1].text, kSaveChangesQuestion);
+
+  // The quantity lowered in the line's dialog: the save goes through.
+  form->GetGrid()->SelectRow(0);
+  m_lineInputs = {{m_flourId, 10, 10.0}};
+  Command(frame, InvoiceForm::ID_LINE_PROPERTIES);
+  ASSERT_EQ(m_requests.size(), 2u);
+  EXPECT_LT(m_requests[1].lineId, 0);
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Stock(m_flourId), 0.0);
+  EXPECT_EQ(Value(L"SELECT INVOICE_NUM FROM INVOICES"), L"0003/06");
+  EXPECT_EQ(Count(L"ITEM_OUTPUT", L"INVOICE_OBJECT_ID IS NOT NULL"), 1);
+}
+
+TEST_F(InvoiceFormGui, DeletingAsksOnceAndGivesTheStockBackWhenSaved) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  m_lineInputs = {{m_flourId, 1, 10.0}, {m_flourId, 2, 10.0}, {m_seedsId, 3, 1.0}};
+  for (int i = 0; i < 3; ++i) Command(frame, InvoiceForm::ID_NEW_LINE);
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(Stock(m_flourId), 7.0);
+  ASSERT_EQ(form->GetGrid()->GetItemCount(), 3u);
+
+  form->GetGrid()->SelectAll();
+  m_messages.QueueAnswer(platform::IDNO);
+  Command(frame, InvoiceForm::ID_DELETE_LINES);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"Are you sure you want to delete the selected item?");
+  EXPECT_EQ(m_messages.Shown()[0].style,
+            platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2);
+  EXPECT_EQ(form->GetGrid()->GetItemCount(), 3u);
+  EXPECT_FALSE(frame->IsModified());
+
+  // The context menu's "Delete", answered Yes, removes the two flour lines
+  // (saved in key order, the newest first: the seeds are row 0).
+  ASSERT_EQ(Cell(form, 0, InvoiceLines::kName), L"Sunflower seeds");
+  form->GetGrid()->SelectAll();
+  auto* model = static_cast<wxDataViewVirtualListModel*>(form->GetGrid()->GetModel());
+  form->GetGrid()->Unselect(model->GetItem(0));
+  ASSERT_EQ(form->GetGrid()->GetSelectedRows(), (std::vector<long>{1, 2}));
+  popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow*, bool) {
+    EXPECT_TRUE(menu.IsItemEnabled(form->GetMenuDeleteId()));
+    EXPECT_FALSE(menu.IsItemEnabled(form->GetMenuPropertiesId()));
+    return static_cast<int>(form->GetMenuDeleteId());
+  });
+  m_messages.QueueAnswer(platform::IDYES);
+  form->ShowLinesMenu();
+  popup_menu::SetTrackHandler(nullptr);
+  EXPECT_EQ(form->GetGrid()->GetItemCount(), 1u);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_EQ(Stock(m_flourId), 7.0);  // nothing stored until the save
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(Stock(m_flourId), 10.0);
+  EXPECT_EQ(Stock(m_seedsId), 47.0);
+  EXPECT_EQ(Count(L"ITEM_OUTPUT", L"INVOICE_OBJECT_ID = " + std::to_wstring(frame->GetInvoiceId())), 1);
+}
+
+TEST_F(InvoiceFormGui, PreviewWithoutAnyTemplateSaysSo) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  Command(frame, InvoiceForm::ID_PREVIEW_INVOICE);
+  Command(frame, InvoiceForm::ID_PRINT_INVOICE);
+  ASSERT_EQ(m_messages.Shown().size(), 2u);
+  for (const auto& shown : m_messages.Shown()) {
+    EXPECT_EQ(shown.text, kNoTemplateMessage);
+    EXPECT_EQ(shown.style, platform::MB_ICONINFORMATION);
+  }
+  EXPECT_FALSE(PreviewManagerExists() && GetPreviewManager().IsLoaded());
+
+  // With a default template "Default" previews with it.
+  Committed([this] { SetDefaultTemplate(m_layoutId); });
+  Command(frame, InvoiceForm::ID_PREVIEW_INVOICE);
+  Pump();
+  EXPECT_EQ(m_messages.Shown().size(), 2u);
+  bool shown = false;
+  for (wxWindow* window : wxTopLevelWindows)
+    shown = shown || window->GetLabel() == L"Outcome Invoice 0001/06 - Preview";
+  EXPECT_TRUE(shown);
+}
+
+TEST_F(InvoiceFormGui, IncomeInvoiceTakesTheSupplierAndReceivesTheStock) {
+  Committed([] { SetNextIncomeInvoiceNum(21); });
+  InvoiceFrame* frame = Open(0, 0, true);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  EXPECT_EQ(frame->GetTitle(), L"Income Invoice 0021/06");
+  EXPECT_TRUE(form->FindWindow(InvoiceForm::kSupplierName)->IsShown());
+  EXPECT_TRUE(form->FindWindow(InvoiceForm::kToMyCompany)->IsShown());
+  EXPECT_FALSE(form->FindWindow(InvoiceForm::kClientName)->IsShown());
+
+  m_chosenCompany = m_supplierId;
+  Click(form, InvoiceForm::kChooseSupplier);
+  EXPECT_EQ(Text(form, InvoiceForm::kSupplierName), L"Flour Mills Inc");
+  m_lineInputs = {{m_flourId, 40, 6.0}};
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  EXPECT_TRUE(m_requests.back().income);
+  dynamic_cast<wxCheckBox*>(form->FindWindow(InvoiceForm::kPaid))->SetValue(true);
+  wxCommandEvent paid(wxEVT_CHECKBOX, InvoiceForm::kPaid);
+  form->FindWindow(InvoiceForm::kPaid)->ProcessWindowEvent(paid);
+  EXPECT_TRUE(form->FindWindow(InvoiceForm::kPaidDate)->IsEnabled());
+
+  m_listener->heard.clear();
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_FALSE(frame->IsModified());
+  ASSERT_EQ(m_listener->heard.size(), 4u);
+  EXPECT_EQ(m_listener->heard.back().first, RefreshMessages::ItemsInput());
+  EXPECT_EQ(Stock(m_flourId), 50.0);
+  EXPECT_EQ(Value(L"SELECT PAID FROM INVOICES"), L"1");
+  EXPECT_EQ(Value(L"SELECT INVOICE_TYPE FROM INVOICES"), L"1");
+  EXPECT_EQ(ReadSettingInt(kNextIncomeInvoiceNumKey, 0), 22);
+}
+
+TEST_F(InvoiceFormGui, MainFrameOpensTheRegisteredForm) {
+  CQuennetApp::RegisterFormTemplate(kInvoiceFormTemplate, CreateInvoiceFrame, CreateInvoiceFormView);
+  {
+    CQuennetApp application;
+    ASSERT_EQ(application.Startup(), CQuennetApp::StartupResult::Started);
+    EXPECT_TRUE(CQuennetApp::CanOpenForm(kInvoiceFormTemplate));
+    Command(application.GetMainFrame(), CMainFrame::ID_NEW_INVOICE);
+    Pump();
+    InvoiceFrame* opened = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* frame = dynamic_cast<InvoiceFrame*>(window)) opened = frame;
+    ASSERT_TRUE(opened);
+    EXPECT_FALSE(opened->IsIncome());
+    EXPECT_EQ(opened->GetTitle(), L"Outcome Invoice 0001/06");
+
+    BaseFrameWnd* stored = application.OpenInvoiceForm(0, m_clientId, false);
+    ASSERT_TRUE(dynamic_cast<InvoiceFrame*>(stored));
+    EXPECT_EQ(dynamic_cast<InvoiceFrame*>(stored)->GetForm()->GetHeader().to.name, L"Mountain Bakery Ltd");
+  }
+  CQuennetApp::UnregisterFormTemplate(kInvoiceFormTemplate);
+}
+
+}  // namespace
+}  // namespace corvane::test
