@@ -384,6 +384,40 @@ TEST_F(InvoiceFormGui, StockShortageKeepsTheEditsAndTheFrameOpen) {
   EXPECT_EQ(Stock(m_flourId), 0.0);
   EXPECT_EQ(Value(L"SELECT INVOICE_NUM FROM INVOICES"), L"0003/06");
   EXPECT_EQ(Count(L"ITEM_OUTPUT", L"INVOICE_OBJECT_ID IS NOT NULL"), 1);
+
+  // Edited again and closed with Yes: saved and closed.
+  Choose(form, InvoiceForm::kDays, IndexOf(form, InvoiceForm::kDays, L"Thirty days"));
+  ASSERT_TRUE(frame->IsModified());
+  m_messages.QueueAnswer(platform::IDYES);
+  EXPECT_TRUE(frame->Close());
+  Pump();
+  EXPECT_EQ(Value(L"SELECT DAYS_CONDITION FROM INVOICES"), L"30");
+}
+
+TEST_F(InvoiceFormGui, CancelledSearchLeavesTheClientAsItWas) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  Choose(form, InvoiceForm::kToAddresses, IndexOf(form, InvoiceForm::kToAddresses, L"Store"));
+  frame->SetModified(false);
+
+  m_chosenCompany = std::nullopt;  // Cancel
+  Click(form, InvoiceForm::kChooseClient);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Mountain Bakery Ltd");
+  EXPECT_EQ(Text(form, InvoiceForm::kToAddress), kStoreBox);
+  EXPECT_EQ(form->GetHeader().linePriceListId, m_priceListId);
+  EXPECT_EQ(form->GetHeader().lineDiscountPercent, 5.0);
+
+  // Another client: the typed block stays, "I'll enter it my self" is chosen.
+  m_chosenCompany = m_supplierId;
+  Click(form, InvoiceForm::kChooseClient);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Flour Mills Inc");
+  EXPECT_EQ(dynamic_cast<wxChoice*>(form->FindWindow(InvoiceForm::kToAddresses))->GetStringSelection(),
+            kEnterAddressMyself);
+  EXPECT_EQ(Text(form, InvoiceForm::kToAddress), kStoreBox);
+  EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kToAddress))->IsEditable());
 }
 
 TEST_F(InvoiceFormGui, DeletingAsksOnceAndGivesTheStockBackWhenSaved) {
