@@ -15,24 +15,30 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/combobox.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include "common/RegistryHelpers.h"
+#include "data/objects/PriceList.h"
+#include "forms/dialogs/SearchDlg.h"
 #include "forms/invoice/InvoiceForm.h"
 #include "forms/invoice/InvoiceFormDialogs.h"
 #include "forms/invoice/InvoiceFrame.h"
 #include "forms/invoice/InvoiceLinesList.h"
+#include "forms/items/ItemOutputDlg.h"
 #include "platform/TextCodec.h"
 #include "platform/WindowMessages.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuennetApp.h"
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
+#include "shell/ui/CBaseEdit.h"
 #include "shell/ui/DocTemplate.h"
 #include "shell/ui/Document.h"
 #include "shell/ui/RefreshMessages.h"
@@ -94,6 +100,46 @@ void SaveInvoiceLayout(const std::filesystem::path& path) {
           right(FieldItem(L"FLD_103_000", L"Invoice Total", InchRect{6.0, 7.0, 7.5, 7.3})),
       },
       path);
+}
+
+// Acts on the modal dialog of that class from inside its loop, once it is
+// open: a timer looks for it, since a dialog that another one's OK opens
+// shows only after that one's loop has ended. A dialog the action leaves
+// open is cancelled, so that a failing test does not hang.
+template <class Dialog>
+class WhenModal : public wxTimer {
+public:
+  explicit WhenModal(std::function<void(Dialog&)> action) : m_action(std::move(action)) { Start(10); }
+
+  void Notify() override {
+    for (wxWindow* window : wxTopLevelWindows) {
+      if (auto* dialog = dynamic_cast<Dialog*>(window); dialog && dialog->IsModal()) {
+        Stop();
+        m_action(*dialog);
+        if (dialog->IsModal()) dialog->EndModal(platform::IDCANCEL);
+        delete this;
+        return;
+      }
+    }
+    if (++m_ticks > 500) {
+      Stop();
+      ADD_FAILURE() << "the expected dialog did not open";
+      delete this;
+    }
+  }
+
+private:
+  std::function<void(Dialog&)> m_action;
+  int m_ticks = 0;
+};
+
+// Searches the text and takes the first row found.
+void ChooseFirstFound(SearchDlg& search, const std::wstring& text) {
+  search.GetSearchBox()->SetValue(text);
+  search.RunSearch();
+  ASSERT_GT(search.GetList()->GetItemCount(), 0u) << "nothing found for the text";
+  search.GetList()->SelectRow(0);
+  search.OnOK();
 }
 
 // A top-level window that writes down every refresh message it hears.
@@ -392,6 +438,49 @@ TEST_F(InvoiceFormGui, StockShortageKeepsTheEditsAndTheFrameOpen) {
   EXPECT_TRUE(frame->Close());
   Pump();
   EXPECT_EQ(Value(L"SELECT DAYS_CONDITION FROM INVOICES"), L"30");
+}
+
+TEST_F(InvoiceFormGui, RealDialogsChooseTheClientAndRecordTheLine) {
+  InvoiceFormDialogs::SetCompanyChooser(nullptr);
+  InvoiceFormDialogs::SetLineEditor(nullptr);
+  Invoice::PriceList wholesale;  // the client's price list offers the flour
+  wholesale.SetPriceGroupId(m_priceListId);
+  wholesale.SetItemId(m_flourId);
+  wholesale.SetPrice(9.5);
+  Committed([&] { wholesale.Save(); });
+  InvoiceFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+
+  new WhenModal<SearchDlg>([](SearchDlg& search) {
+    EXPECT_EQ(search.GetTitle(), L"Search - Cleints");
+    ChooseFirstFound(search, L"Bakery");
+  });
+  Click(form, InvoiceForm::kChooseClient);
+  EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Mountain Bakery Ltd");
+
+  // A new line: the item search, then the stock output dialog.
+  new WhenModal<SearchDlg>([](SearchDlg& search) {
+    ChooseFirstFound(search, L"Rye");
+    new WhenModal<ItemOutputDlg>([](ItemOutputDlg& dialog) {
+      EXPECT_EQ(dialog.GetTypeList()->GetStringSelection(), L"Invoice");
+      EXPECT_EQ(dialog.GetPriceEdit()->GetValue(), L"9.50");     // from the client's price list
+      EXPECT_EQ(dialog.GetDiscountEdit()->GetValue(), L"5.00");  // the client's discount
+      dialog.GetQuantityEdit()->SetValue(L"4");
+      dialog.OnOK();
+    });
+  });
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  ASSERT_EQ(form->GetGrid()->GetItemCount(), 1u);
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kName), L"Rye flour 25kg");
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kExtension), L"38.00");
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kDiscount), L"1.90");
+  EXPECT_TRUE(frame->IsModified());
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Stock(m_flourId), 6.0);
+  EXPECT_EQ(Value(L"SELECT OUTPUT_DEST_TYPE FROM ITEM_OUTPUT WHERE INVOICE_OBJECT_ID IS NOT NULL"), L"2");
 }
 
 TEST_F(InvoiceFormGui, CancelledSearchLeavesTheClientAsItWas) {
