@@ -245,6 +245,13 @@ protected:
     event.SetEventObject(form->FindWindow(controlId));
     form->FindWindow(controlId)->ProcessWindowEvent(event);
   }
+  // Whether the form enables the command now.
+  static bool Enabled(InvoiceForm* form, int command) {
+    wxUpdateUIEvent update(command);
+    update.SetEventObject(form);
+    form->ProcessWindowEvent(update);
+    return update.GetEnabled();
+  }
   static std::wstring Text(wxWindow* form, int controlId) {
     wxWindow* control = form->FindWindow(controlId);
     if (auto* text = dynamic_cast<wxTextCtrl*>(control)) return text->GetValue().ToStdWstring();
@@ -310,12 +317,14 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
   EXPECT_EQ(dynamic_cast<wxChoice*>(form->FindWindow(InvoiceForm::kFromMyCompany))->GetStringSelection(),
             L"Corvane Trading");
   EXPECT_FALSE(frame->IsModified());
+  EXPECT_FALSE(Enabled(form, InvoiceForm::ID_SAVE_INVOICE));
 
   // The client through the search, then its office address.
   m_chosenCompany = m_clientId;
   Click(form, InvoiceForm::kChooseClient);
   EXPECT_EQ(Text(form, InvoiceForm::kClientName), L"Mountain Bakery Ltd");
   EXPECT_TRUE(frame->IsModified());
+  EXPECT_TRUE(Enabled(form, InvoiceForm::ID_SAVE_INVOICE));
   Choose(form, InvoiceForm::kToAddresses, IndexOf(form, InvoiceForm::kToAddresses, L"Office"));
   EXPECT_EQ(Text(form, InvoiceForm::kToAddress), kOfficeBox);
   EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kToAddress))->IsEditable());
@@ -333,6 +342,13 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
   EXPECT_EQ(m_requests[0].priceListId, m_priceListId);  // the client's
   EXPECT_EQ(m_requests[0].discountPercent, 5.0);
   ASSERT_EQ(form->GetGrid()->GetItemCount(), 2u);
+  EXPECT_FALSE(Enabled(form, InvoiceForm::ID_LINE_PROPERTIES));
+  EXPECT_FALSE(Enabled(form, InvoiceForm::ID_DELETE_LINES));
+  form->GetGrid()->SelectAll();
+  EXPECT_FALSE(Enabled(form, InvoiceForm::ID_LINE_PROPERTIES));
+  EXPECT_TRUE(Enabled(form, InvoiceForm::ID_DELETE_LINES));
+  form->GetGrid()->SelectRow(0);
+  EXPECT_TRUE(Enabled(form, InvoiceForm::ID_LINE_PROPERTIES));
   EXPECT_EQ(Cell(form, 0, InvoiceLines::kName), L"Sunflower seeds");
   EXPECT_EQ(Cell(form, 1, InvoiceLines::kTax), L"4.86");
   EXPECT_EQ(Cell(form, 1, InvoiceLines::kTotal), L"31.86");
