@@ -6,6 +6,7 @@
 
 #include "data/Connection.h"
 #include "data/DbException.h"
+#include "forms/invoice/InvoiceFrame.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "shell/CMainFrame.h"
@@ -35,6 +36,9 @@ bool CorvaneApp::OnInit() {
   SetAppDisplayName(L"Corvane");
   // GTK set the process locale from the environment; numbers we store stay in C.
   std::setlocale(LC_NUMERIC, "C");
+
+  // The editing forms that exist so far; their commands stay greyed otherwise.
+  CQuennetApp::RegisterFormTemplate(kInvoiceFormTemplate, CreateInvoiceFrame, CreateInvoiceFormView);
 
   m_application = std::make_unique<CQuennetApp>();
   if (m_application->Startup() != CQuennetApp::StartupResult::Started) return false;
