@@ -19,3 +19,19 @@ function(corvane_add_test)
                ENVIRONMENT "CORVANE_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp"
                TIMEOUT 300)
 endfunction()
+
+# corvane_add_folder_tests(PREFIX <prefix> LIBS <targets...>)
+# One test program per *Test.cpp file of the calling folder, named
+# <prefix>_<file>; files named *GuiTest.cpp need a display.
+function(corvane_add_folder_tests)
+  cmake_parse_arguments(F "" "PREFIX" "LIBS" ${ARGN})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+  foreach(src IN LISTS test_sources)
+    get_filename_component(name ${src} NAME_WE)
+    if(name MATCHES "GuiTest$")
+      corvane_add_test(NAME ${F_PREFIX}_${name} SOURCES ${src} LIBS ${F_LIBS} GUI)
+    else()
+      corvane_add_test(NAME ${F_PREFIX}_${name} SOURCES ${src} LIBS ${F_LIBS})
+    endif()
+  endforeach()
+endfunction()
