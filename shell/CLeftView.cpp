@@ -15,7 +15,7 @@
 #include "shell/CommandRules.h"
 #include "shell/InvoicesView.h"
 #include "shell/PaneListView.h"
-#include "shell/ui/Document.h"
+#include "common/ui/Document.h"
 #include "shell/ui/RefreshMessages.h"
 
 using navigation::InvoiceNode;

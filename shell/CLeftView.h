@@ -14,8 +14,8 @@
 
 #include "platform/WindowMessages.h"
 #include "shell/NavigationRules.h"
-#include "shell/ui/View.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/View.h"
+#include "common/ui/popup_menu.h"
 
 class CLeftView : public wxTreeCtrl, public View {
 public:

@@ -19,7 +19,7 @@
 #include "shell/FinancesView.h"
 #include "shell/InvoicesView.h"
 #include "shell/PriceGroupsView.h"
-#include "shell/ui/Document.h"
+#include "common/ui/Document.h"
 #include "shell/ui/InstallSettings.h"
 #include "shell/ui/RefreshMessages.h"
 

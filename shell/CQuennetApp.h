@@ -32,7 +32,7 @@
 #include <wx/window.h>
 
 #include "shell/FormArguments.h"
-#include "shell/ui/DocTemplate.h"
+#include "common/ui/DocTemplate.h"
 
 class BaseFrameWnd;
 class CMainFrame;

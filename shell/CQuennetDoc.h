@@ -5,7 +5,7 @@
 // creates it, it hands itself to the main window, which creates its
 // right-pane views on it.
 
-#include "shell/ui/Document.h"
+#include "common/ui/Document.h"
 
 class CQuennetDoc : public Document {
 public:

@@ -17,7 +17,7 @@
 #include "shell/CommandRules.h"
 #include "shell/ui/BaseListView.h"
 #include "shell/ui/UnitOfWork.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 namespace Invoice {
 class DbException;

@@ -7,11 +7,19 @@
 #include <wx/toolbar.h>
 
 #include "common/RegistryHelpers.h"
+#include "common/ui/View.h"
 
-BaseFrameWnd::BaseFrameWnd(std::wstring frameName, std::wstring placementKey)
-    : m_frameName(std::move(frameName)), m_placementKey(std::move(placementKey)) {}
+BaseFrameWnd::BaseFrameWnd(std::wstring frameName, std::wstring placementKey, std::wstring barStateKey)
+    : m_frameName(std::move(frameName)),
+      m_placementKey(std::move(placementKey)),
+      m_barStateKey(std::move(barStateKey)) {}
 
-BaseFrameWnd::~BaseFrameWnd() = default;
+BaseFrameWnd::~BaseFrameWnd() {
+  // A frame deleted without Destroy still keeps its place.
+  SaveState();
+  // The view windows are destroyed after this part of the frame.
+  for (View* view : m_views) view->m_frame = nullptr;
+}
 
 bool BaseFrameWnd::LoadFrame(const std::wstring& title, long style, wxWindow* parent) {
   // Top-level windows are created hidden: the caller shows the frame once
@@ -38,12 +46,33 @@ void BaseFrameWnd::ShowFrame() {
 }
 
 bool BaseFrameWnd::Destroy() {
-  if (!m_stateSaved && GetHandle()) {
-    m_stateSaved = true;
-    SaveBarState();
-    SavePlacement();
-  }
+  SaveState();
   return wxFrame::Destroy();
+}
+
+void BaseFrameWnd::SaveState() {
+  if (m_stateSaved || !GetHandle()) return;
+  m_stateSaved = true;
+  SaveBarState();
+  SavePlacement();
+}
+
+void BaseFrameWnd::AddFrameView(View* view) {
+  if (!view || std::find(m_views.begin(), m_views.end(), view) != m_views.end()) return;
+  m_views.push_back(view);
+  view->m_frame = this;
+}
+
+void BaseFrameWnd::RemoveFrameView(View* view) {
+  m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+  if (m_activeView == view) m_activeView = nullptr;
+  if (view && view->m_frame == this) view->m_frame = nullptr;
+}
+
+void BaseFrameWnd::InitialUpdateFrame(bool makeVisible) {
+  std::vector<View*> views = m_views;
+  for (View* view : views) view->OnInitialUpdate();
+  if (makeVisible) ShowFrame();
 }
 
 void BaseFrameWnd::OnMoveOrSize(wxEvent& event) {
@@ -117,4 +146,28 @@ void BaseFrameWnd::LoadBarState() {
     changed = true;
   }
   if (changed) SendSizeEvent();
+}
+
+namespace {
+bool IsCommandEvent(const wxEvent& event) {
+  const wxEventType type = event.GetEventType();
+  return type == wxEVT_MENU || type == wxEVT_UPDATE_UI || type == wxEVT_TOOL_DROPDOWN;
+}
+
+bool IsInside(wxObject* object, wxWindow* ancestor) {
+  for (auto* window = wxDynamicCast(object, wxWindow); window; window = window->GetParent())
+    if (window == ancestor) return true;
+  return false;
+}
+}  // namespace
+
+bool BaseFrameWnd::TryBefore(wxEvent& event) {
+  if (m_activeView && IsCommandEvent(event)) {
+    wxWindow* viewWindow = m_activeView->GetViewWindow();
+    // Events that rose from inside the view went through it already.
+    if (viewWindow && !IsInside(event.GetEventObject(), viewWindow) &&
+        viewWindow->GetEventHandler()->ProcessEventLocally(event))
+      return true;
+  }
+  return wxFrame::TryBefore(event);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-// Base of the frame windows of the designer and the preview library. A frame
-// keeps its placement between runs: a binary value named after the frame
-// (the concrete frame's constructor gives the name) under a placement key
-// ("Software\Corvane\Designer\WinPos" for the designer,
-// "Software\Corvane\WinPos" for the preview library). It never gets smaller
-// than 320 x 320 pixels. With a bar-state key set it also keeps whether its
+// Base of the frame windows of all three programs. A frame keeps its
+// placement between runs: a binary value named after the frame (the
+// concrete frame gives the name) under a placement key ("Software\Corvane\WinPos"
+// for the main program and the preview library, "Software\Corvane\Designer\WinPos"
+// for the designer). It never gets smaller than 320 x 320 pixels. With a
+// bar-state key (the application's profile) it also keeps whether its
 // toolbar and status bar are shown, under bar-state key\<name>_Bar.
+//
+// A frame may hold views (View): menu and toolbar commands reach the active
+// view first, then the frame, then the application.
 //
 //   class InvoiceFrame : public BaseFrameWnd {
 //     InvoiceFrame() : BaseFrameWnd(L"InvoicePreviewFrameWnd", common::kWinPosKey) {}
@@ -17,16 +20,20 @@
 //   frame->Destroy();            // placement saved, window destroyed
 
 #include <string>
+#include <vector>
 
 #include <wx/frame.h>
 
 #include "common/WindowPlacement.h"
 
+class View;
+
 class BaseFrameWnd : public wxFrame {
 public:
   static constexpr int kMinTrackSize = 320;
 
-  BaseFrameWnd(std::wstring frameName, std::wstring placementKey);
+  explicit BaseFrameWnd(std::wstring frameName = {}, std::wstring placementKey = common::kWinPosKey,
+                        std::wstring barStateKey = {});
   ~BaseFrameWnd() override;
   BaseFrameWnd(const BaseFrameWnd&) = delete;
   BaseFrameWnd& operator=(const BaseFrameWnd&) = delete;
@@ -46,6 +53,15 @@ public:
   // Where the bar state lives (the application's profile key); empty: not kept.
   void SetBarStateKey(std::wstring key) { m_barStateKey = std::move(key); }
 
+  // Views of this frame; the active one hears commands first.
+  void AddFrameView(View* view);
+  void RemoveFrameView(View* view);
+  const std::vector<View*>& GetFrameViews() const { return m_views; }
+  void SetActiveView(View* view) { m_activeView = view; }
+  View* GetActiveView() const { return m_activeView; }
+  // Runs OnInitialUpdate on every view of the frame, then shows it (ShowFrame).
+  virtual void InitialUpdateFrame(bool makeVisible = true);
+
   // The placement the frame would save now: its show state and its restored
   // (not maximised) rectangle.
   common::WindowPlacement GetPlacement() const;
@@ -61,12 +77,22 @@ protected:
   // 0 to go on, -1 to fail.
   virtual int OnCreate() { return 0; }
 
+  // Commands (menu, toolbar, their update-UI) go to the active view before
+  // the frame handles them; what nobody handles reaches the application.
+  bool TryBefore(wxEvent& event) override;
+
+  // Set by the concrete frame, before LoadFrame.
+  std::wstring m_frameName;
+
 private:
   void OnMoveOrSize(wxEvent& event);
+  // Bar state and placement, once per frame.
+  void SaveState();
 
-  std::wstring m_frameName;
   std::wstring m_placementKey;
   std::wstring m_barStateKey;
+  std::vector<View*> m_views;
+  View* m_activeView = nullptr;
   wxRect m_normalRect;
   int32_t m_showCmd = common::kShowNormal;
   bool m_stateSaved = false;

@@ -5,7 +5,7 @@
 #include <wx/textctrl.h>
 
 #include "forms/dialogs/VersionInfo.h"
-#include "shell/ui/DialogUnits.h"
+#include "common/ui/DialogUnits.h"
 
 CVersionDlg::CVersionDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, L"About Corvane"),

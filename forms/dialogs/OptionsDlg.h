@@ -6,7 +6,7 @@
 //   OptionsDlg options(mainFrame);
 //   options.DoModal();
 
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class OptionsPage1;
 class wxNotebook;

@@ -7,8 +7,8 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

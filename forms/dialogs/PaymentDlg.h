@@ -9,8 +9,8 @@
 #include <string>
 
 #include "forms/dialogs/PaymentEditor.h"
-#include "shell/ui/BaseDialog.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/BaseDialog.h"
+#include "common/ui/popup_menu.h"
 
 class CBaseEdit;
 class wxDatePickerCtrl;

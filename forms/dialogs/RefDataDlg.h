@@ -8,7 +8,7 @@
 //   dialog.DoModal();  // ends only through its close button
 
 #include "forms/dialogs/RefDataTable.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 #include "shell/ui/BaseListCtrl.h"
 
 class wxButton;

@@ -6,7 +6,7 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 RefDataEdit2Dlg::RefDataEdit2Dlg(int32_t objectId, int kind, wxWindow* parent)
     : BaseDialog(kTemplateId, parent, L"Edit"), m_objectId(objectId), m_table(kind) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "forms/dialogs/RefDataTable.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class CBaseEdit;
 class wxButton;

@@ -9,8 +9,8 @@
 #include "data/objects/Tax.h"
 #include "data/objects/Template.h"
 #include "forms/dialogs/DialogMessages.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/EditInputRules.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/EditInputRules.h"
 
 namespace {
 

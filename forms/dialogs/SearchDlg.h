@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "forms/dialogs/SearchQuery.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 #include "shell/ui/BaseListCtrl.h"
 
 class wxButton;

@@ -24,8 +24,8 @@
 #include "platform/MessageBox.h"
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

@@ -21,10 +21,10 @@
 #include "data/ChangeSet.h"
 #include "forms/invoice/InvoiceHeaderFields.h"
 #include "forms/invoice/InvoiceTotals.h"
-#include "shell/ui/AnchorLayout.h"
-#include "shell/ui/DialogUnits.h"
-#include "shell/ui/View.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/AnchorLayout.h"
+#include "common/ui/DialogUnits.h"
+#include "common/ui/View.h"
+#include "common/ui/popup_menu.h"
 
 class CBaseEdit;
 class FieldMap;

@@ -1,7 +1,7 @@
 #include "forms/invoice/InvoiceTotals.h"
 
 #include "forms/invoice/InvoiceLines.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListRows.h"
 
 InvoiceTotals InvoiceTotals::Compute(const BaseListRows& rows, double discountPercent) {

@@ -10,9 +10,9 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseSaveFrame.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 StockLineDlg::StockLineDlg(const StockLineDlgLayout& layout, std::unique_ptr<StockLineLogic> logic,
                            wxWindow* parent)

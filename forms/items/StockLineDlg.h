@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "forms/items/StockLineLogic.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class CBaseEdit;
 class wxButton;

@@ -7,7 +7,7 @@
 #include "data/objects/Tax.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseSaveFrame.h"
 
 StockLineLogic::StockLineLogic(ChangeSet* changeSet, int32_t lineId, const std::vector<long>* presetIds)

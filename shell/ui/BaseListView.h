@@ -15,7 +15,7 @@
 //   };
 
 #include "shell/ui/BaseListCtrl.h"
-#include "shell/ui/View.h"
+#include "common/ui/View.h"
 
 class BaseListView : public BaseListCtrl, public View {
 public:

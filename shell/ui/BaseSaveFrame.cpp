@@ -23,7 +23,7 @@ void MarkFrameModified(wxWindow* window) {
   }
 }
 
-BaseSaveFrame::BaseSaveFrame() {
+BaseSaveFrame::BaseSaveFrame() : BaseFrameWnd({}, common::kWinPosKey, kMainProfileKey) {
   Bind(wxEVT_CLOSE_WINDOW, &BaseSaveFrame::OnClose, this);
 }
 

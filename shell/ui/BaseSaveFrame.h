@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "shell/ui/BaseFrameWnd.h"
+#include "common/ui/BaseFrameWnd.h"
 
 class BaseSaveFrame : public BaseFrameWnd {
 public:
@@ -36,5 +36,7 @@ bool AskSaveBeforeClose(bool& modified, const std::function<bool()>& save, wxWin
 // a control); nothing when no BaseSaveFrame holds it.
 void MarkFrameModified(wxWindow* window);
 
+// The main program's profile, where its frames keep their bar state.
+inline constexpr wchar_t kMainProfileKey[] = L"Software\\Corvane\\Corvane";
 inline constexpr wchar_t kSaveChangesQuestion[] = L"Would you like to save the changes?";
 inline constexpr wchar_t kAppCaption[] = L"Corvane";

@@ -33,8 +33,8 @@
 
 #include <wx/panel.h>
 
-#include "shell/ui/DialogUnits.h"
-#include "shell/ui/View.h"
+#include "common/ui/DialogUnits.h"
+#include "common/ui/View.h"
 
 class BaseTabFrame;
 class BaseTabPage;

@@ -23,9 +23,9 @@
 
 #include <wx/panel.h>
 
-#include "shell/ui/AnchorLayout.h"
+#include "common/ui/AnchorLayout.h"
 #include "shell/ui/BaseTabFun.h"
-#include "shell/ui/DialogUnits.h"
+#include "common/ui/DialogUnits.h"
 
 class BaseTabPage : public wxPanel, public BaseTabFun, public DataExchanger {
 public:

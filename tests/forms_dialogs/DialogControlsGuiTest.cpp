@@ -21,7 +21,7 @@
 #include "forms/dialogs/RefDataEdit2Dlg.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/FileDialogs.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 namespace {
 

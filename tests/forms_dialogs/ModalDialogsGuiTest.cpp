@@ -14,7 +14,7 @@
 #include "forms/dialogs/RefDataDlg.h"
 #include "forms/dialogs/RefDataEdit2Dlg.h"
 #include "forms/dialogs/SearchDlg.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 namespace {
 

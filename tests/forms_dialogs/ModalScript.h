@@ -13,7 +13,7 @@
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 namespace corvane::test {
 

@@ -12,7 +12,7 @@
 #include "data/objects/Tax.h"
 #include "data/objects/Template.h"
 #include "platform/TextCodec.h"
-#include "shell/ui/EditInputRules.h"
+#include "common/ui/EditInputRules.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "forms/invoice/InvoiceSaveSequence.h"
 #include "forms/invoice/InvoiceTotals.h"
 #include "platform/LocaleFormat.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListRows.h"
 #include "tests/data_objects/ObjectsFixture.h"
 

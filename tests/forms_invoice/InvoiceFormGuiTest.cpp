@@ -38,9 +38,9 @@
 #include "shell/CQuennetApp.h"
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
-#include "shell/ui/CBaseEdit.h"
-#include "shell/ui/DocTemplate.h"
-#include "shell/ui/Document.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "shell/ui/RefreshMessages.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
 

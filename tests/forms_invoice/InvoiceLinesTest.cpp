@@ -9,7 +9,7 @@
 #include "forms/invoice/InvoiceLines.h"
 #include "forms/invoice/InvoiceTotals.h"
 #include "platform/LocaleFormat.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListRows.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "StockFixture.h"
 #include "forms/dialogs/SearchQuery.h"
 #include "platform/LocaleFormat.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "forms/dialogs/SearchDlg.h"
 #include "forms/items/ItemInputDlg.h"
 #include "forms/items/ItemOutputDlg.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

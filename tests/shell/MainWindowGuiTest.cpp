@@ -18,7 +18,7 @@
 #include "shell/InvoicesView.h"
 #include "shell/PriceGroupsView.h"
 #include "shell/ui/RefreshMessages.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 #include "tests/shell/ShellFixtures.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 
 #include <gtest/gtest.h>
 

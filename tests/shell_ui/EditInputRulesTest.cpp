@@ -1,4 +1,4 @@
-#include "shell/ui/EditInputRules.h"
+#include "common/ui/EditInputRules.h"
 
 #include <gtest/gtest.h>
 

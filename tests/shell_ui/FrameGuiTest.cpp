@@ -11,9 +11,9 @@
 
 #include "platform/MessageBox.h"
 #include "shell/ui/BaseSaveFrame.h"
-#include "shell/ui/DocTemplate.h"
-#include "shell/ui/Document.h"
-#include "shell/ui/View.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
+#include "common/ui/View.h"
 
 namespace {
 

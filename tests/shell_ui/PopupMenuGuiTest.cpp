@@ -9,7 +9,7 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 TEST(PopupMenuGuiTest, IdsCountUpFromTheFirstIdAcrossSubmenus) {
   popup_menu unmade(10000);
@@ -42,6 +42,18 @@ TEST(PopupMenuGuiTest, AddItemSkipsIdsTheMenuAlreadyHolds) {
   EXPECT_EQ(menu.AddItem(L"A"), 10000u);
   EXPECT_EQ(menu.AddItem(L"B"), 10002u);
   EXPECT_EQ(menu.GetUsedIds(), (std::set<unsigned>{10000, 10001, 10002}));
+}
+
+TEST(PopupMenuGuiTest, AnItemWithAnIdTheMenuHoldsGoesBeforeTheOldOne) {
+  popup_menu menu(10000);
+  menu.Create();
+  menu.InsertItem(L"Cut", 1035);
+  menu.InsertItem(L"Copy", 1034);
+  menu.AddSeparator();
+  EXPECT_EQ(menu.InsertItem(L"Cut again", 1035), 1035u);
+  std::vector<wxString> labels;
+  for (wxMenuItem* item : menu.GetMenu()->GetMenuItems()) labels.push_back(item->GetItemLabelText());
+  EXPECT_EQ(labels, (std::vector<wxString>{"Cut again", "Cut", "Copy", ""}));
 }
 
 TEST(PopupMenuGuiTest, EnablingTouchesOnlyTheMenusOwnIds) {

@@ -12,11 +12,11 @@
 #include "shell/ui/BaseTabForm.h"
 #include "shell/ui/BaseTabFrame.h"
 #include "shell/ui/BaseTabPage.h"
-#include "shell/ui/CBaseEdit.h"
-#include "shell/ui/DocTemplate.h"
-#include "shell/ui/Document.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "shell/ui/UnitOfWork.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 namespace {
 

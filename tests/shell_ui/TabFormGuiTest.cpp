@@ -11,8 +11,8 @@
 #include "shell/ui/BaseTabForm.h"
 #include "shell/ui/BaseTabFrame.h"
 #include "shell/ui/BaseTabPage.h"
-#include "shell/ui/DocTemplate.h"
-#include "shell/ui/Document.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "shell/ui/UnitOfWork.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "platform/LocaleFormat.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/BaseDialog.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/BaseDialog.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "shell/ui/Document.h"
+#include "common/ui/Document.h"
 
 #include <algorithm>
 
-#include "shell/ui/View.h"
+#include "common/ui/View.h"
 
 Document::~Document() {
   for (View* view : m_views) view->m_document = nullptr;

@@ -1,4 +1,4 @@
-#include "shell/ui/DialogUnits.h"
+#include "common/ui/DialogUnits.h"
 
 #include <wx/window.h>
 

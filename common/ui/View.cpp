@@ -1,9 +1,9 @@
-#include "shell/ui/View.h"
+#include "common/ui/View.h"
 
 #include <wx/window.h>
 
-#include "shell/ui/BaseFrameWnd.h"
-#include "shell/ui/Document.h"
+#include "common/ui/BaseFrameWnd.h"
+#include "common/ui/Document.h"
 
 View::~View() {
   // No virtual calls here: the window part may already be gone.

@@ -14,7 +14,7 @@
 
 #include <wx/textctrl.h>
 
-#include "shell/ui/EditInputRules.h"
+#include "common/ui/EditInputRules.h"
 
 class CBaseEdit : public wxTextCtrl {
 public:

@@ -1,4 +1,4 @@
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 #include <wx/menu.h>
 #include <wx/window.h>
@@ -37,7 +37,19 @@ unsigned popup_menu::AddItem(const std::wstring& text) {
 }
 
 unsigned popup_menu::InsertItem(const std::wstring& text, unsigned commandId) {
-  if (!m_menu || !m_menu->Append(static_cast<int>(commandId), wxString(text))) return 0;
+  if (!m_menu) return 0;
+  const int id = static_cast<int>(commandId);
+  // An id the menu holds already: the new item goes before the old one.
+  size_t position = m_menu->GetMenuItemCount();
+  const wxMenuItemList& items = m_menu->GetMenuItems();
+  size_t index = 0;
+  for (auto node = items.GetFirst(); node; node = node->GetNext(), ++index) {
+    if (node->GetData()->GetId() == id) {
+      position = index;
+      break;
+    }
+  }
+  if (!m_menu->Insert(position, id, wxString(text))) return 0;
   m_usedIds.insert(commandId);
   return commandId;
 }

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 
 // Input types.
 inline constexpr uint32_t kInputText = 0;

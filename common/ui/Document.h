@@ -1,8 +1,8 @@
 #pragma once
 
-// The document of the main program's document/view set: one shared document
-// on which every frame's views sit. It knows its views and tells them of
-// changes; the data itself lives in the database.
+// The document of the small document/view set the programs are built on: it
+// knows its views and tells them of changes. In the main program one shared
+// document (the data lives in the database) holds every frame's views.
 
 #include <vector>
 

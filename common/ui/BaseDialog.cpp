@@ -1,4 +1,4 @@
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 #include <wx/button.h>
 

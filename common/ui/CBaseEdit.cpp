@@ -1,8 +1,8 @@
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/DialogUnits.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/DialogUnits.h"
 
 CBaseEdit::CBaseEdit(uint32_t inputType, uint32_t checkKind) : m_rules(inputType, checkKind) {}
 

@@ -1,10 +1,10 @@
-#include "shell/ui/DocTemplate.h"
+#include "common/ui/DocTemplate.h"
 
 #include <utility>
 
-#include "shell/ui/BaseFrameWnd.h"
-#include "shell/ui/Document.h"
-#include "shell/ui/View.h"
+#include "common/ui/BaseFrameWnd.h"
+#include "common/ui/Document.h"
+#include "common/ui/View.h"
 
 DocTemplate::DocTemplate(unsigned resourceId, FrameFactory frameFactory, ViewFactory viewFactory)
     : m_resourceId(resourceId),

@@ -1,4 +1,4 @@
-#include "shell/ui/AnchorLayout.h"
+#include "common/ui/AnchorLayout.h"
 
 #include <algorithm>
 

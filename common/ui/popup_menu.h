@@ -26,7 +26,8 @@ public:
   // The next free id from the counter, or 0 when the item cannot be added
   // (no menu yet).
   unsigned AddItem(const std::wstring& text);
-  // Appends an item with that id; the id, or 0 when it cannot be added.
+  // Appends an item with that id, or inserts it before the item that has
+  // the id already; the id, or 0 when it cannot be added.
   unsigned InsertItem(const std::wstring& text, unsigned commandId);
   void AddSeparator();
   // The new submenu, owned by this menu; null when it cannot be added. Items

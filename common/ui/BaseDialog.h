@@ -1,6 +1,6 @@
 #pragma once
 
-// Base of the main program's dialogs. Controls are created in code with the
+// Base of the programs' dialogs. Controls are created in code with the
 // system's control ids, placed in dialog units (DialogUnits); the buttons
 // with ids IDOK (1) and IDCANCEL (2) end the dialog through OnOK / OnCancel,
 // and DoModal returns that id. Data moves between controls and members in
@@ -29,7 +29,7 @@
 
 #include <wx/dialog.h>
 
-#include "shell/ui/DialogUnits.h"
+#include "common/ui/DialogUnits.h"
 
 class BaseDialog : public wxDialog, public DataExchanger {
 public:
