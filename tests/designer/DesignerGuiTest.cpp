@@ -1,0 +1,279 @@
+// The designer under Xvfb: start-up with and without a file, save and
+// reopen, the close question, the placement kept between runs, the rulers
+// following the canvas's messages, "Page Setup ..." and printing to PDF.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include <wx/app.h>
+#include <wx/choice.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
+
+#include "TestEnvironment.h"
+#include "common/TemplateFile.h"
+#include "common/ui/CBaseEdit.h"
+#include "designer/CMainFrame.h"
+#include "designer/COptionsDlg.h"
+#include "designer/CPlandelApp.h"
+#include "designer/CPlandelView.h"
+#include "designer/DesignerCommands.h"
+#include "designer/DesignerDocument.h"
+#include "designer/DesignerMessages.h"
+#include "designer/bars/CRuler.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowMessages.h"
+
+using namespace designer;
+using corvane::test::TempDir;
+
+namespace {
+
+void Pump() {
+  for (int i = 0; i < 5; ++i) {
+    wxYield();
+    wxMilliSleep(10);
+    wxTheApp->ProcessIdle();
+  }
+}
+
+void Command(CMainFrame* frame, int id) {
+  wxCommandEvent event(wxEVT_MENU, id);
+  event.SetEventObject(frame);
+  frame->GetEventHandler()->ProcessEvent(event);
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Closes the frame as the user does and waits until it is gone.
+void CloseAndWait(CPlandelApp& app) {
+  wxWeakRef<CMainFrame> frame(app.GetMainFrame());
+  ASSERT_TRUE(frame);
+  frame->Close();
+  Pump();
+  ASSERT_FALSE(frame) << "the frame is still open";
+}
+
+class DesignerGuiTest : public ::testing::Test {
+protected:
+  platform::MessageBoxRecorder m_boxes;
+  TempDir m_dir;
+};
+
+TEST_F(DesignerGuiTest, StartsWithANewTemplateFramedByRulers) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  CMainFrame* frame = app.GetMainFrame();
+  ASSERT_TRUE(frame);
+  Pump();
+  EXPECT_TRUE(frame->IsShown());
+  EXPECT_EQ(frame->GetTitle(), L"Untitled - Corvan Designer");
+  EXPECT_EQ(frame->GetFrameName(), L"DesignerFrameWnd");
+  ASSERT_TRUE(frame->GetToolBoxBar());
+  EXPECT_EQ(frame->GetToolBoxBar()->GetId(), kToolboxBarId);
+  EXPECT_EQ(frame->GetPropertyBar()->GetId(), kPropertyBarId);
+
+  CPlandelView* view = app.GetView();
+  ASSERT_TRUE(view);
+  EXPECT_EQ(frame->GetActiveView(), view);
+  const wxSize client = view->GetClientSize();
+  EXPECT_EQ(view->GetCornerBox()->GetRect(), wxRect(0, 0, 24, 24));
+  EXPECT_EQ(view->GetHorzRuler()->GetRect(), wxRect(24, 0, client.x, 24));
+  EXPECT_EQ(view->GetVertRuler()->GetRect(), wxRect(0, 24, 24, client.y));
+  EXPECT_EQ(view->GetCanvas()->GetRect(), wxRect(24, 24, client.x - 24, client.y - 24));
+  EXPECT_EQ(view->GetHorzRuler()->GetMeasurement(), 0) << "an empty profile counts pixels";
+  EXPECT_GT(view->GetPaperSize().x, 0);
+  EXPECT_GT(view->GetPaperSize().y, view->GetPaperSize().x);
+
+  // The canvas's messages move the rulers.
+  platform::SendMessage(view, WM_REPORT_EDITOR_ZOOM, 150);
+  EXPECT_DOUBLE_EQ(view->GetHorzRuler()->GetZoom(), 1.5);
+  EXPECT_DOUBLE_EQ(view->GetVertRuler()->GetZoom(), 1.5);
+  wxPoint mouse(40, 70);
+  platform::SendMessage(view, WM_REPORT_EDITOR_MOUSE, reinterpret_cast<platform::WPARAM>(&mouse));
+  EXPECT_EQ(view->GetHorzRuler()->GetMouseMark(), 40);
+  EXPECT_EQ(view->GetVertRuler()->GetMouseMark(), 70);
+  platform::SendMessage(view, WM_REPORT_EDITOR_HSCROLL, 30);
+  EXPECT_EQ(view->GetHorzRuler()->GetScrollPos(), 30);
+  EXPECT_EQ(view->GetHorzRuler()->GetMouseMark(), -1) << "scrolling removes the mark";
+  EXPECT_EQ(view->GetVertRuler()->GetMouseMark(), 70);
+  platform::SendMessage(view, WM_REPORT_EDITOR_MOUSE, 0);
+  EXPECT_EQ(view->GetVertRuler()->GetMouseMark(), -1);
+  EXPECT_EQ(platform::SendMessage(view, WM_CORVANE_START_DRAWING, 0), -1) << "tool code 0 starts nothing";
+
+  // Zoom commands through the frame reach the view and keep within the limits.
+  Command(frame, ID_ZOOM_400);
+  Command(frame, ID_ZOOM_IN);
+  EXPECT_DOUBLE_EQ(view->GetZoom(), 4.0);
+  Command(frame, ID_GRID);
+  EXPECT_TRUE(view->GetSettings().grid);
+  CloseAndWait(app);
+  EXPECT_TRUE(m_boxes.Shown().empty());
+  EXPECT_EQ(DesignerSettings::Load(96).zoomLevel, 400u) << "the settings are kept on closing";
+  EXPECT_TRUE(DesignerSettings::Load(96).grid);
+}
+
+TEST_F(DesignerGuiTest, OpensTheFileOfTheCommandLineSavesAndReopensIt) {
+  const std::filesystem::path original = m_dir / "invoice.zlt";
+  TemplateFile().Save(original);
+  {
+    CPlandelApp app;
+    ASSERT_TRUE(app.InitInstance(original.wstring()));
+    Pump();
+    EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"invoice.zlt - Corvan Designer");
+    EXPECT_EQ(app.GetFiles()->RecentFiles().front(), original.wstring());
+
+    const std::filesystem::path copy = m_dir / "copy.zlt";
+    platform::SetOpenFileHandler([&](const platform::OpenFileRequest& request) -> std::optional<std::wstring> {
+      EXPECT_TRUE(request.save);
+      return copy.wstring();
+    });
+    Command(app.GetMainFrame(), ID_FILE_SAVE_AS);
+    platform::SetOpenFileHandler({});
+    EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"copy.zlt - Corvan Designer");
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(original));
+    EXPECT_EQ(ReadBytes(copy).size(), 110u);
+    EXPECT_EQ(app.GetFiles()->RecentFiles(), (std::vector<std::wstring>{copy.wstring(), original.wstring()}));
+    CloseAndWait(app);
+  }
+  // A damaged file: the reason is shown and the designer goes on with an empty template.
+  const std::filesystem::path broken = m_dir / "broken.zlt";
+  std::ofstream(broken, std::ios::binary) << "not a template";
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(broken.wstring()));
+  Pump();
+  ASSERT_EQ(m_boxes.Shown().size(), 1u);
+  EXPECT_NE(m_boxes.Shown()[0].text.find(L"Invalid file structure"), std::wstring::npos) << m_boxes.Shown()[0].text;
+  EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"Untitled - Corvan Designer");
+  EXPECT_EQ(app.GetDocument()->GetTemplate().GetCount(), 0u);
+  // The recent list offers the files that opened.
+  EXPECT_TRUE(app.GetFiles()->OpenRecent(0));
+  EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"copy.zlt - Corvan Designer");
+  CloseAndWait(app);
+}
+
+TEST_F(DesignerGuiTest, ClosingWithUnsavedChangesAsksFirst) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  Pump();
+  app.GetView()->SetPaperSize(500, 600);  // as "Page Setup ..." does
+  wxWeakRef<CMainFrame> frame(app.GetMainFrame());
+
+  m_boxes.QueueAnswer(platform::IDCANCEL);
+  frame->Close();
+  Pump();
+  ASSERT_TRUE(frame) << "Cancel keeps the designer open";
+  ASSERT_EQ(m_boxes.Shown().size(), 1u);
+  EXPECT_EQ(m_boxes.Shown()[0].text, L"Save changes to Untitled?");
+  EXPECT_EQ(m_boxes.Shown()[0].style & 0xF, platform::MB_YESNOCANCEL);
+
+  // Yes with the save dialog cancelled: nothing saved, still open.
+  platform::SetOpenFileHandler([](const platform::OpenFileRequest&) { return std::optional<std::wstring>(); });
+  m_boxes.QueueAnswer(platform::IDYES);
+  frame->Close();
+  Pump();
+  platform::SetOpenFileHandler({});
+  ASSERT_TRUE(frame);
+
+  m_boxes.QueueAnswer(platform::IDNO);
+  frame->Close();
+  Pump();
+  EXPECT_FALSE(frame);
+}
+
+TEST_F(DesignerGuiTest, OpensWhereItWasClosed) {
+  wxRect closedAt;
+  {
+    CPlandelApp app;
+    ASSERT_TRUE(app.InitInstance(L""));
+    app.GetMainFrame()->SetSize(140, 90, 700, 520);
+    Command(app.GetMainFrame(), ID_VIEW_TOOLBOX);  // the tool box hidden
+    Pump();
+    closedAt = app.GetMainFrame()->GetRect();
+    EXPECT_FALSE(app.GetMainFrame()->GetToolBoxBar()->IsShown());
+    CloseAndWait(app);
+  }
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  Pump();
+  EXPECT_EQ(app.GetMainFrame()->GetRect(), closedAt);
+  EXPECT_FALSE(app.GetMainFrame()->GetToolBoxBar()->IsShown());
+  EXPECT_TRUE(app.GetMainFrame()->GetPropertyBar()->IsShown());
+  Command(app.GetMainFrame(), ID_VIEW_TOOLBOX);
+  CloseAndWait(app);
+}
+
+TEST_F(DesignerGuiTest, PrintsThePaperToAPdfWithoutADialog) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  Pump();
+  CPlandelView* view = app.GetView();
+  const int ppi = view->GetScreenPixelsPerInch();
+  view->SetPaperSize(ppi * 17 / 2, ppi * 11);  // letter
+  const std::filesystem::path pdf = m_dir / "template.pdf";
+  setenv("CORVANE_PRINT_TO_FILE", pdf.c_str(), 1);
+  Command(app.GetMainFrame(), ID_FILE_PRINT);
+  unsetenv("CORVANE_PRINT_TO_FILE");
+  const std::string bytes = ReadBytes(pdf);
+  ASSERT_EQ(bytes.rfind("%PDF", 0), 0u);
+  EXPECT_NE(bytes.find("/MediaBox [ 0 0 612 792 ]"), std::string::npos) << "one letter page";
+  EXPECT_TRUE(m_boxes.Shown().empty());
+
+  // A folder that does not exist: the reason is shown, nothing is written.
+  setenv("CORVANE_PRINT_TO_FILE", (m_dir / "missing" / "x.pdf").c_str(), 1);
+  Command(app.GetMainFrame(), ID_FILE_PRINT);
+  unsetenv("CORVANE_PRINT_TO_FILE");
+  EXPECT_EQ(m_boxes.Shown().size(), 1u);
+  m_boxes.QueueAnswer(platform::IDNO);  // the paper changed
+  CloseAndWait(app);
+}
+
+class FakeTarget : public PageSetupTarget {
+public:
+  wxSize GetPaperSize() const override { return paper; }
+  void SetPaperSize(int width, int height) override { paper = {width, height}; }
+  int32_t GetUnit() const override { return unit; }
+  void ApplyUnits(int32_t newUnit) override {
+    unit = newUnit;
+    ++applied;
+  }
+  wxSize paper{816, 1056};
+  int32_t unit = 1;
+  int applied = 0;
+};
+
+TEST_F(DesignerGuiTest, PageSetupRefusesAPaperOfNoSizeAndReadsTheOldUnitFirst) {
+  FakeTarget target;
+  COptionsDlg dialog(target, nullptr);
+  auto* page = dynamic_cast<COptionsPage1*>(dialog.GetCreatedPage(COptionsPage1::IDD));
+  ASSERT_TRUE(page);
+  const double ppi = page->GetValues().ScaleX();  // inches first
+  EXPECT_EQ(page->GetUnitCombo()->GetStringSelection(), "Inches");
+  EXPECT_EQ(page->GetWidthEdit()->GetValue(), wxString::Format("%.02f", 816 / ppi));
+
+  page->GetWidthEdit()->ChangeValue("0");
+  dialog.OnOK();
+  EXPECT_NE(dialog.GetReturnCode(), platform::IDOK) << "the dialog stays open";
+  ASSERT_EQ(m_boxes.Shown().size(), 1u);
+  EXPECT_EQ(m_boxes.Shown()[0].text, kBadPaperSizeMessage);
+  EXPECT_EQ(target.applied, 0);
+  EXPECT_EQ(target.paper, wxSize(816, 1056));
+
+  page->GetWidthEdit()->ChangeValue("5");  // inches, then centimetres chosen
+  page->GetUnitCombo()->SetSelection(0);
+  page->OnUnitChanged();
+  EXPECT_EQ(page->GetWidthEdit()->GetValue(), "12.70");
+  dialog.OnOK();
+  EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+  EXPECT_EQ(target.unit, 2);
+  EXPECT_EQ(target.paper.x, static_cast<int>(5 * ppi));
+  EXPECT_EQ(target.paper.y, 1056);
+}
+
+}  // namespace
