@@ -42,6 +42,8 @@ public:
 
   // Outline with the pen, inside filled with the brush.
   void Rectangle(const Rect& rect) { DoRectangle(rect); }
+  // The ellipse inscribed in the rectangle, outlined and filled the same way.
+  void Ellipse(const Rect& rect) { DoEllipse(rect); }
   void MoveTo(int32_t x, int32_t y);
   // A line with the pen from the current position, which then moves to (x, y).
   void LineTo(int32_t x, int32_t y);
@@ -64,6 +66,7 @@ protected:
   Canvas();
 
   virtual void DoRectangle(const Rect& rect) = 0;
+  virtual void DoEllipse(const Rect& rect) = 0;
   virtual void DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
   virtual void DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) = 0;
   virtual void DoStretchDib(const Dib& dib, const Rect& dest) = 0;

@@ -95,6 +95,12 @@ void DeviceContext::DoRectangle(const Rect& rect) {
   m_dc.DrawRectangle(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
+void DeviceContext::DoEllipse(const Rect& rect) {
+  ApplyPen();
+  ApplyBrush();
+  m_dc.DrawEllipse(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
 void DeviceContext::DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (GetPen().IsNull()) return;
   ApplyPen();

@@ -32,6 +32,7 @@ public:
 
 protected:
   void DoRectangle(const Rect& rect) override;
+  void DoEllipse(const Rect& rect) override;
   void DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) override;
   void DoStretchDib(const Dib& dib, const Rect& dest) override;

@@ -53,6 +53,22 @@ inline constexpr unsigned DT_CALCRECT = 0x400;
 inline constexpr unsigned DT_NOPREFIX = 0x800;
 inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 
+// A point in device pixels.
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+
+  bool operator==(const Point&) const = default;
+};
+
+// A width and a height in device pixels.
+struct Size {
+  int32_t cx = 0;
+  int32_t cy = 0;
+
+  bool operator==(const Size&) const = default;
+};
+
 // A rectangle in device pixels; right and bottom lie just outside it.
 struct Rect {
   int32_t left = 0;
@@ -62,6 +78,15 @@ struct Rect {
 
   int32_t Width() const { return right - left; }
   int32_t Height() const { return bottom - top; }
+  // Left and top inside, right and bottom outside.
+  bool Contains(const Point& point) const {
+    return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
+  }
+  // The same rectangle with left <= right and top <= bottom.
+  Rect Normalized() const {
+    return Rect{left < right ? left : right, top < bottom ? top : bottom, left < right ? right : left,
+                top < bottom ? bottom : top};
+  }
   bool operator==(const Rect&) const = default;
 };
 

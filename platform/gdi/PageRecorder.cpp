@@ -22,6 +22,11 @@ struct Painter {
     target.SelectBrush(op.brush);
     target.Rectangle(op.rect);
   }
+  void operator()(const EllipseOp& op) const {
+    target.SelectPen(op.pen);
+    target.SelectBrush(op.brush);
+    target.Ellipse(op.rect);
+  }
   void operator()(const LineOp& op) const {
     target.SelectPen(op.pen);
     target.MoveTo(op.x1, op.y1);
@@ -56,6 +61,10 @@ RecordedPage PageRecorder::Take() {
 
 void PageRecorder::DoRectangle(const Rect& rect) {
   m_page.ops.push_back(RectangleOp{rect, GetPen(), GetBrush()});
+}
+
+void PageRecorder::DoEllipse(const Rect& rect) {
+  m_page.ops.push_back(EllipseOp{rect, GetPen(), GetBrush()});
 }
 
 void PageRecorder::DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

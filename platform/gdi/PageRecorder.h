@@ -20,6 +20,12 @@ struct RectangleOp {
   Brush brush;
 };
 
+struct EllipseOp {
+  Rect rect;
+  Pen pen;
+  Brush brush;
+};
+
 struct LineOp {
   int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Pen pen;
@@ -40,7 +46,7 @@ struct ImageOp {
   Rect rect;
 };
 
-using PageOp = std::variant<RectangleOp, LineOp, TextOp, ImageOp>;
+using PageOp = std::variant<RectangleOp, LineOp, TextOp, ImageOp, EllipseOp>;
 
 struct RecordedPage {
   DeviceMetrics metrics;
@@ -68,6 +74,7 @@ public:
 
 protected:
   void DoRectangle(const Rect& rect) override;
+  void DoEllipse(const Rect& rect) override;
   void DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) override;
   void DoStretchDib(const Dib& dib, const Rect& dest) override;

@@ -61,10 +61,12 @@ TEST(PageRecorder, ReplayPaintsTheSameOperations) {
   first.SelectFont(Font(12));
   Rect box{0, 0, 100, 100};
   first.DrawText(L"text", box, DT_NOCLIP);
+  first.SelectBrush(Brush::Solid(RGB(9, 8, 7)));
+  first.Ellipse(Rect{10, 10, 18, 18});
 
   RecordedPage page = first.Take();
   EXPECT_TRUE(first.Page().ops.empty());
-  ASSERT_EQ(page.ops.size(), 3u);
+  ASSERT_EQ(page.ops.size(), 4u);
   const auto& rectangle = std::get<RectangleOp>(page.ops[0]);
   EXPECT_EQ(rectangle.pen, (Pen{PS_DASHDOT, 3, RGB(1, 2, 3)}));
   EXPECT_TRUE(rectangle.brush.hollow);
@@ -72,10 +74,14 @@ TEST(PageRecorder, ReplayPaintsTheSameOperations) {
   EXPECT_EQ(line.x1, 5);
   EXPECT_EQ(line.y2, 80);
   EXPECT_FALSE(std::get<TextOp>(page.ops[2]).clip.has_value());
+  const auto& ellipse = std::get<EllipseOp>(page.ops[3]);
+  EXPECT_EQ(ellipse.brush, Brush::Solid(RGB(9, 8, 7)));
+  EXPECT_EQ(ellipse.pen, (Pen{PS_DASHDOT, 3, RGB(1, 2, 3)}));
 
   PageRecorder second(Metrics(), measurer);
   Replay(page, second);
-  ASSERT_EQ(second.Page().ops.size(), 3u);
+  ASSERT_EQ(second.Page().ops.size(), 4u);
+  EXPECT_EQ(std::get<EllipseOp>(second.Page().ops[3]).rect, (Rect{10, 10, 18, 18}));
   EXPECT_EQ(std::get<RectangleOp>(second.Page().ops[0]).rect, (Rect{1, 2, 30, 40}));
   EXPECT_EQ(std::get<LineOp>(second.Page().ops[1]).pen.style, PS_DASHDOT);
   EXPECT_EQ(std::get<TextOp>(second.Page().ops[2]).font, Font(12));
