@@ -1,0 +1,82 @@
+#include "template/CReportEntityPicture.h"
+
+#include "common/TextEscapes.h"
+#include "common/TextSplitter.h"
+
+using namespace platform::gdi;
+using namespace template_props;
+
+CReportEntityPicture::CReportEntityPicture() {
+  SetType(L"report_picture");
+}
+
+void CReportEntityPicture::SetPath(const std::wstring& path) {
+  m_bitmap.reset();
+  m_path = path;
+  if (path.empty()) return;
+  m_bitmap = Dib::LoadBitmapFile(std::filesystem::path(path));
+  // Templates made on Windows name their pictures with backslashes.
+  const size_t slash = path.find_last_of(L"\\/");
+  SetTitle(slash == std::wstring::npos ? path : path.substr(slash + 1));
+}
+
+std::unique_ptr<CDiagramEntity> CReportEntityPicture::Clone() const {
+  auto clone = std::make_unique<CReportEntityPicture>();
+  clone->Copy(*this);
+  return clone;
+}
+
+void CReportEntityPicture::Copy(const CDiagramEntity& other) {
+  CReportBorderEntity::Copy(other);
+  if (const auto* picture = dynamic_cast<const CReportEntityPicture*>(&other)) {
+    // The bitmap's pixels are shared, not loaded again.
+    m_path = picture->m_path;
+    m_bitmap = picture->m_bitmap;
+  }
+}
+
+bool CReportEntityPicture::FromString(const std::wstring& record) {
+  std::wstring rest;
+  if (!ReadRecordHead(record, rest, RecordUnits::Inches)) return false;
+  const TextSplitter attributes(rest, L',');
+  ReportBorder border;
+  border.ReadRecord(attributes);
+  SetBorderAttributes(border);
+  // The path carries the escapes the preview library undoes.
+  std::wstring path = attributes.GetString(4);
+  UnescapeRecordText(path);
+  SetPath(path);
+  return true;
+}
+
+std::wstring CReportEntityPicture::GetString() const {
+  std::wstring path = m_path;
+  EscapeRecordText(path);
+  return GetDefaultGetString(RecordUnits::Inches) + GetBorderAttributes().Record() + L"," + path + L";";
+}
+
+std::unique_ptr<CDiagramEntity> CReportEntityPicture::LoadTemplateItem(const TemplateItem& item) {
+  if (item.GetType() != static_cast<int32_t>(TemplateItemType::Picture)) return nullptr;
+  ReadCommonProperties(item);
+  ReportBorder border;
+  border.Read(item);
+  SetBorderAttributes(border);
+  SetPath(report_item::Text(item, kBitmapPath));
+  return Clone();
+}
+
+std::optional<TemplateItem> CReportEntityPicture::MakeTemplateItem() const {
+  TemplateItem item(TemplateItemType::Picture);
+  WriteCommonProperties(item);
+  GetBorderAttributes().Write(item);
+  item.SetProperty(kBitmapPath, Value(m_path));
+  return item;
+}
+
+void CReportEntityPicture::Draw(Canvas& dc, Rect rect) {
+  dc.SelectPen(GetBorderAttributes().MakePen());
+  dc.SelectBrush(Brush::StockWhite());
+  dc.Rectangle(rect);
+  dc.SelectPen(Pen::StockBlack());
+  if (m_bitmap) dc.StretchDib(*m_bitmap, Rect{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1});
+}
