@@ -31,6 +31,27 @@ void ChangeSet::Update(Invoice::Object& object) {
   entry.copy = std::move(copy);
 }
 
+void ChangeSet::UpdateAll(const std::vector<Invoice::Object*>& objects) {
+  // Every copy is made before anything changes; only Clone can fail (it
+  // reads the OBJECTS row again).
+  std::vector<int> ids;
+  std::vector<std::unique_ptr<Invoice::Object>> copies;
+  for (Invoice::Object* object : objects) {
+    copies.push_back(object->Clone());
+    ids.push_back(object->GetObjectId());
+  }
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (ids[i] == 0) {
+      ids[i] = NextTemporaryId();
+      objects[i]->ResetObjectId(ids[i]);
+    }
+    copies[i]->ResetObjectId(ids[i]);
+    Entry& entry = m_entries[ids[i]];
+    entry.state = kUpdated;
+    entry.copy = std::move(copies[i]);
+  }
+}
+
 void ChangeSet::Remove(const Invoice::Object& object) {
   const int id = object.GetObjectId();
   const auto found = m_entries.find(id);

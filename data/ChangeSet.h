@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "data/objects/Object.h"
 
@@ -38,6 +39,9 @@ public:
   // gets the next temporary id, written into the caller's object and into
   // the copy. An entry already held gets a fresh copy.
   void Update(Invoice::Object& object);
+  // Update of every object, as one step: when a copy cannot be made, the set
+  // and the objects stay exactly as they were (no entry, no temporary id).
+  void UpdateAll(const std::vector<Invoice::Object*>& objects);
   // Marks a stored object for deletion (its copy stays); an object with a
   // temporary id is dropped and never reaches the database. Ids not held,
   // and id 0, are left alone.

@@ -169,7 +169,10 @@ void StockLineDlg::ChooseAnotherItem() {
 }
 
 int32_t StockLineDlg::RunItemSearch(const ItemSearchRequest& request) {
-  wxWindow* parent = IsShown() ? this : GetParent();
+  return RunItemSearchDialog(request, IsShown() ? this : GetParent());
+}
+
+int32_t RunItemSearchDialog(const ItemSearchRequest& request, wxWindow* parent) {
   const Invoice::Searches::PriceListDef priceList(request.priceGroupId);
   std::unique_ptr<SearchDlg> search;
   if (request.presetIds.empty())

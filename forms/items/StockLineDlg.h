@@ -106,3 +106,7 @@ private:
   CBaseEdit* m_total = nullptr;
   bool m_initialised = false;
 };
+
+// The item search dialog of the request, modal on the parent: the chosen
+// item id, 0 when cancelled.
+int32_t RunItemSearchDialog(const ItemSearchRequest& request, wxWindow* parent);

@@ -22,24 +22,7 @@
 
 namespace {
 
-// Runs action on the modal dialog of that class once its loop runs; a dialog
-// the action leaves open is cancelled, so a failing test never hangs.
-template <class Dialog>
-void WhenModal(std::function<void(Dialog&)> action) {
-  wxTheApp->CallAfter([action] {
-    for (wxWindow* window : wxTopLevelWindows) {
-      auto* dialog = dynamic_cast<Dialog*>(window);
-      if (!dialog || !dialog->IsModal()) continue;
-      action(*dialog);
-      if (dialog->IsModal()) dialog->EndModal(platform::IDCANCEL);
-      return;
-    }
-    ADD_FAILURE() << "no modal dialog of the expected class";
-    for (wxWindow* window : wxTopLevelWindows)
-      if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
-        dialog->EndModal(platform::IDCANCEL);
-  });
-}
+using corvane::test::WhenModal;
 
 std::wstring Text(wxTextCtrl* edit) {
   return edit->GetValue().ToStdWstring();

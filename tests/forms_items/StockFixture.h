@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@
 #include "data/objects/Tax.h"
 #include "forms/items/StockLineLogic.h"
 #include "tests/data_objects/ObjectsFixture.h"
+
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/toplevel.h>
 
 namespace corvane::test {
 
@@ -103,5 +108,24 @@ private:
   std::deque<int32_t> m_answers;
   std::vector<ItemSearchRequest> m_requests;
 };
+
+// Runs action on the modal dialog of that class once its loop runs; a dialog
+// the action leaves open is cancelled, so a failing test never hangs.
+template <class Dialog>
+void WhenModal(std::function<void(Dialog&)> action) {
+  wxTheApp->CallAfter([action] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<Dialog*>(window);
+      if (!dialog || !dialog->IsModal()) continue;
+      action(*dialog);
+      if (dialog->IsModal()) dialog->EndModal(platform::IDCANCEL);
+      return;
+    }
+    ADD_FAILURE() << "no modal dialog of the expected class";
+    for (wxWindow* window : wxTopLevelWindows)
+      if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal())
+        dialog->EndModal(platform::IDCANCEL);
+  });
+}
 
 }  // namespace corvane::test
