@@ -27,24 +27,14 @@ void SetKindValue(ListRow& row, const Invoice::ItemInput& line) {
 
 template <class Line>
 ListRow MakeLineRow(const Line& line, const std::wstring& itemName) {
-  const double price = line.GetBasePrice();
-  const double quantity = line.GetQuantity();
-  const InvoiceLineValues values =
-      InvoiceLineValues::Compute(price, quantity, line.GetDiscountPercent(), line.GetTaxPercent());
-
-  // The quantity in the line's measurement: "1.50 kg" for 3 pieces of 0.5 kg.
   const std::wstring measurement = line.GetMeasurement();
-  Value baseUnitCell;
-  double baseUnit = 0.0;
-  if (!measurement.empty()) {
-    baseUnit = line.GetBaseUnit();  // a stored 0 reads as 1
-    baseUnitCell = Value(Value(baseUnit * quantity).GetText() + L" " + measurement);
-  }
-
-  ListRow row(line.GetObjectId(),
-              {Value(itemName), Value(price), Value(quantity), baseUnitCell, Value(values.extension),
-               UnlessZero(line.GetDiscountPercent()), UnlessZero(values.discount),
-               UnlessZero(line.GetTaxPercent()), UnlessZero(values.tax), Value(values.total)});
+  const double baseUnit = measurement.empty() ? 0.0 : line.GetBaseUnit();  // a stored 0 reads as 1
+  std::vector<Value> cells{Value(itemName)};
+  const std::vector<Value> figures =
+      StockLineCells(line.GetBasePrice(), line.GetQuantity(), line.GetBaseUnit(), measurement,
+                     line.GetDiscountPercent(), line.GetTaxPercent());
+  cells.insert(cells.end(), figures.begin(), figures.end());
+  ListRow row(line.GetObjectId(), std::move(cells));
   row.SetProperty(L"item_object_id", Value(static_cast<int32_t>(line.GetItemId())));
   row.SetProperty(L"measurement", Value(measurement));
   row.SetProperty(L"base_unit", Value(baseUnit));
@@ -81,6 +71,17 @@ void AppendPending(const ChangeSet& lines, BaseListRows& rows) {
 }
 
 }  // namespace
+
+std::vector<Value> StockLineCells(double price, double quantity, double baseUnit, const std::wstring& measurement,
+                                  double discountPercent, double taxPercent) {
+  const InvoiceLineValues values = InvoiceLineValues::Compute(price, quantity, discountPercent, taxPercent);
+  // The quantity in the line's measurement: "1.50 kg" for 3 pieces of 0.5 kg.
+  Value baseUnitCell;
+  if (!measurement.empty()) baseUnitCell = Value(Value(baseUnit * quantity).GetText() + L" " + measurement);
+  return {Value(price),          Value(quantity),           baseUnitCell,
+          Value(values.extension), UnlessZero(discountPercent), UnlessZero(values.discount),
+          UnlessZero(taxPercent),  UnlessZero(values.tax),      Value(values.total)};
+}
 
 InvoiceLineValues InvoiceLineValues::Compute(double price, double quantity, double discountPercent,
                                              double taxPercent) {

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "shell/ui/ListRow.h"
 
@@ -38,6 +39,13 @@ struct InvoiceLineValues {
 
   static InvoiceLineValues Compute(double price, double quantity, double discountPercent, double taxPercent);
 };
+
+// The cells of a stock line from its price to its total: price, quantity,
+// the quantity in the measurement ("1.50 kg"; empty without a measurement),
+// extension, discount %, discount, tax %, tax (the last four empty when 0)
+// and total.
+std::vector<Value> StockLineCells(double price, double quantity, double baseUnit, const std::wstring& measurement,
+                                  double discountPercent, double taxPercent);
 
 class InvoiceLines {
 public:

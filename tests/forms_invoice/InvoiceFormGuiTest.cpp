@@ -43,6 +43,7 @@
 #include "common/ui/Document.h"
 #include "shell/ui/RefreshMessages.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
+#include "WindowShot.h"
 
 namespace corvane::test {
 namespace {
@@ -269,23 +270,6 @@ protected:
     return ids;
   }
 
-  // The frame as the screen shows it, into a PNG.
-  static void SaveScreenshot(wxWindow* frame, const std::filesystem::path& path) {
-    frame->Raise();
-    frame->Refresh();
-    frame->Update();
-    Pump();
-    wxMilliSleep(200);
-    Pump();
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-    const wxRect rect = frame->GetScreenRect();
-    wxBitmap bitmap(rect.width, rect.height);
-    wxScreenDC screen;
-    wxMemoryDC memory(bitmap);
-    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-    memory.SelectObject(wxNullBitmap);
-    bitmap.SaveFile(path.string(), wxBITMAP_TYPE_PNG);
-  }
 
   std::filesystem::path m_layoutPath = m_dir / "classic.zlt";
   int m_layoutId = 0;
@@ -399,7 +383,7 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
 
   if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {
     form->GetGrid()->SelectRow(1);
-    SaveScreenshot(frame, std::filesystem::path(folder) / "invoice-form.png");
+    SaveWindowShot(frame, std::filesystem::path(folder) / "invoice-form.png");
     std::filesystem::copy_file(pdf, std::filesystem::path(folder) / "invoice.pdf",
                                std::filesystem::copy_options::overwrite_existing);
   }

@@ -1,0 +1,356 @@
+// The item form in its frame under Xvfb: a new item from "Details" to saved
+// with a price and an ingredient, stock moved from its pages, and the form's
+// delete and failed save. Dialogs are acted on from inside their loops.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/choice.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "StockFixture.h"
+#include "WindowShot.h"
+#include "data/DbException.h"
+#include "data/objects/Invoice.h"
+#include "forms/items/EditPriceDlg.h"
+#include "forms/items/ItemDependencyDlg.h"
+#include "forms/items/ItemForm.h"
+#include "forms/items/ItemFormTabs.h"
+#include "forms/items/ItemFrame.h"
+#include "forms/items/ItemInputDlg.h"
+#include "forms/items/ItemPage3.h"
+#include "forms/items/ItemPage4.h"
+#include "forms/items/ItemPage5.h"
+#include "forms/items/ItemPage6.h"
+#include "platform/WindowMessages.h"
+#include "shell/ui/AmountFormat.h"
+#include "shell/ui/BaseListCtrl.h"
+#include "shell/ui/CBaseEdit.h"
+#include "shell/ui/DocTemplate.h"
+#include "shell/ui/Document.h"
+#include "shell/ui/RefreshMessages.h"
+#include "shell/ui/UnitOfWork.h"
+#include "tests/forms_dialogs/ModalScript.h"
+
+namespace corvane::test {
+namespace {
+
+using Tabs = ItemFormTabs;
+
+void Pump() {
+  for (int i = 0; i < 5; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Waits, pumping, until the script has acted on every dialog.
+void RunScript(ModalScript& script) {
+  for (int i = 0; i < 200 && !script.IsDone(); ++i) {
+    Pump();
+    wxMilliSleep(10);
+  }
+  EXPECT_TRUE(script.IsDone());
+}
+
+class MessageListener : public wxFrame {
+public:
+  MessageListener() : wxFrame(nullptr, wxID_ANY, L"listener") {
+    Bind(EVT_CORVANE_MESSAGE, [this](platform::WindowMessageEvent& event) { heard.push_back(event.GetMessage()); });
+  }
+  std::vector<unsigned> heard;
+};
+
+// A unit of work whose commit fails, as a lost connection would; it rolls back.
+class FailingUnit : public UnitOfWork {
+public:
+  void Commit() override { throw Invoice::DbException(L"connection lost"); }
+
+private:
+  TransactionScope m_scope;
+};
+
+class ItemFormGui : public StockTest {
+protected:
+  void SetUp() override {
+    StockTest::SetUp();
+    m_listener = new MessageListener;
+  }
+  void TearDown() override {
+    UnitOfWork::SetFactory(nullptr);
+    ItemDependencyDlg::SetSearchOverride(nullptr);
+    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
+      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
+      window->Destroy();
+    }
+    Pump();
+    StockTest::TearDown();
+  }
+
+  ItemFrame* Open(int32_t objectId, bool group = false, int32_t presetGroupId = 0) {
+    auto* frame = dynamic_cast<ItemFrame*>(m_template.CreateNewFrame(m_document));
+    EXPECT_TRUE(frame);
+    if (!frame) return nullptr;
+    FormArguments arguments;
+    arguments.objectId = objectId;
+    arguments.itemGroup = group;
+    arguments.parentGroupId = presetGroupId;
+    frame->SetFormArguments(arguments);
+    DocTemplate::InitialUpdateFrame(frame);
+    Pump();
+    return frame;
+  }
+  static std::vector<uint32_t> TabIds(ItemForm* form) {
+    std::vector<uint32_t> ids;
+    for (int i = 0; i < form->GetTabCount(); ++i) ids.push_back(form->GetTabPageId(i));
+    return ids;
+  }
+  static void Command(wxFrame* frame, int id) {
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+  }
+  static void Choose(wxChoice* list, const wxString& text) {
+    list->SetSelection(list->FindString(text));
+    wxCommandEvent event(wxEVT_CHOICE, list->GetId());
+    event.SetEventObject(list);
+    list->ProcessWindowEvent(event);
+  }
+  static void SelectRow(BaseListCtrl* list, long row) {
+    list->SelectRow(row);
+  }
+  int Rows(const std::wstring& table, const std::wstring& column, int id) {
+    return Count(table, column + L" = " + std::to_wstring(id));
+  }
+
+  Document m_document;
+  DocTemplate m_template{ItemFrame::kResourceId, CreateItemFrame, CreateItemFormView};
+  MessageListener* m_listener = nullptr;
+};
+
+TEST_F(ItemFormGui, ANewItemIsSavedWithAPriceAndAnIngredientInOneGo) {
+  const int kg = NewMeasurement(L"Kilogram", L"kg");
+  const int flour = StoredItem(L"Rye flour", Invoice::kSourceTrading, kg, 0, 1.0);
+  const int retail = NewPriceGroup(L"Retail", 2);
+  NewPriceGroup(L"Wholesale", 2);
+  ItemFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  EXPECT_EQ(TabIds(form), std::vector<uint32_t>{Tabs::kDetails});
+  EXPECT_EQ(frame->GetTitle(), L"Item - New Item");
+
+  auto* details = dynamic_cast<ItemPage3*>(form->GetPage(Tabs::kDetails));
+  ASSERT_TRUE(details);
+  details->GetNameEdit()->SetValue(L"Rye bread");
+  EXPECT_TRUE(frame->IsModified());
+  Choose(details->GetMeasurementList(), L"Kilogram");
+  Choose(details->GetIncomeTypeList(), L"Manufacturing");
+  Command(frame, ItemForm::ID_SAVE);
+  Pump();
+  const int32_t bread = frame->GetObjectId();
+  ASSERT_GT(bread, 0);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(frame->GetTitle(), L"Item - Rye bread");
+  EXPECT_EQ(form->GetCurrentPageId(), Tabs::kDetails);
+  EXPECT_EQ(TabIds(form), (std::vector<uint32_t>{Tabs::kDetails, Tabs::kStock, Tabs::kIngredients, Tabs::kPrices,
+                                                 Tabs::kIncome, Tabs::kOutcome}));
+  EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::Item()});
+
+  // A price in the retail list, through the change-price dialog.
+  form->SelectPage(Tabs::kPrices);
+  auto* prices = dynamic_cast<ItemPage5*>(form->GetPage(Tabs::kPrices));
+  ASSERT_TRUE(prices);
+  ASSERT_EQ(prices->GetList()->GetRowCount(), 2u);
+  EXPECT_EQ(prices->GetList()->GetRow(0).GetCell(1).AsString(), L"Not defined");
+  SelectRow(prices->GetList(), 0);
+  EXPECT_FALSE(form->CanNew());
+  EXPECT_TRUE(form->CanEditProperties());
+  ModalScript priceScript;
+  priceScript.Then<EditPriceDlg>([](EditPriceDlg& dialog) {
+    dialog.GetModeButton(EditPriceLogic::kEqual)->SetValue(true);
+    dialog.GetValueEdit()->ChangeValue(FormatAmount(2.75));
+    dialog.OnOK();
+  });
+  Command(frame, ItemForm::ID_PROPERTIES);
+  RunScript(priceScript);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_DOUBLE_EQ(prices->GetList()->GetRow(0).GetCell(1).AsDouble(), 2.75);
+
+  // An ingredient, through the ingredient dialog.
+  form->SelectPage(Tabs::kIngredients);
+  auto* ingredients = dynamic_cast<ItemPage4*>(form->GetPage(Tabs::kIngredients));
+  ASSERT_TRUE(ingredients);
+  EXPECT_TRUE(form->CanNew());
+  EXPECT_FALSE(form->CanDeleteSelected());
+  SearchRecorder search({flour});
+  ItemDependencyDlg::SetSearchOverride(search.Search());
+  ModalScript ingredientScript;
+  ingredientScript.Then<ItemDependencyDlg>([](ItemDependencyDlg& dialog) {
+    dialog.GetTriggerEdit()->ChangeValue(FormatAmount(1.0));
+    dialog.GetQuantityEdit()->ChangeValue(FormatAmount(0.6));
+    dialog.OnOK();
+  });
+  Command(frame, ItemForm::ID_NEW);
+  RunScript(ingredientScript);
+  ASSERT_EQ(ingredients->GetList()->GetRowCount(), 1u);
+  EXPECT_EQ(ingredients->GetList()->GetRow(0).GetCell(0).AsString(), L"Rye flour");
+  EXPECT_LT(ingredients->GetList()->GetRow(0).GetObjectId(), 0);
+
+  if (const char* dir = std::getenv("CORVANE_SCREENSHOT_DIR")) {
+    form->SelectPage(Tabs::kPrices);
+    SaveWindowShot(frame, std::filesystem::path(dir) / "item-form.png");
+    form->SelectPage(Tabs::kIngredients);
+  }
+
+  m_listener->heard.clear();
+  ASSERT_TRUE(form->Save());
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Rows(L"PRICE_LIST", L"ITEM_OBJECT_ID", bread), 1);
+  EXPECT_DOUBLE_EQ(ReadDouble(L"SELECT PRICE FROM PRICE_LIST WHERE PRICE_GROUP_OBJECT_ID = " +
+                              std::to_wstring(retail)),
+                   2.75);
+  EXPECT_EQ(Rows(L"ITEM_DEPENDENCIES", L"ITEM_OBJECT_ID", bread), 1);
+  EXPECT_EQ(Value(L"SELECT DEP_ITEM_OBJECT_ID FROM ITEM_DEPENDENCIES"), std::to_wstring(flour));
+  EXPECT_EQ(form->GetCurrentPageId(), Tabs::kIngredients);
+  EXPECT_GT(ingredients->GetList()->GetRow(0).GetObjectId(), 0);  // reloaded with its stored id
+  EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::Item()});
+}
+
+TEST_F(ItemFormGui, AnIncomeFromTheItemsPageMovesItsStockWhenTheFormIsSaved) {
+  const int bolt = StoredItem(L"Bolt");
+  ItemFrame* frame = Open(bolt);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  EXPECT_EQ(form->GetCurrentPageId(), Tabs::kStock);
+  form->SelectPage(Tabs::kIncome);
+  auto* income = dynamic_cast<ItemPage6*>(form->GetPage(Tabs::kIncome));
+  ASSERT_TRUE(income);
+  ModalScript script;
+  script.Then<ItemInputDlg>([](ItemInputDlg& dialog) {
+    dialog.GetQuantityEdit()->ChangeValue(FormatAmount(12.0));
+    dialog.GetPriceEdit()->ChangeValue(FormatAmount(3.0));
+    dialog.OnOK();
+  });
+  Command(frame, ItemForm::ID_NEW);
+  RunScript(script);
+  ASSERT_EQ(income->GetList()->GetRowCount(), 1u);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_DOUBLE_EQ(Stock(bolt), 0.0);  // nothing written before the save
+
+  ASSERT_TRUE(form->Save());
+  EXPECT_DOUBLE_EQ(Stock(bolt), 12.0);
+  EXPECT_EQ(Rows(L"ITEM_INPUT", L"ITEM_OBJECT_ID", bolt), 1);
+
+  // Deleted on the page and saved: the stock goes back.
+  SelectRow(income->GetList(), 0);
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(frame, ItemForm::ID_DELETE_SELECTED);
+  EXPECT_EQ(income->GetList()->GetRowCount(), 0u);
+  ASSERT_TRUE(form->Save());
+  EXPECT_DOUBLE_EQ(Stock(bolt), 0.0);
+}
+
+TEST_F(ItemFormGui, DeleteRefusesAnItemOnAnInvoiceAndOtherwiseClosesWithTheListsTold) {
+  const int sold = StoredItem(L"Sold");
+  ASSERT_EQ(FailureText([&] {
+              Committed([&] {
+                Invoice::Invoice invoice;
+                invoice.SetInvoiceNum(L"0001/06");
+                invoice.SetDate(Ole(2006, 3, 9));
+                invoice.SetPaidOn(Ole(2006, 3, 9));
+                invoice.Save();
+                Receive(sold, 5.0);
+                Issue(sold, 1.0, invoice.GetId());
+              });
+            }),
+            L"");
+  ItemFrame* frame = Open(sold);
+  ASSERT_TRUE(frame);
+  m_messages.QueueAnswer(platform::IDYES);
+  frame->GetForm()->Delete();
+  ASSERT_FALSE(m_messages.Shown().empty());
+  EXPECT_NE(m_messages.Shown().back().text.find(L"can not be deleted"), std::wstring::npos);
+  EXPECT_TRUE(Invoice::Item(sold).IsStored());
+  EXPECT_TRUE(frame->IsShown());
+
+  const int spare = StoredItem(L"Spare");
+  ItemFrame* other = Open(spare);
+  ASSERT_TRUE(other);
+  other->SetModified(true);
+  m_listener->heard.clear();
+  m_messages.QueueAnswer(platform::IDYES);
+  other->GetForm()->Delete();
+  Pump();
+  EXPECT_EQ(Rows(L"ITEMS", L"OBJECT_ID", spare), 0);
+  EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::Item()});
+  for (wxWindow* window : wxTopLevelWindows) EXPECT_NE(window, other);  // closed without a save question
+}
+
+TEST_F(ItemFormGui, AFailedFirstSaveLeavesTheFrameOnTheNewItem) {
+  ItemFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  auto* details = dynamic_cast<ItemPage3*>(frame->GetForm()->GetPage(Tabs::kDetails));
+  ASSERT_TRUE(details);
+  details->GetNameEdit()->SetValue(L"Lost");
+  UnitOfWork::SetFactory([] { return std::make_unique<FailingUnit>(); });
+  EXPECT_FALSE(frame->GetForm()->Save());
+  UnitOfWork::SetFactory(nullptr);
+  EXPECT_EQ(frame->GetObjectId(), 0);
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_EQ(TabIds(frame->GetForm()), std::vector<uint32_t>{Tabs::kDetails});
+  EXPECT_EQ(CountRows(L"ITEMS"), 0);
+
+  // The next save stores it once.
+  ASSERT_TRUE(frame->GetForm()->Save());
+  EXPECT_GT(frame->GetObjectId(), 0);
+  EXPECT_EQ(CountRows(L"ITEMS"), 1);
+}
+
+TEST_F(ItemFormGui, AnItemInAGroupInheritsTaxAndTypeAndStoresNone) {
+  const int vat = NewTax(L"VAT", 18.0);
+  int food = 0, bakery = 0;
+  Committed([&] {
+    Invoice::ItemGroup top = NewGroup(L"Food", 0, Invoice::kSourceManufacturing);
+    top.SetTaxId(vat);
+    top.Save();
+    food = top.GetId();
+    bakery = NewGroup(L"Bakery", food).GetId();
+  });
+  ItemFrame* frame = Open(0, false, bakery);
+  ASSERT_TRUE(frame);
+  auto* details = dynamic_cast<ItemPage3*>(frame->GetForm()->GetPage(Tabs::kDetails));
+  ASSERT_TRUE(details);
+  EXPECT_EQ(details->GetFields().groupName, L"Bakery");
+  EXPECT_FALSE(details->GetTaxList()->IsEnabled());
+  EXPECT_EQ(details->GetTaxList()->GetStringSelection(), L"VAT");
+  EXPECT_FALSE(details->GetIncomeTypeList()->IsEnabled());
+  EXPECT_EQ(details->GetIncomeTypeList()->GetStringSelection(), L"Manufacturing");
+  EXPECT_TRUE(details->GetMeasurementList()->IsEnabled());
+  details->GetNameEdit()->SetValue(L"Bun");
+  ASSERT_TRUE(frame->GetForm()->Save());
+  const Invoice::Item bun(frame->GetObjectId());
+  EXPECT_EQ(bun.GetTaxId(), 0);
+  EXPECT_EQ(bun.GetDefInputSourceType(), 0);
+  EXPECT_EQ(bun.GetGroupId(), bakery);
+  EXPECT_EQ(bun.GetEffectiveTaxId(), vat);
+  // Manufactured through its top-level group: the ingredients page appears.
+  EXPECT_TRUE(frame->GetForm()->HasTab(Tabs::kIngredients));
+
+  // Out of the group every choice is free again, the inherited one still selected.
+  ItemPage3::SetGroupChooserOverride([](int32_t) { return 0; });
+  details->OnChooseGroup();
+  ItemPage3::SetGroupChooserOverride(nullptr);
+  EXPECT_EQ(details->GetFields().groupName, L"");
+  EXPECT_TRUE(details->GetTaxList()->IsEnabled());
+  EXPECT_EQ(details->GetTaxList()->GetStringSelection(), L"VAT");
+}
+
+}  // namespace
+}  // namespace corvane::test
