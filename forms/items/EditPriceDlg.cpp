@@ -8,8 +8,8 @@
 #include "data/DbException.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

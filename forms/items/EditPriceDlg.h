@@ -10,7 +10,7 @@
 #include "data/ChangeSet.h"
 #include "data/objects/PriceList.h"
 #include "forms/items/EditPriceLogic.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class CBaseEdit;
 class wxRadioButton;

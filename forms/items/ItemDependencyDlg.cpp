@@ -8,9 +8,9 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/items/StockLineDlg.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseSaveFrame.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

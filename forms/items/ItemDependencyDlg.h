@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "forms/items/ItemDependencyLogic.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class CBaseEdit;
 class wxButton;

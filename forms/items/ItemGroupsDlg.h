@@ -11,7 +11,7 @@
 #include <wx/imaglist.h>
 #include <wx/treectrl.h>
 
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class ItemGroupsDlg : public BaseDialog {
 public:

@@ -13,8 +13,8 @@
 #include "forms/items/ItemFrame.h"
 #include "forms/items/ItemGroupsDlg.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

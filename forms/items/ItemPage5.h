@@ -10,7 +10,7 @@
 #include "data/ChangeSet.h"
 #include "forms/items/ItemPage.h"
 #include "forms/items/PendingPrices.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 class BaseListCtrl;
 

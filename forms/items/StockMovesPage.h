@@ -13,7 +13,7 @@
 #include "data/objects/Item.h"
 #include "forms/items/ItemPage.h"
 #include "shell/ui/ListRow.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 class BaseListCtrl;
 

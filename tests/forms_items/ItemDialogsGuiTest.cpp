@@ -16,8 +16,8 @@
 #include "forms/items/ItemDependencyDlg.h"
 #include "forms/items/ItemDependencyDlgLauncher.h"
 #include "forms/items/ItemGroupsDlg.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 namespace {
 

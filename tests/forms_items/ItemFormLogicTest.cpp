@@ -9,7 +9,7 @@
 #include "forms/items/ItemFormTabs.h"
 #include "forms/items/ItemFrame.h"
 #include "forms/items/ItemPageRows.h"
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 
 namespace {
 
