@@ -369,6 +369,22 @@ void RegistryStore::SetAsideDamagedFile() {
   ::rename(m_file.c_str(), aside.c_str());
 }
 
+// Called with the file lock held. A temp file lives only while its writer
+// holds the lock, so any found now was left by a writer that was killed.
+void RegistryStore::RemoveStaleTempFiles() const {
+  const std::string prefix = m_file.filename().string() + ".tmp";
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(m_file.parent_path(), error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+        name.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
+      std::error_code ignored;
+      std::filesystem::remove(entry->path(), ignored);
+    }
+  }
+}
+
 void RegistryStore::Refresh() {
   const FileStamp current = Stamp(m_file);
   if (m_loaded && current == m_stamp) return;
@@ -387,6 +403,7 @@ long RegistryStore::Modify(Change change) {
   std::filesystem::create_directories(m_file.parent_path(), ignored);
   FileLock lock(m_lockFile);
   if (!lock.IsHeld()) return kRegistryAccessDenied;
+  RemoveStaleTempFiles();
   Keys keys;
   FileStamp stamp;
   switch (Load(keys, stamp)) {

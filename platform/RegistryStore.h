@@ -100,6 +100,7 @@ private:
   LoadResult Load(Keys& keys, FileStamp& stamp) const;
   bool Save(const Keys& keys);
   void SetAsideDamagedFile();
+  void RemoveStaleTempFiles() const;
   void Refresh();  // reloads when the file changed since the last load
   // Runs change(keys, changed) on a fresh copy of the file under the file
   // lock and writes the file when it reports a change.

@@ -31,22 +31,31 @@ public:
   //   keeps its template text when there is none;
   // - a repeat field, whose name is the key of its first row, takes one row
   //   per key from there on, up to its row limit or the first missing row.
-  // The kind of each object is its own. A repeat field whose name is no
-  // field key stays empty; the load then shows "Field parse error" and
-  // returns false after binding everything else.
+  // Each object is bound by the kind of the first object of its name on any
+  // page: a label named like an earlier data field shows the field's value,
+  // and a data field named like an earlier repeat field keeps its template
+  // text. A repeat field whose name is no field key stays empty; the load
+  // then shows "Field parse error" and returns false after binding
+  // everything else.
   bool LoadAndBind();
 
   CReportGenerator& GetGenerator() { return m_generator; }
   const CReportGenerator& GetGenerator() const { return m_generator; }
 
-  // Invoice lines that a repeat field had to leave out for its row limit
-  // (the most over all repeat fields); 0 when every line is shown.
+  // Why invoice lines are left out: a repeat field's row limit, or rows that
+  // reach below the largest page a PDF allows.
+  enum class HiddenBy { RowLimit, Page };
+
+  // Invoice lines that a repeat field had to leave out (the most over all
+  // repeat fields); 0 when every line is shown. A field whose row limit is 0
+  // shows no lines on purpose and leaves none out.
   int32_t HiddenLineCount() const { return m_hiddenLines; }
   // The rows of the repeat field that left out the most lines.
   int32_t ShownLineCount() const { return m_shownLines; }
-  // What the preview and print windows tell the user; empty when nothing is hidden.
-  std::wstring HiddenLinesWarning() const { return FormatHiddenLinesWarning(m_hiddenLines, m_shownLines); }
-  static std::wstring FormatHiddenLinesWarning(int32_t hidden, int32_t shown);
+  // What the user is told, never in a modal box; empty when nothing is hidden.
+  std::wstring HiddenLinesWarning() const;
+  static std::wstring FormatHiddenLinesWarning(int32_t hidden, int32_t shown,
+                                               HiddenBy cause = HiddenBy::RowLimit);
 
 private:
   void BindRepeatField(class CDrawRepeatField& field);
@@ -56,4 +65,5 @@ private:
   CReportGenerator m_generator;
   int32_t m_hiddenLines = 0;
   int32_t m_shownLines = 0;
+  HiddenBy m_hiddenBy = HiddenBy::RowLimit;
 };

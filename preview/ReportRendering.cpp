@@ -23,12 +23,21 @@ PaperSize ReportPaperSize(const CReportGenerator& report) {
                  static_cast<double>(std::max<size_t>(rows, 1)) * (field.GetBottom() - field.GetTop());
       }
       const double right = std::max(object->GetLeft(), object->GetRight());
-      // Crafted coordinates must not make a paper of miles.
-      if (right + kSpare > paper.widthInches && right < 200.0) paper.widthInches = right + kSpare;
-      if (bottom + kSpare > paper.heightInches && bottom < 200.0) paper.heightInches = bottom + kSpare;
+      // NaN from a crafted file compares false and leaves the paper alone.
+      if (right + kSpare > paper.widthInches)
+        paper.widthInches = std::min(right + kSpare, kLargestPageInches);
+      if (bottom + kSpare > paper.heightInches)
+        paper.heightInches = std::min(bottom + kSpare, kLargestPageInches);
     }
   }
   return paper;
+}
+
+int32_t RowsOnLargestPage(const CDrawRepeatField& field, int32_t rows) {
+  const double height = field.GetBottom() - field.GetTop();
+  int32_t fitting = 0;
+  while (fitting < rows && field.GetTop() + (fitting + 1) * height <= kLargestPageInches) ++fitting;
+  return fitting;
 }
 
 std::vector<platform::gdi::RecordedPage> LayOutReport(CReportGenerator& report,

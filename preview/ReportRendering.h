@@ -15,6 +15,8 @@
 #include "platform/gdi/PrintTarget.h"
 #include "preview/ReportGenerator.h"
 
+class CDrawRepeatField;
+
 namespace preview {
 
 struct PaperSize {
@@ -24,9 +26,16 @@ struct PaperSize {
   bool operator==(const PaperSize&) const = default;
 };
 
+// The largest page side a PDF allows (14,400 units of 1/72 inch).
+inline constexpr double kLargestPageInches = 200.0;
+
 // Templates carry no paper size: A4 portrait, made larger where the report's
-// objects reach beyond it (with a quarter inch to spare).
+// objects reach beyond it (with a quarter inch to spare), up to the largest
+// page; what lies beyond that is not printed (see RowsOnLargestPage).
 PaperSize ReportPaperSize(const CReportGenerator& report);
+
+// How many of a repeat field's first `rows` rows end on the largest page.
+int32_t RowsOnLargestPage(const CDrawRepeatField& field, int32_t rows);
 
 // Every printed page drawn into a recording, for a device of these metrics
 // whose text the measurer measures.

@@ -1,8 +1,31 @@
 #include "platform/gdi/Canvas.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace platform::gdi {
+namespace {
+
+// The clip of one laid-out line: none when the line fits its rectangle, else
+// the rectangle on the sides the line overflows and open on the others. A
+// glyph's ink may start left of its origin or rise above its line (T, V, W,
+// Y, accents): a clip at the exact box cuts that ink off, and PDF viewers at
+// screen resolution then drop whole rows of pixels ("Tax:" reads "Iax:").
+std::optional<Rect> OverflowClip(const TextLine& line, int32_t lineHeight, const Rect& rect) {
+  const bool left = line.x < rect.left;
+  const bool right = line.x + line.width > rect.right;
+  const bool top = line.y < rect.top;
+  const bool bottom = line.y + lineHeight > rect.bottom;
+  if (!left && !right && !top && !bottom) return std::nullopt;
+  const int32_t slack = std::max<int32_t>(lineHeight, 1);
+  return Rect{left ? rect.left : std::min(rect.left, line.x) - slack,
+              top ? rect.top : std::min(rect.top, line.y) - slack,
+              right ? rect.right : std::max(rect.right, line.x + line.width) + slack,
+              bottom ? rect.bottom : std::max(rect.bottom, line.y + lineHeight) + slack};
+}
+
+}  // namespace
 
 Canvas::Canvas() {
   m_font.faceName = L"Sans";
@@ -44,9 +67,13 @@ int32_t Canvas::DrawText(std::wstring_view text, Rect& rect, unsigned format) {
     rect = layout.bounds;
     return layout.height;
   }
-  const Rect* clip = (format & DT_NOCLIP) ? nullptr : &rect;
+  const int32_t lineHeight =
+      layout.lines.empty() ? 0 : layout.height / static_cast<int32_t>(layout.lines.size());
   for (const TextLine& line : layout.lines) {
-    if (!line.text.empty()) DoText(line.x, line.y, line.text, clip);
+    if (line.text.empty()) continue;
+    const std::optional<Rect> clip =
+        (format & DT_NOCLIP) ? std::nullopt : OverflowClip(line, lineHeight, rect);
+    DoText(line.x, line.y, line.text, clip ? &*clip : nullptr);
   }
   return layout.height;
 }

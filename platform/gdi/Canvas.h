@@ -55,7 +55,9 @@ public:
   void StretchDib(const Dib& dib, const Rect& dest) { DoStretchDib(dib, dest); }
 
   // Lays the text out (LayoutText) with the selected font and draws its lines
-  // with the text colour, clipped to the rectangle unless DT_NOCLIP. Returns
+  // with the text colour. Unless DT_NOCLIP, a line that overflows the
+  // rectangle is clipped where it overflows; one that fits is not clipped,
+  // so no glyph ink that reaches past the box's edges is lost. Returns
   // the text's height. With DT_CALCRECT nothing is drawn and the rectangle
   // becomes the text's bounds.
   int32_t DrawText(std::wstring_view text, Rect& rect, unsigned format);

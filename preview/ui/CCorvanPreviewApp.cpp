@@ -1,10 +1,12 @@
 #include "preview/ui/CCorvanPreviewApp.h"
 
-#include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "preview/InvoiceDoc.h"
 #include "preview/ui/InvoiceFrame.h"
 #include "preview/ui/PrintDestination.h"
 #include "preview/ui/PrintView.h"
+
+#include <iostream>
 
 namespace {
 
@@ -62,11 +64,6 @@ std::unique_ptr<InvoiceDoc> CCorvanPreviewApp::OpenDocument(const std::wstring& 
   // A template that cannot be read, or a repeat field that is no field key,
   // was shown to the user by the document.
   loaded = doc->LoadAndBind();
-  const std::wstring warning = doc->HiddenLinesWarning();
-  if (!warning.empty()) {
-    platform::ShowMessageBox(warning, CReportGenerator::kMessageCaption,
-                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
-  }
   return doc;
 }
 
@@ -88,6 +85,10 @@ bool CCorvanPreviewApp::PrintInvoice(const std::wstring& title, const std::wstri
   std::unique_ptr<InvoiceDoc> doc = OpenDocument(title, templatePath, data, loaded);
   if (!loaded) return false;  // printing an empty report would hide the failure
   if (const std::optional<std::filesystem::path> file = preview::PrintToFileDestination()) {
+    // No window opens for an unattended print: lines left out are told on
+    // standard error.
+    if (const std::wstring warning = doc->HiddenLinesWarning(); !warning.empty())
+      std::cerr << "Corvane Preview: " << platform::ToUtf8(warning) << std::endl;
     return preview::PrintReportToFile(doc->GetGenerator(), *file);
   }
   InvoiceFrame* frame = m_template->CreateFrame(std::move(doc), title);

@@ -17,6 +17,10 @@ wxPrintout* InvoiceView::CreatePrintout() {
   return new InvoicePrintout(m_doc.GetGenerator(), m_doc.GetGenerator().GetDocumentName());
 }
 
+std::wstring InvoiceView::GetNotice() const {
+  return m_doc.HiddenLinesWarning();
+}
+
 int32_t InvoiceView::GetPageCount() {
   return m_doc.GetGenerator().GetPageCount();
 }

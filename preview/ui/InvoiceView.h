@@ -16,6 +16,8 @@ public:
   void OnInitialUpdate() override;
 
   InvoiceDoc& GetDocument() const { return m_doc; }
+  // The invoice lines the template could not show, if any.
+  std::wstring GetNotice() const override;
 
 protected:
   wxPrintout* CreatePrintout() override;

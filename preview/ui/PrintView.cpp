@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <wx/infobar.h>
 #include <wx/print.h>
 #include <wx/sizer.h>
 
@@ -124,6 +125,12 @@ bool PrintView::StartPreview() {
   m_preview = preview.release();
 
   auto* sizer = new wxBoxSizer(wxVERTICAL);
+  if (const std::wstring notice = GetNotice(); !notice.empty()) {
+    // Never a modal box: an unattended print must not wait for a click.
+    m_noticeBar = new wxInfoBar(&m_frame);
+    sizer->Add(m_noticeBar, wxSizerFlags().Expand());
+    m_noticeBar->ShowMessage(notice, wxICON_WARNING);
+  }
   sizer->Add(m_controlBar, wxSizerFlags().Expand());
   sizer->Add(m_canvas, wxSizerFlags(1).Expand());
   m_frame.SetSizer(sizer);
@@ -148,8 +155,10 @@ void PrintView::EndPreview() {
   // Neither window may outlive the preview they point to.
   m_canvas->Destroy();
   m_controlBar->Destroy();
+  if (m_noticeBar) m_noticeBar->Destroy();
   m_canvas = nullptr;
   m_controlBar = nullptr;
+  m_noticeBar = nullptr;
   if (!m_frame.IsBeingDeleted() && m_frame.GetStatusBar()) m_frame.SetStatusText(wxString());
 }
 

@@ -9,12 +9,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include <wx/cmndata.h>
 
 class PrintFrame;
 class PrintPreview;
 class wxPreviewCanvas;
+class wxInfoBar;
 class wxPreviewControlBar;
 class wxPrintout;
 
@@ -47,6 +49,12 @@ public:
   PrintPreview* GetPreview() const { return m_preview; }
   wxPreviewControlBar* GetControlBar() const { return m_controlBar; }
   wxPreviewCanvas* GetCanvas() const { return m_canvas; }
+  // The bar above the pages that shows the notice; null without one.
+  wxInfoBar* GetNoticeBar() const { return m_noticeBar; }
+
+  // What the preview tells the user above its pages without stopping them
+  // (lines a template could not show); empty for nothing.
+  virtual std::wstring GetNotice() const { return std::wstring(); }
 
 protected:
   // A new printout of the view's pages, owned by the caller.
@@ -65,4 +73,5 @@ private:
   PrintPreview* m_preview = nullptr;
   wxPreviewControlBar* m_controlBar = nullptr;
   wxPreviewCanvas* m_canvas = nullptr;
+  wxInfoBar* m_noticeBar = nullptr;
 };

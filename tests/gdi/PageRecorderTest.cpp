@@ -25,7 +25,7 @@ TEST(PageRecorder, DrawTextRecordsPositionedLinesWithTheStateOfTheMoment) {
   page.SelectFont(Font(10));
   page.SetTextColor(RGB(255, 0, 0));
   EXPECT_EQ(page.SetBkMode(TRANSPARENT), OPAQUE);
-  Rect rect{0, 0, 50, 100};
+  Rect rect{0, 0, 50, 15};
   EXPECT_EQ(page.DrawText(L"alpha beta gamma", rect, DT_WORDBREAK | DT_RIGHT), 20);
 
   std::vector<const TextOp*> texts = page.Page().Texts();
@@ -37,7 +37,10 @@ TEST(PageRecorder, DrawTextRecordsPositionedLinesWithTheStateOfTheMoment) {
   EXPECT_EQ(texts[1]->font, Font(10));
   EXPECT_EQ(texts[1]->color, RGB(255, 0, 0));
   EXPECT_EQ(texts[1]->bkMode, TRANSPARENT);
-  EXPECT_EQ(texts[1]->clip, rect);
+  // Only the line that overflows the rectangle is clipped, and only on the
+  // side it overflows (the bottom): glyph ink beyond the other edges stays.
+  EXPECT_FALSE(texts[0]->clip.has_value());
+  EXPECT_EQ(texts[1]->clip, (Rect{-10, -10, 60, 15}));
 }
 
 TEST(PageRecorder, CalcRectDrawsNothing) {

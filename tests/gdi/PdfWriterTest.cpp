@@ -44,7 +44,7 @@ TEST(PdfWriter, WritesOnePdfPagePerPageWithItsText) {
     canvas.SelectFont(Font(-100));
     Rect rect{600, 600, 4000, 1200};
     canvas.DrawText(L"Page number " + std::to_wstring(page), rect, DT_LEFT);
-    Rect below{600, 1400, 4000, 2000};  // every text is clipped to its own rectangle only
+    Rect below{600, 1400, 4000, 2000};  // every text stays in its own rectangle
     canvas.DrawText(L"Second text", below, DT_LEFT);
     canvas.SelectPen(Pen{PS_DASH, 6, RGB(0, 0, 255)});
     canvas.Rectangle(Rect{500, 500, 4100, 1300});

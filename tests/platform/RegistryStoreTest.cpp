@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -148,6 +150,32 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
     for (int i = 0; i < 100; ++i)
       EXPECT_EQ(check.GetValue(L"Software\\Corvane\\Race", prefix + std::to_wstring(i), value), kRegistryOk)
           << prefix << i;
+}
+
+TEST_F(RegistryStoreTest, TempFilesOfAKilledWriterAreRemovedByTheNextWrite) {
+  // A writer killed between writing its temp file and renaming it.
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::ofstream(m_dir / ("registry.txt.tmp" + std::to_string(::getpid()))) << "CorvaneRegistry 1\n";
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  const std::filesystem::path stale = m_dir / ("registry.txt.tmp" + std::to_string(child));
+  ASSERT_TRUE(std::filesystem::exists(stale));
+  const std::filesystem::path other = m_dir / "registry.txt.tmp-notes";  // not a temp file of the store
+  std::ofstream(other) << "keep";
+
+  RegistryStore store(m_file);
+  ASSERT_EQ(store.SetValue(L"Software\\Corvane", L"Name", RegistryValue::Dword(1)), kRegistryOk);
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(other));
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path()))
+    left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"registry.txt", "registry.txt.lock", "registry.txt.tmp-notes"}));
 }
 
 TEST_F(RegistryStoreTest, DamagedFileIsSetAsideAndReadingStartsEmpty) {

@@ -279,9 +279,10 @@ protected:
 TEST_F(RepeatField, PrintsNoMoreRowsThanTheLimit) {
   RecordedPage page = Draw(3, 5);
   EXPECT_EQ(corvane::test::TextsOf(page), (std::vector<std::wstring>{L"one", L"two", L"three"}));
-  // The third row ends at top + 3 row heights: 2 + 3 * 0.25 inches.
-  EXPECT_EQ(page.Texts()[2]->clip, (Rect{100, 250, 300, 275}));
-  EXPECT_EQ(page.Texts()[0]->clip, (Rect{100, 200, 300, 225}));
+  // The third row starts at top + 2 row heights: 2 + 2 * 0.25 inches.
+  EXPECT_EQ(page.Texts()[2]->y, 250);
+  EXPECT_EQ(page.Texts()[0]->y, 200);
+  EXPECT_EQ(page.Texts()[2]->x, 100);
 }
 
 TEST_F(RepeatField, PrintsTheRowsItHas) {

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "preview/DrawRepeatField.h"
+#include "preview/ReportRendering.h"
 
 using corvane::test::InchRect;
 
@@ -48,6 +49,7 @@ TEST_F(InvoiceDocBinding, DataFieldsTakeTheDisplayTextOrKeepTheTemplateText) {
   Put(103, 0, Value(1234.5));
   Put(101, 0, Value(platform::OleDateTime(2024, 3, 7)));
   Put(108, 0, Value(int32_t{15}));
+  Put(110, 0, Value(L"Skopje"));
   ASSERT_TRUE(
       Load({corvane::test::FieldItem(L"FLD_100_000", L"Number", InchRect{0, 0, 2, 0.3}),
             corvane::test::FieldItem(L"FLD_103_000", L"Total", InchRect{0, 1, 2, 1.3}),
@@ -55,14 +57,14 @@ TEST_F(InvoiceDocBinding, DataFieldsTakeTheDisplayTextOrKeepTheTemplateText) {
             corvane::test::FieldItem(L"FLD_108_000", L"Delay", InchRect{0, 3, 2, 3.3}),
             corvane::test::FieldItem(L"FLD_111_000", L"Client", InchRect{0, 4, 2, 4.3}),
             corvane::test::FieldItem(L"", L"No name", InchRect{0, 5, 2, 5.3}, TemplateItemType::DataField),
-            corvane::test::LabelItem(L"Label", InchRect{0, 6, 2, 6.3}, L"FLD_100_000")}));
+            corvane::test::LabelItem(L"Label", InchRect{0, 6, 2, 6.3}, L"FLD_110_000")}));
   EXPECT_EQ(Object(0).GetText(), L"2024-0042");
   EXPECT_EQ(Object(1).GetText(), L"1.234,50");
   EXPECT_EQ(Object(2).GetText(), L"07.03.2024");
   EXPECT_EQ(Object(3).GetText(), L"15");
   EXPECT_EQ(Object(4).GetText(), L"Client");   // no entry: the template text stays
   EXPECT_EQ(Object(5).GetText(), L"No name");  // no name: never bound
-  EXPECT_EQ(Object(6).GetText(), L"Label");    // labels are not bound
+  EXPECT_EQ(Object(6).GetText(), L"Label");    // the first of its name is a label: not bound
   EXPECT_EQ(m_doc.HiddenLineCount(), 0);
   EXPECT_EQ(m_doc.HiddenLinesWarning(), L"");
 }
@@ -81,32 +83,56 @@ TEST_F(InvoiceDocBinding, RepeatFieldsStartAtTheRowOfTheirName) {
   ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_002_002", 10, InchRect{0, 0, 1, 0.2}),
                     corvane::test::RepeatItem(L"FLD_002_000", 0, InchRect{2, 0, 3, 0.2})}));
   EXPECT_EQ(Rows(0), (std::vector<std::wstring>{L"price 2", L"price 3", L"price 4"}));
-  EXPECT_TRUE(Rows(1).empty());  // limit 0: no rows, and all five lines are hidden
-  EXPECT_EQ(m_doc.HiddenLineCount(), 5);
+  EXPECT_TRUE(Rows(1).empty());  // limit 0: no rows, on purpose
+  EXPECT_EQ(m_doc.HiddenLineCount(), 0);
+  EXPECT_EQ(m_doc.HiddenLinesWarning(), L"");
 }
 
-TEST_F(InvoiceDocBinding, KindComesFromEachObjectItself) {
-  // A data field and a repeat field share a name: each is bound by its own kind.
+TEST_F(InvoiceDocBinding, TheFirstObjectOfANameSaysHowAllOfThatNameAreBound) {
   Put(1, 0, Value(L"Apples"));
   Put(1, 1, Value(L"Pears"));
-  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_001_000", L"Item", InchRect{0, 0, 2, 0.2}),
-                    corvane::test::RepeatItem(L"FLD_001_000", 10, InchRect{0, 1, 2, 1.2})}));
-  EXPECT_EQ(Object(0).GetText(), L"Apples");
-  EXPECT_EQ(Rows(1), (std::vector<std::wstring>{L"Apples", L"Pears"}));
+  const auto field = corvane::test::FieldItem(L"FLD_001_000", L"Item", InchRect{0, 0, 2, 0.2});
+  const auto label = corvane::test::LabelItem(L"Label", InchRect{0, 2, 2, 2.2}, L"FLD_001_000");
+  const auto repeat = corvane::test::RepeatItem(L"FLD_001_000", 10, InchRect{0, 1, 2, 1.2}, L"Rows");
+  struct Case {
+    const char* order;
+    std::vector<TemplateItem> items;
+    std::vector<std::wstring> texts;              // of each object after binding
+    std::vector<std::vector<std::wstring>> rows;  // of each object that is a repeat field
+  };
+  const std::vector<std::wstring> none;
+  const std::vector<std::wstring> both{L"Apples", L"Pears"};
+  for (const Case& test : {
+           Case{"field, label", {field, label}, {L"Apples", L"Apples"}, {}},
+           Case{"label, field", {label, field}, {L"Label", L"Item"}, {}},
+           Case{"field, repeat field", {field, repeat}, {L"Apples", L"Apples"}, {none, none}},
+           Case{"repeat field, field", {repeat, field}, {L"Rows", L"Item"}, {both, none}},
+           Case{"repeat field, label", {repeat, label}, {L"Rows", L"Label"}, {both, none}},
+       }) {
+    ASSERT_TRUE(Load(test.items)) << test.order;
+    for (size_t i = 0; i < test.texts.size(); ++i) {
+      EXPECT_EQ(Object(static_cast<int32_t>(i)).GetText(), test.texts[i]) << test.order << ", object " << i;
+      if (Object(static_cast<int32_t>(i)).GetKind() == kDrawRepeatField) {
+        EXPECT_EQ(Rows(static_cast<int32_t>(i)), test.rows.at(i)) << test.order << ", object " << i;
+      }
+    }
+    m_doc.GetGenerator().Clear();
+  }
 }
 
 TEST_F(InvoiceDocBinding, FieldsWithoutCaptionBindAndDraw) {
   // Field numbers 12..99 have no caption; they bind like any other key.
   Put(50, 0, Value(L"fifty"));
   Put(50, 1, Value(L"fifty-one"));
-  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_050_000", L"Fifty", InchRect{0, 0, 2, 0.2}),
+  Put(60, 0, Value(L"sixty"));
+  ASSERT_TRUE(Load({corvane::test::FieldItem(L"FLD_060_000", L"Sixty", InchRect{0, 0, 2, 0.2}),
                     corvane::test::RepeatItem(L"FLD_050_000", 4, InchRect{0, 1, 2, 1.2}),
                     corvane::test::FieldItem(L"FLD_099_000", L"Template text", InchRect{0, 3, 2, 3.2})}));
   platform::gdi::FixedTextMeasurer measurer;
   platform::gdi::PageRecorder page(corvane::test::Metrics(96), measurer);
   EXPECT_NO_THROW(m_doc.GetGenerator().DrawPage(page, 1));
   EXPECT_EQ(corvane::test::TextsOf(page.Page()),
-            (std::vector<std::wstring>{L"fifty", L"fifty", L"fifty-one", L"Template text"}));
+            (std::vector<std::wstring>{L"sixty", L"fifty", L"fifty-one", L"Template text"}));
 }
 
 TEST_F(InvoiceDocBinding, LinesBeyondTheRowLimitAreCountedAndWarnedOf) {
@@ -123,6 +149,25 @@ TEST_F(InvoiceDocBinding, LinesBeyondTheRowLimitAreCountedAndWarnedOf) {
             L"5 invoice lines are not shown: the template has room for 30 lines only.");
   EXPECT_EQ(InvoiceDoc::FormatHiddenLinesWarning(1, 1),
             L"1 invoice line is not shown: the template has room for 1 line only.");
+}
+
+TEST_F(InvoiceDocBinding, RowsBelowTheLargestPageAreCountedAndWarnedOf) {
+  // Rows of an eighth of an inch from 100 inches down: the largest page (200
+  // inches) ends after 800 of them.
+  for (int32_t row = 0; row < 2000; ++row) Put(1, row, Value(L"item " + std::to_wstring(row)));
+  ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_001_000", 5000, InchRect{0, 100, 2, 100.125})}));
+  EXPECT_EQ(Rows(0).size(), 2000u);
+  EXPECT_EQ(m_doc.HiddenLineCount(), 1200);
+  EXPECT_EQ(m_doc.ShownLineCount(), 800);
+  EXPECT_EQ(m_doc.HiddenLinesWarning(),
+            L"1200 invoice lines are not shown: the largest page has room for 800 lines only.");
+  EXPECT_EQ(preview::ReportPaperSize(m_doc.GetGenerator()).heightInches, 200.0);
+
+  // Rows that end on the page leave nothing out.
+  m_doc.GetGenerator().Clear();
+  ASSERT_TRUE(Load({corvane::test::RepeatItem(L"FLD_001_000", 5000, InchRect{0, 0, 2, 0.0625})}));
+  EXPECT_EQ(m_doc.HiddenLineCount(), 0);
+  EXPECT_EQ(preview::ReportPaperSize(m_doc.GetGenerator()).heightInches, 2000 * 0.0625 + 0.25);
 }
 
 TEST_F(InvoiceDocBinding, RepeatFieldWithABadKeyFailsTheLoadButNotTheRest) {

@@ -130,6 +130,29 @@ TEST_F(InvoicePdf, LinesBeyondTheRowLimitAreReported) {
             L"5 invoice lines are not shown: the template has room for 30 lines only.");
 }
 
+TEST_F(InvoicePdf, APageTallerThanAPdfAllowsKeepsItsLargestSizeAndReportsTheRest) {
+  // Rows of an eighth of an inch from one inch down: 1,592 of them end on
+  // the largest page (200 inches), 2,000 lines would need 251 inches.
+  corvane::test::SaveTemplate(
+      {corvane::test::RepeatItem(L"FLD_001_000", 5000, InchRect{0.8, 1.0, 3.0, 1.125})}, m_dir / "long.zlt");
+  InvoiceDoc doc;
+  doc.SetTemplatePath((m_dir / "long.zlt").wstring());
+  doc.SetData(Invoice(2000));
+  ASSERT_TRUE(doc.LoadAndBind());
+  preview::WriteReportPdf(doc.GetGenerator(), m_dir / "long.pdf",
+                          preview::ReportPaperSize(doc.GetGenerator()));
+  std::unique_ptr<FILE, int (*)(FILE*)> info(
+      popen(("pdfinfo '" + (m_dir / "long.pdf").string() + "'").c_str(), "r"), pclose);
+  std::array<char, 4096> buffer{};
+  const std::string pages(buffer.data(), fread(buffer.data(), 1, buffer.size(), info.get()));
+  EXPECT_NE(pages.find("x 14400 pts"), std::string::npos) << "not the largest page:\n" << pages;
+  const std::string text = PdfText(m_dir / "long.pdf");
+  EXPECT_NE(text.find("Item 1592"), std::string::npos);
+  EXPECT_EQ(text.find("Item 1593"), std::string::npos);
+  EXPECT_EQ(doc.HiddenLinesWarning(),
+            L"408 invoice lines are not shown: the largest page has room for 1592 lines only.");
+}
+
 TEST_F(InvoicePdf, UnwritableDestinationThrowsWithTheReason) {
   InvoiceDoc doc;
   doc.SetTemplatePath((m_dir / "invoice.zlt").wstring());

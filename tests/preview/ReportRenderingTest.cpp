@@ -17,9 +17,11 @@ TEST(ReportPaperSize, IsA4UnlessObjectsReachBeyondIt) {
   EXPECT_EQ(preview::ReportPaperSize(report), (preview::PaperSize{8.27, 11.69}));
   ASSERT_TRUE(report.LoadFromString(L"report_line:1,1,9,12,,,0,0.01,0,0;", kMiddlePage));
   EXPECT_EQ(preview::ReportPaperSize(report), (preview::PaperSize{9.25, 12.25}));
-  // Coordinates no paper could have are left out.
+  // The page grows no larger than a PDF allows; it never falls back to A4.
   ASSERT_TRUE(report.LoadFromString(L"report_line:1,1,90000,1e300,,,0,0.01,0,0;", kMiddlePage));
-  EXPECT_EQ(preview::ReportPaperSize(report), (preview::PaperSize{9.25, 12.25}));
+  EXPECT_EQ(preview::ReportPaperSize(report), (preview::PaperSize{200, 200}));
+  ASSERT_TRUE(report.LoadFromString(L"report_line:1,1,199.9,199.9,,,0,0.01,0,0;", kMiddlePage));
+  EXPECT_EQ(preview::ReportPaperSize(report), (preview::PaperSize{200, 200}));
 }
 
 TEST(ReportPaperSize, RepeatFieldsReachAsFarAsTheirRows) {
@@ -31,6 +33,12 @@ TEST(ReportPaperSize, RepeatFieldsReachAsFarAsTheirRows) {
   EXPECT_EQ(preview::ReportPaperSize(report).heightInches, 11.69);
   for (int row = 0; row < 6; ++row) field.AddRow(L"row");
   EXPECT_EQ(preview::ReportPaperSize(report).heightInches, 10 + 4 * 0.5 + 0.25);  // four rows are printed
+  // Rows that reach below the largest page make it that large.
+  field.SetRowLimit(1000);
+  for (int row = 0; row < 500; ++row) field.AddRow(L"row");
+  EXPECT_EQ(preview::ReportPaperSize(report).heightInches, 200.0);
+  EXPECT_EQ(preview::RowsOnLargestPage(field, 506), 380);  // 10 + 380 x 0.5 = 200
+  EXPECT_EQ(preview::RowsOnLargestPage(field, 4), 4);
 }
 
 TEST(LayOutReport, RecordsEveryPrintedPageForTheDevice) {

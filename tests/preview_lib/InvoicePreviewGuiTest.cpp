@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/infobar.h>
 #include <wx/menu.h>
 #include <wx/print.h>
 #include <wx/statusbr.h>
@@ -189,13 +190,22 @@ TEST_F(InvoicePreview, AnUnreadableTemplateIsReportedAndOpensAnEmptyPreview) {
   CloseAndWait(frame);
 }
 
-TEST_F(InvoicePreview, TellsHowManyLinesTheTemplateCouldNotShow) {
+TEST_F(InvoicePreview, TellsAboveThePagesHowManyLinesTheTemplateCouldNotShow) {
   corvane::test::SaveInvoiceTemplate(m_template, 2);
   InvoiceFrame* frame = Show(u"Invoice", m_template, 3);
   ASSERT_TRUE(frame);
-  ASSERT_EQ(m_boxes.Shown().size(), 1u);
-  EXPECT_EQ(m_boxes.Shown()[0].text, L"1 invoice line is not shown: the template has room for 2 lines only.");
-  EXPECT_EQ(m_boxes.Shown()[0].caption, L"Corvane Preview");
+  EXPECT_TRUE(m_boxes.Shown().empty()) << "the preview waits for a click";
+  InvoiceView* view = frame->GetInvoiceView();
+  EXPECT_EQ(view->GetNotice(), L"1 invoice line is not shown: the template has room for 2 lines only.");
+  ASSERT_TRUE(view->GetNoticeBar());
+  EXPECT_TRUE(view->GetNoticeBar()->IsShown());
+  EXPECT_LT(view->GetNoticeBar()->GetPosition().y, view->GetCanvas()->GetPosition().y);
+
+  // All lines shown: no bar.
+  InvoiceFrame* whole = Show(u"Invoice", m_template, 2);
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->GetInvoiceView()->GetNoticeBar(), nullptr);
+  EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
 // A report of three page templates: first, middle and last page.
