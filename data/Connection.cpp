@@ -1,5 +1,8 @@
 #include "data/Connection.h"
 
+#include <ibase.h>
+
+#include <cstdlib>
 #include <memory>
 
 #include "common/RegistryHelpers.h"
@@ -40,14 +43,40 @@ std::wstring AskDatabasePath() {
 
 void Connect(const std::string& path) {
   auto& state = State();
-  TranslateDbErrors([&] { state.database.Connect(path, kDatabaseUser, kDatabasePassword); });
+  const DatabaseLogin login = LoginFor(path);
+  TranslateDbErrors([&] { state.database.Connect(path, login.user, login.password); });
   state.connection = &state.database;
 }
 
 }  // namespace
 
 Invoice::DbException MakeDbException(const ibase::ibException& error) {
+  if (error.HasCode(isc_update_conflict) || error.HasCode(isc_deadlock) || error.HasCode(isc_lock_conflict) ||
+      error.HasCode(isc_lock_timeout)) {
+    return Invoice::DbException(kConcurrentChangeText);
+  }
+  if ((error.HasCode(isc_unique_key_violation) || error.HasCode(isc_no_dup)) &&
+      error.GetText().find("UQ_ITEM_INVOICES_NUM_TYPE") != std::string::npos) {
+    return Invoice::DbException(kInvoiceNumberTakenText);
+  }
   return Invoice::DbException(Utf8ToWide(error.GetText()));
+}
+
+bool IsServerPath(const std::string& path) {
+  for (const char* protocol : {"inet://", "inet4://", "inet6://", "xnet://", "wnet://"})
+    if (path.rfind(protocol, 0) == 0) return true;
+  if (path.empty() || path[0] == '/' || path[0] == '.') return false;
+  // A single letter before the colon is a drive, not a host.
+  const size_t colon = path.find(':');
+  return path[0] == '[' || (colon != std::string::npos && colon > 1);
+}
+
+DatabaseLogin LoginFor(const std::string& path) {
+  DatabaseLogin login{kDatabaseUser, kDatabasePassword};
+  if (!IsServerPath(path)) return login;
+  if (const char* user = std::getenv("ISC_USER"); user && *user) login.user = user;
+  if (const char* password = std::getenv("ISC_PASSWORD"); password && *password) login.password = password;
+  return login;
 }
 
 ibase::ibDatabase* GetDatabase() {

@@ -28,8 +28,18 @@ void CommitDbTransaction();
 void DropDbTransaction();
 bool IsDbTransactionOpen();
 
-// The conversion every data-layer operation applies to a client failure.
+// The conversion every data-layer operation applies to a client failure: the
+// client library's own text, except for what several users working on one
+// server database run into, which is told in plain words:
+// - another transaction changed or locked the same rows (the whole unit of
+//   work was rolled back; saving again reads the other user's change);
+// - the invoice number was taken by another invoice of the same kind.
 Invoice::DbException MakeDbException(const ibase::ibException& error);
+inline constexpr wchar_t kConcurrentChangeText[] =
+    L"Another user changed the same data at the same time, so nothing was saved. Please save again.";
+inline constexpr wchar_t kInvoiceNumberTakenText[] =
+    L"Another invoice of the same kind already has this number (another user may have just saved it), "
+    L"so this invoice was not saved.";
 
 // Runs work and turns an ibase::ibException leaving it into Invoice::DbException.
 template <typename Work>
@@ -51,3 +61,17 @@ void DisconnectDatabase();
 // The login the program uses; the embedded engine does not check passwords.
 inline constexpr char kDatabaseUser[] = "SYSDBA";
 inline constexpr char kDatabasePassword[] = "pondcrest";
+
+// True for a database reached through a Firebird server ("host:path",
+// "host/port:path", "inet://host/path", "[::1]:path"); false for a file
+// opened in-process (an absolute or "./" path, or one without a host).
+bool IsServerPath(const std::string& path);
+
+struct DatabaseLogin {
+  std::string user;
+  std::string password;
+};
+// The login for a database: through a server, the Firebird client's own
+// ISC_USER and ISC_PASSWORD where they are set, else the built-in pair; an
+// in-process file always gets the built-in pair.
+DatabaseLogin LoginFor(const std::string& path);

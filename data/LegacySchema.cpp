@@ -303,14 +303,16 @@ void CreateDatabase(const std::string& path, const std::wstring& version,
   std::vector<std::vector<std::wstring>> units = {SchemaStatements(version)};
   if (versionText) units.push_back(schema::VersionRowStatements(*versionText));
   std::error_code error;
-  if (std::filesystem::exists(path, error))
+  const bool local = !IsServerPath(path);
+  if (local && std::filesystem::exists(path, error))
     throw Invoice::DbException(L"The file " + platform::FromUtf8(path) + L" already exists.");
+  const DatabaseLogin login = LoginFor(path);
   ibase::ibDatabase database;
   try {
     TranslateDbErrors([&] {
-      database.Create(path, kDatabaseUser, kDatabasePassword);
+      database.Create(path, login.user, login.password);
       database.Disconnect();
-      database.Connect(path, kDatabaseUser, kDatabasePassword);
+      database.Connect(path, login.user, login.password);
       for (const auto& unit : units) {
         ibase::ibAutoTransaction transaction(database.GetTransaction());
         for (const std::wstring& statement : unit) database.ExecuteImmediate(statement);
@@ -324,7 +326,7 @@ void CreateDatabase(const std::string& path, const std::wstring& version,
       database.Disconnect();
     } catch (const ibase::ibException&) {
     }
-    std::filesystem::remove(path, error);
+    if (local) std::filesystem::remove(path, error);
     throw;
   }
 }

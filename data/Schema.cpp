@@ -236,14 +236,17 @@ void RunEachCommitted(ibase::ibDatabase& database, const std::vector<std::wstrin
 
 void CreateEmptyDatabase(const std::string& path) {
   std::error_code error;
-  if (std::filesystem::exists(path, error))
+  // On a server the engine itself refuses to create over an existing file.
+  const bool local = !IsServerPath(path);
+  if (local && std::filesystem::exists(path, error))
     throw Invoice::DbException(L"The file " + platform::FromUtf8(path) + L" already exists.");
+  const DatabaseLogin login = LoginFor(path);
   ibase::ibDatabase database;
-  TranslateDbErrors([&] { database.Create(path, kDatabaseUser, kDatabasePassword); });
+  TranslateDbErrors([&] { database.Create(path, login.user, login.password); });
   try {
     // A fresh attachment, so that text travels as it does for the program.
     database.Disconnect();
-    database.Connect(path, kDatabaseUser, kDatabasePassword);
+    database.Connect(path, login.user, login.password);
     RunInOneTransaction(database, kStatements);
     RunInOneTransaction(database, VersionRowStatements(kCurrentVersionText));
     database.Disconnect();
@@ -253,7 +256,7 @@ void CreateEmptyDatabase(const std::string& path) {
       database.Disconnect();
     } catch (const ibase::ibException&) {
     }
-    std::filesystem::remove(path, error);
+    if (local) std::filesystem::remove(path, error);
     throw MakeDbException(failure);
   }
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/RegistryHelpers.h"
+#include "data/Connection.h"
 #include "data/DbException.h"
 #include "data/LegacySchema.h"
 #include "data/Schema.h"
@@ -24,6 +25,8 @@ void PrintUsage(std::ostream& err) {
       << platform::ToUtf8(schema::kCurrentVersionText)
       << ") at PATH. --register also stores PATH as the main program's\n"
          "database; --register-existing stores an existing file; --registered prints the stored one.\n"
+         "PATH may be host:/path/file.fdb (or host/port:...) on a Firebird server, logged in as\n"
+         "ISC_USER with ISC_PASSWORD.\n"
          "--schema makes the file of an older schema version instead, for trying the upgrade:";
   for (const std::wstring& version : legacy::KnownVersions()) err << " " << platform::ToUtf8(version);
   err << ".\n";
@@ -94,10 +97,26 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
     PrintUsage(err);
     return 2;
   }
-  path = AbsolutePath(path);
+  const bool server = IsServerPath(path);
+  if (!server) path = AbsolutePath(path);
 
+  if (existing && server) {
+    // Only the server can tell whether its file is there: attach to it.
+    try {
+      const DatabaseLogin login = LoginFor(path);
+      ibase::ibDatabase database;
+      TranslateDbErrors([&] {
+        database.Connect(path, login.user, login.password);
+        database.Disconnect();
+      });
+    } catch (const Invoice::DbException& failure) {
+      err << "corvane-newdb: cannot open " << path << ":\n" << platform::ToUtf8(failure.GetText()) << "\n";
+      return 1;
+    }
+    return Register(path, out, err) ? 0 : 1;
+  }
   std::error_code error;
-  const bool exists = std::filesystem::exists(path, error);
+  const bool exists = !server && std::filesystem::exists(path, error);
   if (existing) {
     if (!exists) {
       err << "corvane-newdb: " << path << " does not exist.\n";

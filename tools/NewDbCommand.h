@@ -10,6 +10,9 @@
 //                                       store an existing file as "DatabaseFile"
 //   corvane-newdb --registered          print the stored "DatabaseFile"; exit 1
 //                                       when none is stored
+//
+// PATH may name a database on a Firebird server ("host:path" or
+// "host/port:path"); the login is then ISC_USER / ISC_PASSWORD when set.
 
 #include <iosfwd>
 #include <string>

@@ -6,7 +6,8 @@
 namespace ibase {
 
 ibAutoTransaction::ibAutoTransaction(ibTransaction* transaction) : m_transaction(transaction) {
-  if (m_transaction && !m_transaction->Start()) throw ibException(m_transaction->GetErrorMessage());
+  if (m_transaction && !m_transaction->Start())
+    throw ibException(m_transaction->GetErrorMessage(), m_transaction->GetErrorCodes());
 }
 
 ibAutoTransaction::~ibAutoTransaction() {
@@ -16,7 +17,8 @@ ibAutoTransaction::~ibAutoTransaction() {
 
 void ibAutoTransaction::Commit() {
   if (!m_transaction) return;
-  if (!m_transaction->Commit()) throw ibException(m_transaction->GetErrorMessage());
+  if (!m_transaction->Commit())
+    throw ibException(m_transaction->GetErrorMessage(), m_transaction->GetErrorCodes());
   m_transaction = nullptr;
 }
 

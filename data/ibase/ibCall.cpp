@@ -109,6 +109,15 @@ std::string StatusText(const ISC_STATUS* status) {
   return text;
 }
 
+std::vector<long> StatusCodes(const ISC_STATUS* status) {
+  std::vector<long> codes;
+  for (size_t i = 0; i + 1 < ISC_STATUS_LENGTH && status[i] != isc_arg_end;) {
+    if (status[i] == isc_arg_gds) codes.push_back(static_cast<long>(status[i + 1]));
+    i += status[i] == isc_arg_cstring ? 3 : 2;  // a counted string has a length and a pointer
+  }
+  return codes;
+}
+
 std::string WideToUtf8(std::wstring_view text) {
   return platform::ToUtf8(text);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ibase {
 
@@ -62,6 +63,9 @@ bool StatusHasError(const ISC_STATUS* status);
 // The client library's text for a status vector: one line per status entry,
 // joined by "\n".
 std::string StatusText(const ISC_STATUS* status);
+
+// The engine error codes of a status vector, in order.
+std::vector<long> StatusCodes(const ISC_STATUS* status);
 
 // UTF-16 (here UTF-32) SQL text to the UTF-8 the client library is given.
 std::string WideToUtf8(std::wstring_view text);

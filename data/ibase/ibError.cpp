@@ -20,6 +20,10 @@ std::string ibError::GetErrorMessage() const {
   return StatusText(m_status);
 }
 
+std::vector<long> ibError::GetErrorCodes() const {
+  return StatusCodes(m_status);
+}
+
 ISC_STATUS ibError::Call(const ibCall& call, const std::function<ISC_STATUS(ISC_STATUS*)>& client) {
   return CallClient(m_status, call, client);
 }
@@ -30,7 +34,7 @@ void ibError::CheckedCall(const ibCall& call, const std::function<ISC_STATUS(ISC
 }
 
 void ibError::ThrowError() const {
-  throw ibException(GetErrorMessage());
+  throw ibException(GetErrorMessage(), GetErrorCodes());
 }
 
 }  // namespace ibase

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data/ibase/ibCall.h"
 
@@ -20,6 +21,8 @@ public:
   bool HasError() const;
   // The client library's text for the status vector, lines joined by "\n".
   std::string GetErrorMessage() const;
+  // The engine error codes of the last call.
+  std::vector<long> GetErrorCodes() const;
 
 protected:
   // Makes one client call through CallClient into this object's status vector.

@@ -1,6 +1,8 @@
 #include "data/ibase/ibReader.h"
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "data/ibase/ibAutoTransaction.h"
 #include "data/ibase/ibDatabase.h"
@@ -64,8 +66,9 @@ void ibReader::Open(const std::wstring& sql) {
 
   auto fail = [this] {
     const std::string message = GetErrorMessage();
+    std::vector<long> codes = GetErrorCodes();
     Close();
-    throw ibException(message);
+    throw ibException(message, std::move(codes));
   };
   m_descriptor = AllocateDescriptor(1);
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "TestDatabase.h"
 #include "common/RegistryHelpers.h"
@@ -244,6 +246,60 @@ TEST(DbException, CarriesTheClientTextConvertedFromUtf8) {
   EXPECT_EQ(MakeDbException(error).GetText(), L"violation of PRIMARY or UNIQUE KEY constraint \"PR_X\"\nžćč");
   EXPECT_THROW(TranslateDbErrors([&] { throw error; }), Invoice::DbException);
   EXPECT_EQ(TranslateDbErrors([] { return 7; }), 7);
+}
+
+TEST(DbException, ConflictsBetweenUsersAreToldInPlainWords) {
+  struct Case {
+    std::vector<long> codes;
+    std::string text;
+    std::wstring told;
+  };
+  const std::string conflict =
+      "deadlock\nupdate conflicts with concurrent update\nconcurrent transaction number is 81";
+  const std::string numberTaken =
+      "violation of PRIMARY or UNIQUE KEY constraint \"UQ_ITEM_INVOICES_NUM_TYPE\" on table \"INVOICES\"\n"
+      "Problematic key value is (\"INVOICE_NUM\" = '0007/06', \"INVOICE_TYPE\" = 0)";
+  const std::string otherKey = "violation of PRIMARY or UNIQUE KEY constraint \"UQ_COUNTRIES_NAME\" on table";
+  for (const Case& test : {
+           Case{{isc_deadlock, isc_update_conflict, isc_concurrent_transaction},
+                conflict,
+                kConcurrentChangeText},
+           Case{{isc_lock_conflict}, "lock conflict on no wait transaction", kConcurrentChangeText},
+           Case{{isc_lock_timeout}, "lock time-out on wait transaction", kConcurrentChangeText},
+           Case{{isc_unique_key_violation}, numberTaken, kInvoiceNumberTakenText},
+           Case{{isc_unique_key_violation}, otherKey, platform::FromUtf8(otherKey)},
+           Case{{}, "Column 3 is not in the row", L"Column 3 is not in the row"},
+       }) {
+    EXPECT_EQ(MakeDbException(ibase::ibException(test.text, test.codes)).GetText(), test.told) << test.text;
+  }
+}
+
+TEST(DatabaseLogin, ServersTakeTheClientsOwnLoginInProcessFilesTheBuiltInOne) {
+  struct Case {
+    const char* path;
+    bool server;
+  };
+  for (const Case& test : {Case{"/srv/corvane/invoices.fdb", false}, Case{"invoices.fdb", false},
+                           Case{"./a:b.fdb", false}, Case{"C:\\Invoices\\invoices.gdb", false},
+                           Case{"127.0.0.1:/srv/db.fdb", true}, Case{"office-server:/srv/db.fdb", true},
+                           Case{"127.0.0.1/3051:/srv/db.fdb", true}, Case{"inet://server/srv/db.fdb", true},
+                           Case{"[::1]:/srv/db.fdb", true}, Case{"server:invoices", true}}) {
+    EXPECT_EQ(IsServerPath(test.path), test.server) << test.path;
+  }
+  unsetenv("ISC_USER");
+  unsetenv("ISC_PASSWORD");
+  EXPECT_EQ(LoginFor("office:/srv/db.fdb").user, "SYSDBA");
+  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "pondcrest");
+  setenv("ISC_USER", "anna", 1);
+  setenv("ISC_PASSWORD", "s3cret", 1);
+  EXPECT_EQ(LoginFor("office:/srv/db.fdb").user, "anna");
+  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "s3cret");
+  EXPECT_EQ(LoginFor("/srv/db.fdb").user, "SYSDBA");  // in-process: unchanged
+  EXPECT_EQ(LoginFor("/srv/db.fdb").password, "pondcrest");
+  setenv("ISC_PASSWORD", "", 1);
+  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "pondcrest");
+  unsetenv("ISC_USER");
+  unsetenv("ISC_PASSWORD");
 }
 
 }  // namespace

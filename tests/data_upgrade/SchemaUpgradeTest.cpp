@@ -494,13 +494,13 @@ TEST_F(SchemaUpgradeTest, ReplacedConstraintsTakeEffect) {
   UpgradeDatabase();
   Committed({L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (5000)",
              L"INSERT INTO INVOICES (OBJECT_ID, INVOICE_NUM, INVOICE_TYPE) VALUES (5000, '0001/06', 1)"});
-  EXPECT_NE(
-      FailureText([] {
-        Committed(
-            {L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (5001)",
-             L"INSERT INTO INVOICES (OBJECT_ID, INVOICE_NUM, INVOICE_TYPE) VALUES (5001, '0001/06', 1)"});
-      }).find(L"UQ_ITEM_INVOICES_NUM_TYPE"),
-      std::wstring::npos);
+  // The number rule (UQ_ITEM_INVOICES_NUM_TYPE), told in plain words.
+  EXPECT_EQ(FailureText([] {
+              Committed(
+                  {L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (5001)",
+                   L"INSERT INTO INVOICES (OBJECT_ID, INVOICE_NUM, INVOICE_TYPE) VALUES (5001, '0001/06', 1)"});
+            }),
+            kInvoiceNumberTakenText);
   EXPECT_NE(FailureText([] {
               Committed({L"UPDATE ITEM_OUTPUT SET OUTPUT_DEST_TYPE = 5"});
             }).find(L"CHK_ITEM_OUTPUT1"),

@@ -1,0 +1,127 @@
+// One user of a shared server database, as a program of its own: opens new
+// outgoing invoices and saves them the way the invoice form does, each with
+// one line that takes an item off the stock.
+//
+//   corvane_invoice_saver seed PATH            my company, a client and an item
+//                                              with 1000 on stock; prints
+//                                              "CLIENT <id> ITEM <id>"
+//   corvane_invoice_saver save PATH N CLIENT ITEM
+//                                              saves N invoices; prints
+//                                              "SAVED <number>" for each and
+//                                              "REFUSED <message>" for each
+//                                              save the database refused
+//
+// A refused save is tried again from a freshly opened invoice, as a user
+// would. The exit code is 0 when all N were saved.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "data/ChangeSet.h"
+#include "data/Connection.h"
+#include "data/DbException.h"
+#include "data/Settings.h"
+#include "data/TransactionScope.h"
+#include "data/objects/Company.h"
+#include "data/objects/Item.h"
+#include "data/objects/ItemInput.h"
+#include "data/objects/ItemOutput.h"
+#include "forms/invoice/InvoiceHeaderFields.h"
+#include "forms/invoice/InvoiceSaveSequence.h"
+#include "forms/invoice/InvoiceTotals.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+std::string OneLine(const std::wstring& text) {
+  std::string line = platform::ToUtf8(text);
+  for (char& c : line)
+    if (c == '\n' || c == '\r') c = '|';
+  return line;
+}
+
+int Seed() {
+  TransactionScope scope;
+  Invoice::Company mine;
+  mine.SetName(L"Corvane Trading");
+  mine.Save();
+  SetMyCompanyId(mine.GetId());
+  Invoice::Company client;
+  client.SetName(L"Mountain Bakery Ltd");
+  client.Save();
+  Invoice::Item item;
+  item.SetName(L"Rye flour 25kg");
+  item.SetDefInputSourceType(Invoice::kSourceTrading);
+  item.Save();
+  Invoice::ItemInput receipt;
+  receipt.SetItemId(item.GetId());
+  receipt.SetQuantity(1000);
+  receipt.Save();
+  SetNextInvoiceNum(1);
+  scope.Commit();
+  // Settings a new invoice reads are made on first reading: make them now,
+  // not while two users open their first invoices at once.
+  InvoiceHeaderFields header;
+  header.LoadInvoice(0, client.GetId(), false);
+  header.FillChoices();
+  header.FillMyCompany();
+  std::cout << "CLIENT " << client.GetId() << " ITEM " << item.GetId() << std::endl;
+  return 0;
+}
+
+// One new invoice opened, its line added and saved; throws what the save throws.
+std::wstring SaveOne(int clientId, int itemId) {
+  InvoiceHeaderFields header;
+  header.LoadInvoice(0, clientId, false);
+  header.FillChoices();
+  header.FillMyCompany();
+  ChangeSet lines;
+  Invoice::ItemOutput line;
+  line.SetItemId(itemId);
+  line.SetQuantity(1);
+  line.SetBasePrice(2.5);
+  lines.Update(line);
+  InvoiceTotals totals;
+  totals.withoutTax = totals.total = 2.5;
+  InvoiceSaveSequence::Save(header, totals, lines);
+  return header.numberText;
+}
+
+int Save(int count, int clientId, int itemId) {
+  constexpr int kTries = 200;
+  for (int saved = 0; saved < count; ++saved) {
+    int tries = 0;
+    for (;;) {
+      try {
+        const std::wstring number = SaveOne(clientId, itemId);
+        std::cout << "SAVED " << platform::ToUtf8(number) << std::endl;
+        break;
+      } catch (const Invoice::DbException& refused) {
+        std::cout << "REFUSED " << OneLine(refused.GetText()) << std::endl;
+        if (++tries == kTries) return 1;
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 2 ? argv[1] : "";
+  if (command != "seed" && !(command == "save" && argc == 6)) {
+    std::cerr << "usage: corvane_invoice_saver seed PATH | save PATH N CLIENT ITEM\n";
+    return 2;
+  }
+  try {
+    ConnectDatabaseFile(argv[2]);
+    const int result =
+        command == "seed" ? Seed() : Save(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    DisconnectDatabase();
+    return result;
+  } catch (const Invoice::DbException& failure) {
+    std::cout << "FAILED " << OneLine(failure.GetText()) << std::endl;
+    return 1;
+  }
+}

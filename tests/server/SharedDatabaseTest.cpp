@@ -1,0 +1,155 @@
+// Several users on one server database: a Firebird server started by the
+// test, a database made and registered on it by corvane-newdb with the
+// client's ISC_USER / ISC_PASSWORD login, and two programs saving new
+// invoices into it at the same time.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FirebirdServer.h"
+#include "TestEnvironment.h"
+#include "data/Connection.h"
+#include "data/DbException.h"
+#include "data/ibase/ibData.h"
+#include "data/ibase/ibReader.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+using corvane::test::FirebirdServer;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class SharedDatabase : public ::testing::Test {
+protected:
+  void SetUp() override {
+    // The tools below keep their settings in a config store of their own.
+    setenv("XDG_CONFIG_HOME", (m_dir / "config").c_str(), 1);
+  }
+
+  // One value of a query, read through a connection of this process as a
+  // user of the server.
+  std::wstring Query(const std::string& path, const std::wstring& sql) {
+    setenv("ISC_USER", "SYSDBA", 1);
+    setenv("ISC_PASSWORD", FirebirdServer::kPassword, 1);
+    ConnectDatabaseFile(path);
+    std::wstring value;
+    {
+      ibase::ibReader reader(GetDatabase());
+      reader.Open(L"SELECT CAST((" + sql + L") AS VARCHAR(100)) FROM RDB$DATABASE");
+      ibase::ibData data(&reader);
+      if (reader.Fetch()) value = data.GetString(0);
+    }
+    while (!value.empty() && value.back() == L' ') value.pop_back();
+    DisconnectDatabase();
+    return value;
+  }
+
+  corvane::test::TempDir m_dir;
+};
+
+TEST_F(SharedDatabase, TheDatabaseToolCreatesAndRegistersADatabaseOnAServer) {
+  FirebirdServer server(m_dir / "server");
+  const std::string path = server.DatabasePath("office.fdb");
+  std::string output;
+  EXPECT_EQ(server.Run({CORVANE_NEWDB, "--register", path}, &output), 0) << output;
+  EXPECT_NE(output.find("Stored " + path), std::string::npos) << output;
+  EXPECT_TRUE(std::filesystem::exists(m_dir / "server" / "db" / "office.fdb"));
+  EXPECT_EQ(server.Run({CORVANE_NEWDB, "--registered"}, &output), 0);
+  EXPECT_EQ(output, path + "\n");
+
+  // Existing on the server: registered as it is; missing: said so.
+  EXPECT_EQ(server.Run({CORVANE_NEWDB, "--register-existing", path}, &output), 0) << output;
+  EXPECT_EQ(server.Run({CORVANE_NEWDB, "--register-existing", server.DatabasePath("missing.fdb")}, &output),
+            1);
+  EXPECT_NE(output.find("cannot open " + server.DatabasePath("missing.fdb")), std::string::npos) << output;
+  // Made once only.
+  EXPECT_EQ(server.Run({CORVANE_NEWDB, path}, &output), 1) << output;
+  EXPECT_TRUE(std::filesystem::exists(m_dir / "server" / "db" / "office.fdb"));
+
+  // The server checks the password: the built-in one is refused.
+  EXPECT_EQ(Query(path, L"SELECT SETT_VALUE FROM SETTINGS WHERE SETT_FIELD = 'version'"), L"1.206");
+  setenv("ISC_PASSWORD", "pondcrest", 1);
+  EXPECT_THROW(ConnectDatabaseFile(path), Invoice::DbException);
+  DisconnectDatabase();
+  unsetenv("ISC_USER");
+  unsetenv("ISC_PASSWORD");
+}
+
+TEST_F(SharedDatabase, TwoUsersSavingAtOnceRepeatNoNumberAndLoseNoSave) {
+  FirebirdServer server(m_dir / "server");
+  const std::string path = server.DatabasePath("shop.fdb");
+  std::string output;
+  ASSERT_EQ(server.Run({CORVANE_NEWDB, path}, &output), 0) << output;
+  ASSERT_EQ(server.Run({CORVANE_INVOICE_SAVER, "seed", path}, &output), 0) << output;
+  std::istringstream seeded(output);
+  std::string word;
+  int clientId = 0;
+  int itemId = 0;
+  seeded >> word >> clientId >> word >> itemId;
+  ASSERT_GT(itemId, 0) << output;
+
+  constexpr int kEach = 12;
+  const std::filesystem::path first = m_dir / "first.out";
+  const std::filesystem::path second = m_dir / "second.out";
+  const std::vector<std::string> save{
+      CORVANE_INVOICE_SAVER, "save", path, std::to_string(kEach), std::to_string(clientId),
+      std::to_string(itemId)};
+  const pid_t one = server.Start(save, first);
+  const pid_t two = server.Start(save, second);
+  const int firstCode = FirebirdServer::Wait(one);
+  const int secondCode = FirebirdServer::Wait(two);
+  const std::string firstOutput = FirebirdServer::ReadFile(first);
+  const std::string secondOutput = FirebirdServer::ReadFile(second);
+  EXPECT_EQ(firstCode, 0) << firstOutput;
+  EXPECT_EQ(secondCode, 0) << secondOutput;
+
+  std::multiset<std::string> saved;
+  std::map<std::string, int> refusals;
+  for (const std::string& text : {firstOutput, secondOutput}) {
+    for (const std::string& line : Lines(text)) {
+      if (line.rfind("SAVED ", 0) == 0)
+        saved.insert(line.substr(6));
+      else if (line.rfind("REFUSED ", 0) == 0)
+        ++refusals[line.substr(8)];
+      else
+        ADD_FAILURE() << "unexpected output: " << line;
+    }
+  }
+  EXPECT_EQ(saved.size(), 2u * kEach);
+  EXPECT_EQ(std::set<std::string>(saved.begin(), saved.end()).size(), saved.size()) << "a number repeats";
+
+  // Every save that was reported is stored, and only those.
+  EXPECT_EQ(Query(path, L"SELECT COUNT(*) FROM INVOICES"), std::to_wstring(2 * kEach));
+  EXPECT_EQ(Query(path, L"SELECT COUNT(DISTINCT INVOICE_NUM) FROM INVOICES"), std::to_wstring(2 * kEach));
+  EXPECT_EQ(Query(path, L"SELECT COUNT(*) FROM ITEM_OUTPUT"), std::to_wstring(2 * kEach));
+  for (const std::string& number : saved)
+    EXPECT_EQ(Query(path, L"SELECT COUNT(*) FROM INVOICES WHERE INVOICE_NUM = '" +
+                              platform::FromUtf8(number) + L"'"),
+              L"1")
+        << number;
+  // No stock movement was lost to the other user's.
+  EXPECT_EQ(std::stod(platform::ToUtf8(Query(
+                path, L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(itemId)))),
+            1000.0 - 2 * kEach);
+  EXPECT_EQ(Query(path, L"SELECT SETT_VALUE FROM SETTINGS WHERE SETT_FIELD = 'INVOICE_NUM'"),
+            std::to_wstring(2 * kEach + 1));
+
+  // A refusal says what happened in words a user understands.
+  for (const auto& [text, count] : refusals) {
+    EXPECT_TRUE(text == platform::ToUtf8(kConcurrentChangeText) ||
+                text == platform::ToUtf8(kInvoiceNumberTakenText))
+        << count << " x " << text;
+  }
+}
+
+}  // namespace
