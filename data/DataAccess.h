@@ -180,6 +180,8 @@ public:
   // Country, city and state names compare exactly: "%" and "_" are plain characters.
   int FindCountryId(const std::wstring& name) const;
   int FindCountryRefId(const std::wstring& name, const std::wstring& kind, int countryId) const;
+  // The invoice of that kind (INVOICE_TYPE) that carries the number.
+  int FindInvoiceIdByNumber(const std::wstring& number, int invoiceType) const;
   // The first ITEM_DEP_MOD row of the dependent item; none: record untouched.
   void LoadItemDepModByDependentItem(int dependentItemId, ItemDepModRecord& record) const;
 
@@ -192,6 +194,15 @@ public:
   void CheckTaxDeletable(int taxId) const;
   void CheckDaysConditionDeletable(int days) const;  // the condition's DAYS value, not its id
   void CheckTemplateDeletable(int templateId) const;
+  void CheckItemGroupDeletable(int groupId) const;  // sub-groups or items
+  // Keeps the payments that name the object as their reference (the
+  // database would delete them with its OBJECTS row): the reference is cleared.
+  void ClearPaymentReferences(int objectId) const;
+  // Moves the OBJECT_ID generator past MAX(OBJECTS.OBJECT_ID) when it lags
+  // behind (rows filled by another tool, an older file), so that new rows
+  // never take an id that is in use. Returns how far it moved (0: it was
+  // ahead already).
+  int CatchUpObjectIdGenerator() const;
   // Removes every price of the item in every price list (no OBJECTS rows).
   void DeleteItemPrices(int itemId) const;
 

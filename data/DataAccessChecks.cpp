@@ -44,9 +44,21 @@ void DataAccess::CheckItemDeletable(int itemId) const {
   });
 }
 
+// The supplier of an income invoice is refused as its client is. Payments
+// would go with the company (the database cascades them), so they block the
+// delete too: those the company or one of its accounts makes or receives.
 void DataAccess::CheckCompanyDeletable(int companyId) const {
-  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE COMPANY_OBJECT_ID = ", companyId),
-                    L"Client is used in one (or more) Invoice(s) and can not be deleted!"}});
+  const std::wstring id = std::to_wstring(companyId);
+  const std::wstring accounts = L"(SELECT OBJECT_ID FROM ACCOUNTS WHERE COMPANY_OBJECT_ID = " + id + L")";
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM INVOICES WHERE COMPANY_OBJECT_ID = ", companyId),
+       L"Client is used in one (or more) Invoice(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM INVOICES WHERE COMPANY_OBJECT_ID_FROM = ", companyId),
+       L"Client is used in one (or more) Invoice(s) and can not be deleted!"},
+      {L"SELECT OBJECT_ID FROM PAYMENTS WHERE COMPANY_PAYING_ID = " + id + L" OR COMPANY_RECIEVING_ID = " +
+           id + L" OR ACCOUNT_PAYING_ID IN " + accounts + L" OR ACCOUNT_RECIEVING_ID IN " + accounts + L"\n",
+       L"Client is used in one (or more) Payment(s) and can not be deleted!"},
+  });
 }
 
 // The default price lists are int settings, stored as their decimal text.
@@ -65,14 +77,35 @@ void DataAccess::CheckPriceGroupDeletable(int priceGroupId) const {
   });
 }
 
+// Item groups pass their tax and measurement on to their items: a group's
+// use blocks the delete as an item's does.
 void DataAccess::CheckMeasurementDeletable(int measurementId) const {
-  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM ITEMS WHERE MEASUREMENT_OBJECT_ID = ", measurementId),
-                    L"Measurement is used in one (or more) Item(s) and can not be deleted!"}});
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM ITEMS WHERE MEASUREMENT_OBJECT_ID = ", measurementId),
+       L"Measurement is used in one (or more) Item(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM ITEM_GROUPS WHERE MEASUREMENT_OBJECT_ID = ", measurementId),
+       L"Measurement is used in one (or more) Item Group(s) and can not be deleted!"},
+  });
 }
 
 void DataAccess::CheckTaxDeletable(int taxId) const {
-  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM ITEMS WHERE TAX_OBJECT_ID = ", taxId),
-                    L"Tax is used in one (or more) Item(s) and can not be deleted!"}});
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM ITEMS WHERE TAX_OBJECT_ID = ", taxId),
+       L"Tax is used in one (or more) Item(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM ITEM_GROUPS WHERE TAX_OBJECT_ID = ", taxId),
+       L"Tax is used in one (or more) Item Group(s) and can not be deleted!"},
+  });
+}
+
+// A group's sub-groups and items take their tax, measurement and source type
+// from it: they would be left with a parent that is gone.
+void DataAccess::CheckItemGroupDeletable(int groupId) const {
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM ITEM_GROUPS WHERE PARENT_OBJECT_ID = ", groupId),
+       L"Item Group holds one (or more) Item Group(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM ITEMS WHERE ITEMS_GROUP_OBJECT_ID = ", groupId),
+       L"Item Group holds one (or more) Item(s) and can not be deleted!"},
+  });
 }
 
 void DataAccess::CheckDaysConditionDeletable(int days) const {
@@ -80,9 +113,21 @@ void DataAccess::CheckDaysConditionDeletable(int days) const {
                     L"Days Condition is used in one (or more) Invoice(s) and can not be deleted!"}});
 }
 
+// Invoices with no template of their own print with the default one.
 void DataAccess::CheckTemplateDeletable(int templateId) const {
-  RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE TEMPLATE_OBJECT_ID = ", templateId),
-                    L"Template layout is used in one (or more) Invoice(s) and can not be deleted!"}});
+  RefuseWhenInUse({
+      {Query(L"SELECT OBJECT_ID FROM INVOICES WHERE TEMPLATE_OBJECT_ID = ", templateId),
+       L"Template layout is used in one (or more) Invoice(s) and can not be deleted!"},
+      {Query(L"SELECT OBJECT_ID FROM SETTINGS WHERE SETT_FIELD = 'DEF_TEMPLATE' AND SETT_VALUE = '",
+             templateId, L"'"),
+       L"Template layout is the Default Template layout and can not be deleted!"},
+  });
+}
+
+void DataAccess::ClearPaymentReferences(int objectId) const {
+  const std::wstring sql =
+      Query(L"UPDATE PAYMENTS SET REFERENCE_OBJECT_ID = NULL WHERE REFERENCE_OBJECT_ID = ", objectId);
+  TranslateDbErrors([&] { Execute(sql); });
 }
 
 void DataAccess::DeleteItemPrices(int itemId) const {

@@ -165,6 +165,13 @@ void DataAccess::SavePayment(PaymentRecord& record, int id) const {
 void DataAccess::DeletePayment(int id) const {
   DeleteRecord(PaymentTable(), id);
 }
+int DataAccess::FindInvoiceIdByNumber(const std::wstring& number, int invoiceType) const {
+  SqlBuilder text;
+  text << L"SELECT OBJECT_ID FROM INVOICES WHERE INVOICE_NUM = " << sql::Text(number)
+       << L" AND INVOICE_TYPE = " << invoiceType << L";" << std::endl;
+  return TranslateDbErrors([&] { return ReadFirstId(text.str()); });
+}
+
 int DataAccess::FindSettingsId(const std::wstring& key) const {
   SqlBuilder text;
   text << L"SELECT " << SettingsColumns() << L" FROM SETTINGS " << L" WHERE SETT_FIELD = " << sql::Text(key)

@@ -27,7 +27,14 @@ void ObjectHandle::Drop() {
 }
 
 void ObjectHandle::Reset(int id) {
-  const int handle = CreateObjectHandle(id);
+  Rebind(CreateObjectHandle(id));
+}
+
+void ObjectHandle::Renew() {
+  Rebind(ObjectHandleTable::Instance().Create(GetId(), 0));
+}
+
+void ObjectHandle::Rebind(int handle) {
   Drop();
   m_handle = handle;
   AddRef();

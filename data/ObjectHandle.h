@@ -17,6 +17,10 @@ public:
   // Binds this handle to a new entry holding id, releasing its reference on
   // the former entry (erased when that was the last).
   void Reset(int id);
+  // Binds this handle to a new entry that holds no id yet (the next save
+  // gives it one) and falls back to the former id when the transaction is
+  // rolled back; copies that shared the former entry keep it throughout.
+  void Renew();
 
   int GetId() const;
   // Sets the current id of the entry that every copy shares.
@@ -31,6 +35,7 @@ public:
 
 private:
   void Drop();
+  void Rebind(int handle);
 
   int m_handle;
 };

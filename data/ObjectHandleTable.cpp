@@ -17,9 +17,13 @@ ObjectHandleTable& ObjectHandleTable::Instance() {
 }
 
 int ObjectHandleTable::Create(int id) {
+  return Create(id, id);
+}
+
+int ObjectHandleTable::Create(int savedId, int currentId) {
   NamedLock lock(kLockName);
   const int handle = ++m_counter;
-  m_entries[handle] = {id, id, 0};
+  m_entries[handle] = {savedId, currentId, 0};
   return handle;
 }
 

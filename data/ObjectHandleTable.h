@@ -27,6 +27,9 @@ public:
 
   // New entry {id, id, 0} under the next handle (the first is 1; never reused).
   int Create(int id);
+  // New entry {savedId, currentId, 0}: an id that a rollback turns back into
+  // savedId.
+  int Create(int savedId, int currentId);
   // The new count; 0 for a handle without an entry.
   int AddRef(int handle);
   int Release(int handle);

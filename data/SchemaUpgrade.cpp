@@ -360,6 +360,8 @@ double RunStep(const std::vector<Statement>& statements, const std::wstring& ver
 
 void UpgradeDatabase() {
   UpgradeChain(Invoice::Settings(kDatabaseVersionKey, L"1").GetDoubleValue());
+  // An older file may hold ids above what its generator gives next.
+  DataAccess::Instance().CatchUpObjectIdGenerator();
 }
 
 double UpgradeChain(double version) {

@@ -283,6 +283,10 @@ bool CMainFrame::ReplaceView(PaneView kind) {
   return true;
 }
 
+bool CMainFrame::QueryClose() {
+  return QueryCloseModifiedFrames(this) && BaseSaveFrame::QueryClose();
+}
+
 bool CMainFrame::Destroy() {
   if (!m_destroying) {
     m_destroying = true;

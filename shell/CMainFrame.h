@@ -49,6 +49,9 @@ public:
 
   // Stores the splitter's state, then closes the window.
   bool Destroy() override;
+  // The program ends with the main window: every modified form is asked
+  // first, and Cancel in any of them keeps the program running.
+  bool QueryClose() override;
 
   // The document on which the right-pane views are made (from CQuennetDoc).
   void SetDocument(Document* document);

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 
+#include "data/DataAccess.h"
 #include "data/DatabaseVersion.h"
 #include "data/DbException.h"
 #include "data/SchemaUpgrade.h"
@@ -103,6 +104,8 @@ CQuennetApp::StartupResult CQuennetApp::Startup() {
         versionConfirmed = true;
         break;
     }
+    // Rows another tool wrote may hold ids the generator has not reached.
+    DataAccess::Instance().CatchUpObjectIdGenerator();
     TemplatePathRelocation::Run();
   } catch (const Invoice::DbException& error) {
     ShowStartupMessage(error.GetText(), platform::MB_ICONERROR);

@@ -13,6 +13,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CQuennetApp.h"
 #include "shell/PreviewManager.h"
+#include "shell/TerminateSignals.h"
 #include "shell/ui/BaseSaveFrame.h"
 
 std::wstring DescribeCurrentException() {
@@ -47,6 +48,8 @@ bool CorvaneApp::OnInit() {
   CMainFrame* frame = m_application->GetMainFrame();
   if (!frame) return false;
   SetTopWindow(frame);
+  // The database is open by now: our handlers take the place of its client's.
+  CloseMainWindowOnTerminateSignals();
   // Closing the main window ends the program, even with previews still open.
   frame->Bind(wxEVT_DESTROY, [this, frame](wxWindowDestroyEvent& event) {
     if (event.GetEventObject() == frame) ExitMainLoop();
@@ -56,6 +59,7 @@ bool CorvaneApp::OnInit() {
 }
 
 int CorvaneApp::OnExit() {
+  RestoreTerminateSignals();
   m_application.reset();
   // Previews left open close while wx still runs; the library goes last.
   DeletePreviewManager();

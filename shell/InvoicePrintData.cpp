@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "common/ui/AmountFormat.h"
 #include "data/objects/Company.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/Item.h"
 #include "data/objects/ItemInput.h"
 #include "data/objects/ItemOutput.h"
+#include "forms/invoice/InvoiceTotals.h"
 #include "platform/OleDateTime.h"
 
 namespace {
@@ -59,10 +61,17 @@ std::wstring CompanyName(int companyId) {
   return Invoice::Company(companyId).GetName();
 }
 
-// Puts the eleven fields of every line and returns the sum of their amounts.
+// What the lines come to: the sums of their amounts, discounts and taxes.
+struct LineSums {
+  double amounts = 0.0;
+  double discounts = 0.0;
+  double taxes = 0.0;
+};
+
+// Puts the eleven fields of every line and returns their sums.
 template <class Line>
-double PutLines(FieldMap& map, const std::vector<Line>& lines) {
-  double sum = 0.0;
+LineSums PutLines(FieldMap& map, const std::vector<Line>& lines) {
+  LineSums sums;
   int32_t row = 0;
   for (const Line& line : lines) {
     const Invoice::Item item(line.GetItemId());
@@ -76,14 +85,16 @@ double PutLines(FieldMap& map, const std::vector<Line>& lines) {
 
     const InvoiceLineAmounts amounts = ComputeLineAmounts(line.GetQuantity(), line.GetBasePrice(),
                                                           line.GetDiscountPercent(), line.GetTaxPercent());
-    sum += amounts.amount;
+    sums.amounts += amounts.amount;
+    sums.discounts += amounts.discount;
+    sums.taxes += amounts.tax;
     Put(map, kSum, row, amounts.amount);
     Put(map, kDiscount, row, amounts.discount);
     Put(map, kTax, row, amounts.tax);
     Put(map, kTotal, row, amounts.total);
     ++row;
   }
-  return sum;
+  return sums;
 }
 
 }  // namespace
@@ -113,17 +124,21 @@ FieldMap BuildFieldMap(const Invoice::Invoice& invoice) {
   if (invoice.IsPaid()) Put(map, kPaidDate, 0, DateValue(invoice.GetPaidOn()));
   Put(map, kAllowedDelay, 0, static_cast<int32_t>(invoice.GetDaysCondition()));
 
-  double sum = 0.0;
+  LineSums sums;
   if (invoice.IsIncome()) {
     std::vector<Invoice::ItemInput> lines;
     invoice.GetItemInputs(lines);
-    sum = PutLines(map, lines);
+    sums = PutLines(map, lines);
   } else {
     std::vector<Invoice::ItemOutput> lines;
     invoice.GetItemOutputs(lines);
-    sum = PutLines(map, lines);
+    sums = PutLines(map, lines);
   }
-  Put(map, kTotalWithoutTax, 0, sum);
+  // "Without tax" as the invoice form's footer shows it, so that the printed
+  // footer adds up with the stored discount, tax and total.
+  const InvoiceTotals totals = InvoiceTotals::FromLineSums(
+      sums.amounts, sums.discounts, sums.taxes, invoice.GetDiscountPercent(), AmountFormat::User());
+  Put(map, kTotalWithoutTax, 0, totals.withoutTax);
   return map;
 }
 

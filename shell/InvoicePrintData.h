@@ -8,8 +8,8 @@
 //   row 0:         100 number, 101 date, 102 tax, 103 total, 104 discount %,
 //                  105 discount, 111 client name, 106 client address block,
 //                  112 vendor name, 110 vendor address block, 107 paid date
-//                  (only when paid), 108 days to pay, 109 sum of the lines'
-//                  amounts;
+//                  (only when paid), 108 days to pay, 109 without tax (the
+//                  lines' amounts less their discounts, rounded as shown);
 //   one row per line (0-based, in line order): 1 item name, 11 item code,
 //                  2 price, 3 quantity, 6 discount %, 8 tax %, 4 measurement,
 //                  5 amount, 7 discount, 9 tax, 10 line total.

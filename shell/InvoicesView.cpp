@@ -133,6 +133,8 @@ void InvoicesView::OnDelete() {
   if (!deleted) return;
   Fill(false);
   Broadcast(RefreshMessages::Year(), 0);
+  // Their payments stay, without the reference to the invoice.
+  Broadcast(RefreshMessages::Finance(), 0);
 }
 
 void InvoicesView::Preview() {

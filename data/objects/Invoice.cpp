@@ -17,6 +17,8 @@ void Invoice::Delete() {
   std::vector<ItemInput> inputs;
   GetItemInputs(inputs);
   for (ItemInput& input : inputs) input.Delete();
+  // Payments made against the invoice stay, without their reference.
+  DataAccess::Instance().ClearPaymentReferences(GetId());
   RecordObject::Delete();
 }
 

@@ -26,6 +26,10 @@ void CollectSubGroupsOnce(int groupId, ItemGroup::GroupTree& tree, std::set<int>
 
 }  // namespace
 
+void ItemGroup::Delete() {
+  DeleteUnlessUsed(&DataAccess::CheckItemGroupDeletable, GetId());
+}
+
 int ItemGroup::GetRootGroupId() const {
   ItemGroupRecord root;
   if (GetParentId() != 0 && LoadRootGroup(GetParentId(), root)) return root.id.GetId();

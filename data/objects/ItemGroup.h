@@ -21,6 +21,9 @@ public:
 
   using RecordObject::RecordObject;
 
+  // Refused while the group holds sub-groups or items.
+  void Delete() override;
+
   std::wstring GetName() const { return m_record.name; }
   int GetParentId() const { return m_record.parentObjectId; }  // 0 = top level
   int GetTaxId() const { return m_record.taxObjectId; }

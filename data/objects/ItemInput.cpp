@@ -13,9 +13,10 @@ void ItemInput::Save() {
   const int sourceType = item ? item->GetEffectiveInputSourceType() : kSourceService;
   if (sourceType == kSourceService) throw DbException(L"Selected Item does not support input.");
   if (GetId() != 0) {
-    // Copies that shared the old ids keep them; this line becomes a new one.
+    // Copies that shared the old ids keep them; this line becomes a new one,
+    // and names its stored row again when the save is rolled back.
     Delete();
-    ResetIds(0);
+    RenewIds();
     item = stock::FindItem(GetItemId());
   }
   const double quantity = GetQuantity();

@@ -20,9 +20,10 @@ void MoveStockOf(int itemId, double delta) {
 void ItemOutput::Save() {
   if (!m_modified) return;
   if (GetId() != 0) {
-    // Copies that shared the old ids keep them; this line becomes a new one.
+    // Copies that shared the old ids keep them; this line becomes a new one,
+    // and names its stored row again when the save is rolled back.
     RemoveWithStock();
-    ResetIds(0);
+    RenewIds();
   }
   const double quantity = GetQuantity();
   SaveHeader();

@@ -68,10 +68,12 @@ protected:
     RecordObject::Delete();
   }
 
-  // Gives header and record fresh id entries holding id.
-  void ResetIds(int id) {
-    m_header.id.Reset(id);
-    m_record.id.Reset(id);
+  // Makes a stored object a new one for the save that follows: fresh id
+  // entries with no id yet, which a rollback turns back into the stored id,
+  // so that a refused save leaves the object naming its stored row again.
+  void RenewIds() {
+    m_header.id.Renew();
+    m_record.id.Renew();
   }
 
   Record m_record;

@@ -413,7 +413,7 @@ void InvoiceForm::RefreshLines(bool fromChangeSet) {
 }
 
 void InvoiceForm::RecalcTotals() {
-  m_totals = InvoiceTotals::Compute(*m_grid, m_header.discountPercent);
+  m_totals = InvoiceTotals::Compute(*m_grid, m_header.discountPercent, AmountFormat::User());
 }
 
 bool InvoiceForm::CanSave() const {
@@ -437,6 +437,9 @@ void InvoiceForm::OnNewLine() {
 void InvoiceForm::OnLineProperties() {
   const std::vector<long> selected = m_grid->GetSelectedRows();
   if (selected.size() != 1) return;
+  // The grid's rebuild writes the form's values back into the controls:
+  // read what the user has set first.
+  UpdateData(true);
   const int32_t lineId = m_grid->GetRow(selected.front()).GetObjectId();
   if (lineId != 0) RunLineDialog(lineId);
 }
@@ -456,6 +459,7 @@ void InvoiceForm::RunLineDialog(int32_t lineId) {
 void InvoiceForm::OnDeleteLines() {
   const std::vector<long> selected = m_grid->GetSelectedRows();
   if (selected.empty() || !dialogs::ConfirmDelete()) return;
+  UpdateData(true);
   std::vector<int32_t> lineIds;
   for (long row : selected) lineIds.push_back(m_grid->GetRow(row).GetObjectId());
   bool removed = false;
@@ -564,8 +568,9 @@ void InvoiceForm::OnChooseCompany(bool client) {
 void InvoiceForm::SaveInvoice() {
   InvoiceFrame* frame = GetInvoiceFrame();
   if (!frame || !UpdateData(true)) return;
+  InvoiceSaveResult result;
   try {
-    const InvoiceSaveResult result = InvoiceSaveSequence::Save(m_header, m_totals, m_lines);
+    result = InvoiceSaveSequence::Save(m_header, m_totals, m_lines);
     frame->SetModified(false);
     InvoiceSaveSequence::Broadcast(result);
     frame->SetInvoiceId(result.invoiceId);
@@ -573,7 +578,11 @@ void InvoiceForm::SaveInvoice() {
     ShowError(error.GetText());
     return;
   }
+  const std::wstring savedNumber = m_header.numberText;
   LoadInvoice();
+  if (!result.takenNumber.empty())
+    platform::ShowMessageBox(NumberTakenMessage(result.takenNumber, savedNumber), kAppCaption,
+                             platform::MB_ICONINFORMATION);
 }
 
 void InvoiceForm::BuildPrintData(FieldMap& out) {

@@ -58,9 +58,9 @@ void InvoiceHeaderFields::LoadInvoice(int32_t id, int32_t companyId, bool income
     discountPercent = invoice.GetDiscountPercent();
   } else {
     const platform::OleDateTime now = platform::OleDateTime::Now();
-    const int year = now.IsValid() ? now.GetYear() : -1;
+    numberYear = now.IsValid() ? now.GetYear() : -1;
     drawnNumber = IsIncome() ? GetNextIncomeInvoiceNum() : GetNextInvoiceNum();
-    SetNumber(FormatInvoiceNumber(drawnNumber, year));
+    SetNumber(FormatInvoiceNumber(drawnNumber, numberYear));
     const int32_t myCompanyId = GetMyCompanyId();
     if (IsIncome())
       to.companyId = myCompanyId;

@@ -73,6 +73,8 @@ struct InvoiceHeaderFields {
   void ChooseMyCompany(InvoiceParty& party);
 
   bool IsIncome() const { return invoiceType == 1; }
+  // The number text and the title that shows it.
+  void SetNumber(const std::wstring& number);
   std::wstring GetCaption() const { return FormatInvoiceCaption(invoiceType, numberText); }
   // The template the invoice is stored with: the chosen one, 0 for "Default"
   // and also when the list has no selection (a template no longer listed).
@@ -89,6 +91,7 @@ struct InvoiceHeaderFields {
   int32_t linePriceListId = 0;       // offered to new lines
   double lineDiscountPercent = 0.0;  // offered to new lines
   int drawnNumber = 0;               // a new invoice's number, from the settings
+  int numberYear = -1;               // the year a new invoice's number is written with
   std::wstring numberText;
   std::wstring titleText;  // "I-ce " and the number
   platform::OleDateTime date = platform::OleDateTime::Now();
@@ -99,8 +102,6 @@ struct InvoiceHeaderFields {
   double discountPercent = 0.0;  // the invoice discount percent
 
 private:
-  void SetNumber(const std::wstring& number);
-
   // Read by LoadInvoice, selected by FillChoices.
   int32_t m_toAddressId = 0;
   int32_t m_fromAddressId = 0;

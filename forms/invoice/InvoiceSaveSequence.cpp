@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/ChangeSet.h"
+#include "data/DataAccess.h"
 #include "data/DbException.h"
 #include "data/Settings.h"
 #include "data/TransactionScope.h"
@@ -42,39 +43,38 @@ void SetHeader(InvoiceHeaderFields& header, const InvoiceTotals& totals) {
   invoice.SetTemplateId(header.GetTemplateIdToSave());
 }
 
-// Saving a stored line that was edited removes it and stores it anew, which
-// renumbers the copy in the change set; a rollback then leaves that copy with
-// no id at all, and a second save would store it beside the old row. Such
-// lines are kept as they were before the save (plain copies share their ids
-// and touch no database) and put back into the set on failure.
-template <class Line>
-class EditedStoredLines {
-public:
-  explicit EditedStoredLines(const ChangeSet& lines) {
-    for (auto entry = lines.begin(); entry != lines.end(); ++entry) {
-      const auto* line = dynamic_cast<const Line*>(lines.ObjectAt(entry));
-      if (line && entry->first > 0 && entry->second.state == ChangeSet::kUpdated) m_lines.push_back(*line);
-    }
-  }
-
-  void RestoreInto(ChangeSet& lines) const {
-    for (Line line : m_lines) lines.Update(line);
-  }
-
-private:
-  std::vector<Line> m_lines;
-};
+// The drawn number, or the first one after it that no invoice of the kind
+// carries.
+int FreeNumber(const InvoiceHeaderFields& header) {
+  int number = header.drawnNumber;
+  std::wstring text = header.numberText;
+  while (DataAccess::Instance().FindInvoiceIdByNumber(text, header.invoiceType) != 0)
+    text = FormatInvoiceNumber(++number, header.numberYear);
+  return number;
+}
 
 template <class Line>
 InvoiceSaveResult SaveWithLines(InvoiceHeaderFields& header, const InvoiceTotals& totals, ChangeSet& lines) {
-  const EditedStoredLines<Line> before(lines);
-  try {
-    TransactionScope scope;
-    InvoiceSaveResult result;
-    result.wasNew = header.invoiceId == 0;
-    result.income = header.IsIncome();
-    result.year = header.date.IsValid() ? header.date.GetYear() : -1;
+  TransactionScope scope;
+  InvoiceSaveResult result;
+  result.wasNew = header.invoiceId == 0;
+  result.income = header.IsIncome();
+  result.year = header.date.IsValid() ? header.date.GetYear() : -1;
 
+  int number = header.drawnNumber;
+  std::wstring numberText = header.numberText;
+  if (result.wasNew) {
+    number = FreeNumber(header);
+    if (number != header.drawnNumber) {
+      result.takenNumber = header.numberText;
+      numberText = FormatInvoiceNumber(number, header.numberYear);
+    }
+  }
+  // The header shows the number the invoice is stored under only once that
+  // is committed.
+  const std::wstring shownNumber = header.numberText;
+  header.numberText = numberText;
+  try {
     SetHeader(header, totals);
     header.invoice.Save();
     result.invoiceId = header.invoice.GetId();
@@ -83,23 +83,29 @@ InvoiceSaveResult SaveWithLines(InvoiceHeaderFields& header, const InvoiceTotals
       if (auto* line = dynamic_cast<Line*>(lines.ObjectAt(entry))) line->SetInvoiceId(result.invoiceId);
     lines.Apply();
 
-    const int nextNumber = header.drawnNumber + 1;
     if (result.wasNew) {
       if (result.income)
-        SetNextIncomeInvoiceNum(nextNumber);
+        SetNextIncomeInvoiceNum(number + 1);
       else
-        SetNextInvoiceNum(nextNumber);
+        SetNextInvoiceNum(number + 1);
     }
     scope.Commit();
-    if (result.wasNew) header.drawnNumber = nextNumber;
-    return result;
   } catch (const Invoice::DbException&) {
-    before.RestoreInto(lines);
+    header.numberText = shownNumber;
     throw;
   }
+  if (result.wasNew) {
+    header.drawnNumber = number + 1;
+    header.SetNumber(numberText);
+  }
+  return result;
 }
 
 }  // namespace
+
+std::wstring NumberTakenMessage(const std::wstring& taken, const std::wstring& saved) {
+  return L"Number " + taken + L" was taken; the invoice was saved as " + saved + L".";
+}
 
 InvoiceSaveResult InvoiceSaveSequence::Save(InvoiceHeaderFields& header, const InvoiceTotals& totals,
                                             ChangeSet& lines) {

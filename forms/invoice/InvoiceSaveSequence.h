@@ -8,6 +8,7 @@
 // the stock below zero refuses the whole save.
 
 #include <cstdint>
+#include <string>
 
 class ChangeSet;
 struct InvoiceHeaderFields;
@@ -18,15 +19,26 @@ struct InvoiceSaveResult {
   int year = -1;          // of the invoice date, -1 when the date is not valid
   bool income = false;
   bool wasNew = false;
+  // A new invoice whose number another invoice of its kind took meanwhile:
+  // that number (empty when the invoice kept its own).
+  std::wstring takenNumber;
 };
+
+// What the user is told when a new invoice was saved under the next free
+// number: "Number 0010/26 was taken; the invoice was saved as 0011/26."
+std::wstring NumberTakenMessage(const std::wstring& taken, const std::wstring& saved);
 
 class InvoiceSaveSequence {
 public:
   // Writes the header (with the footer amounts as given: the caller passes
   // them as displayed) and applies the lines: first every line marked
   // deleted, then every added or edited line, each tied to the invoice. A
-  // new invoice moves its kind's counter to the drawn number + 1 and keeps
-  // that in drawnNumber. Unpaid invoices store no paid date.
+  // new invoice moves its kind's counter to its number + 1 and keeps that in
+  // drawnNumber. A new invoice whose number an invoice of its kind took
+  // since it was opened (two new invoices side by side are offered the same
+  // one) takes the next free number in the same unit of work; the header
+  // then holds that number and the result the one that was taken. Unpaid
+  // invoices store no paid date.
   //
   // On failure nothing is kept: the transaction is rolled back, the ids
   // handed out are taken back, the counter stays, and the change set holds

@@ -4,7 +4,28 @@
 #include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListRows.h"
 
-InvoiceTotals InvoiceTotals::Compute(const BaseListRows& rows, double discountPercent) {
+namespace {
+
+double Shown(const AmountFormat& format, double amount) {
+  return ParseAmount(format, FormatAmount(format, amount));
+}
+
+}  // namespace
+
+InvoiceTotals InvoiceTotals::FromLineSums(double extensions, double lineDiscounts, double lineTaxes,
+                                          double discountPercent, const AmountFormat& format) {
+  InvoiceTotals totals;
+  totals.withoutTax = Shown(format, extensions - lineDiscounts);
+  totals.discount = Shown(format, (0.01 * totals.withoutTax) * discountPercent);
+  totals.tax = Shown(format, lineTaxes);
+  // The sum of rounded amounts is rounded once more only to drop the binary
+  // noise of the subtraction (159.83 - 15.98 is not exactly 143.85).
+  totals.total = Shown(format, (totals.withoutTax - totals.discount) + totals.tax);
+  return totals;
+}
+
+InvoiceTotals InvoiceTotals::Compute(const BaseListRows& rows, double discountPercent,
+                                     const AmountFormat& format) {
   double extensions = 0.0;
   double discounts = 0.0;
   double taxes = 0.0;
@@ -14,15 +35,9 @@ InvoiceTotals InvoiceTotals::Compute(const BaseListRows& rows, double discountPe
     discounts += InvoiceLines::CellAmount(row, InvoiceLines::kDiscount);
     taxes += InvoiceLines::CellAmount(row, InvoiceLines::kTax);
   }
-  InvoiceTotals totals;
-  totals.withoutTax = extensions - discounts;
-  totals.discount = (0.01 * totals.withoutTax) * discountPercent;
-  totals.tax = taxes;
-  totals.total = (totals.withoutTax - totals.discount) + taxes;
-  return totals;
+  return FromLineSums(extensions, discounts, taxes, discountPercent, format);
 }
 
 InvoiceTotals InvoiceTotals::AsDisplayed(const AmountFormat& format) const {
-  auto shown = [&format](double amount) { return ParseAmount(format, FormatAmount(format, amount)); };
-  return {shown(withoutTax), shown(discount), shown(tax), shown(total)};
+  return {Shown(format, withoutTax), Shown(format, discount), Shown(format, tax), Shown(format, total)};
 }

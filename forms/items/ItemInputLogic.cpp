@@ -29,8 +29,10 @@ std::vector<StockListEntry> ItemInputLogic::GetTypes() const {
 
 int32_t ItemInputLogic::ListedType(int32_t type) const {
   if (m_callerType == Invoice::kSourceInvoice) return Invoice::kSourceInvoice;
+  if (type == Invoice::kSourceService) return type;
   for (const StockListEntry& entry : GetTypes())
     if (entry.code == type) return type;
+  // A code of no source type means plain stock, which is "Trading".
   return Invoice::kSourceTrading;
 }
 

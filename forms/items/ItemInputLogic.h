@@ -46,8 +46,10 @@ protected:
   std::wstring RefusalOf(int32_t itemId) const override;
 
 private:
-  // The type the list can show: the caller's "Invoice", else the line's or
-  // item's type when it is one of the list's, else "Trading".
+  // The caller's "Invoice", else the line's or item's own type: one of the
+  // list's, or "None (Service)" (the list then shows no selection and the
+  // type stays; the save refuses such an item). A code that is no source type
+  // at all means plain stock: "Trading".
   int32_t ListedType(int32_t type) const;
 
   int32_t m_callerType;

@@ -1,5 +1,7 @@
 #include "shell/ui/BaseSaveFrame.h"
 
+#include <vector>
+
 #include "platform/MessageBox.h"
 
 bool AskSaveBeforeClose(bool& modified, const std::function<bool()>& save, wxWindow* owner) {
@@ -12,6 +14,18 @@ bool AskSaveBeforeClose(bool& modified, const std::function<bool()>& save, wxWin
     return true;
   }
   return false;
+}
+
+bool QueryCloseModifiedFrames(const wxWindow* except) {
+  // A save may open or close windows: walk a copy.
+  const std::vector<wxWindow*> windows(wxTopLevelWindows.begin(), wxTopLevelWindows.end());
+  for (wxWindow* window : windows) {
+    auto* frame = dynamic_cast<BaseSaveFrame*>(window);
+    if (!frame || frame == except || frame->IsBeingDeleted() || !frame->IsModified()) continue;
+    frame->Raise();
+    if (!frame->QueryClose()) return false;
+  }
+  return true;
 }
 
 void MarkFrameModified(wxWindow* window) {

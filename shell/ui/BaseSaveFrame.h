@@ -20,7 +20,7 @@ public:
 
   // The close question: true when the frame may close now. Also for the
   // application, which asks every frame before it ends.
-  bool QueryClose();
+  virtual bool QueryClose();
 
 private:
   void OnClose(wxCloseEvent& event);
@@ -31,6 +31,11 @@ private:
 // The question alone: true when closing may go on. Yes calls save (closing
 // only when it returns true); No clears the flag; Cancel stops.
 bool AskSaveBeforeClose(bool& modified, const std::function<bool()>& save, wxWindow* owner);
+
+// The close question of every modified frame open beside except, each raised
+// in turn: true when all may close, false at the first that stays (Cancel, or
+// a save that failed). Asked before the program ends.
+bool QueryCloseModifiedFrames(const wxWindow* except);
 
 // Sets the modified flag of the frame that holds the window (a page, a form,
 // a control); nothing when no BaseSaveFrame holds it.

@@ -97,6 +97,15 @@ TEST_F(DataAccessChecks, CompanyNamedByAnInvoiceCannotBeDeleted) {
   const int used = NewCompany();
   const int unused = NewCompany();
   NewInvoice(used);
+  InvoiceRecord income;
+  income.invoiceNum = L"I-1";
+  income.invoiceType = 1;
+  income.datum = Tm(2006, 1, 1);
+  const int supplier = NewCompany();
+  income.companyObjectIdFrom = supplier;
+  Store(income, &DataAccess::SaveInvoice);
+  EXPECT_EQ(FailureText([&] { Data().CheckCompanyDeletable(supplier); }),
+            L"Client is used in one (or more) Invoice(s) and can not be deleted!");
   CallRecorder recorder;
   EXPECT_EQ(FailureText([&] { Data().CheckCompanyDeletable(used); }),
             L"Client is used in one (or more) Invoice(s) and can not be deleted!");
@@ -149,6 +158,25 @@ TEST_F(DataAccessChecks, ReferenceRowsUsedByItemsOrInvoices) {
   NewItem(usedMeasurement, usedTax);
   NewInvoice(0, 30, usedTemplate);
   NewInvoice(0, 0, 0);  // 0 days is stored as NULL
+  const int groupMeasurement = Store(measurement, &DataAccess::SaveMeasurement);
+  const int groupTax = Store(tax, &DataAccess::SaveTax);
+  const int defaultTemplate = Store(layout, &DataAccess::SaveTemplate);
+  NewSetting(L"DEF_TEMPLATE", defaultTemplate);
+  auto newGroup = [&](int parent, int measurementId = 0, int taxId = 0) {
+    ItemGroupRecord group;
+    group.name = L"Group";
+    group.parentObjectId = parent;
+    group.measurementObjectId = measurementId;
+    group.taxObjectId = taxId;
+    return Store(group, &DataAccess::SaveItemGroup);
+  };
+  const int parentGroup = newGroup(0, groupMeasurement, groupTax);
+  const int groupOfItems = newGroup(parentGroup);
+  const int emptyGroup = newGroup(parentGroup);
+  ItemRecord grouped;
+  grouped.name = L"Grouped";
+  grouped.itemsGroupObjectId = groupOfItems;
+  Store(grouped, &DataAccess::SaveItem);
 
   struct Case {
     std::function<void()> check;
@@ -168,6 +196,19 @@ TEST_F(DataAccessChecks, ReferenceRowsUsedByItemsOrInvoices) {
       {[&] { Data().CheckTemplateDeletable(usedTemplate); },
        L"Template layout is used in one (or more) Invoice(s) and can not be deleted!"},
       {[&] { Data().CheckTemplateDeletable(usedTemplate + 1000); }, L""},
+      // Groups pass their tax and measurement on: their use counts too.
+      {[&] { Data().CheckMeasurementDeletable(groupMeasurement); },
+       L"Measurement is used in one (or more) Item Group(s) and can not be deleted!"},
+      {[&] { Data().CheckTaxDeletable(groupTax); },
+       L"Tax is used in one (or more) Item Group(s) and can not be deleted!"},
+      // Invoices without a template of their own print with the default one.
+      {[&] { Data().CheckTemplateDeletable(defaultTemplate); },
+       L"Template layout is the Default Template layout and can not be deleted!"},
+      {[&] { Data().CheckItemGroupDeletable(parentGroup); },
+       L"Item Group holds one (or more) Item Group(s) and can not be deleted!"},
+      {[&] { Data().CheckItemGroupDeletable(groupOfItems); },
+       L"Item Group holds one (or more) Item(s) and can not be deleted!"},
+      {[&] { Data().CheckItemGroupDeletable(emptyGroup); }, L""},
   };
   for (size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(FailureText(cases[i].check), cases[i].refusal) << i;
 }

@@ -144,4 +144,43 @@ TEST_F(CompanyTest, ContactsAccountsAndPaymentsOfACompany) {
   EXPECT_EQ(matching.size(), 1u);
 }
 
+// A company is refused while anything would go with it: invoices that name
+// it as client or as supplier, payments it or one of its accounts made or
+// received. Nothing is deleted on a refusal.
+TEST_F(CompanyTest, InvoicesAsSupplierAndPaymentsKeepACompany) {
+  TransactionScope scope;
+  SetMyCompanyId(0);
+  const wchar_t kInvoices[] = L"Client is used in one (or more) Invoice(s) and can not be deleted!";
+  const wchar_t kPayments[] = L"Client is used in one (or more) Payment(s) and can not be deleted!";
+  Company supplier = NewCompany(L"Mill");
+  Invoice::Invoice income;
+  income.SetInvoiceNum(L"1");
+  income.SetInvoiceType(1);
+  income.SetDate(Ole(2006, 1, 1));
+  income.SetCompanyIdFrom(supplier.GetId());
+  income.Save();
+  EXPECT_EQ(FailureText([&] { supplier.Delete(); }), kInvoices);
+
+  Company payer = NewCompany(L"Payer");
+  Company payee = NewCompany(L"Payee");
+  Company holder = NewCompany(L"Holder");
+  Invoice::Account account;
+  account.SetName(L"Main");
+  account.SetCompanyId(holder.GetId());
+  account.SetOpeningDate(Ole(2006, 1, 1));
+  account.Save();
+  Pay(10.0, payer.GetId(), 0);
+  Pay(20.0, 0, payee.GetId());
+  Pay(30.0, 0, 0, 0, account.GetId());
+  for (Company* company : {&payer, &payee, &holder})
+    EXPECT_EQ(FailureText([&] { company->Delete(); }), kPayments) << company->GetName();
+  EXPECT_EQ(CountRows(L"PAYMENTS"), 3);
+  EXPECT_EQ(CountRows(L"COMPANIES"), 4);
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 1);
+
+  Company unused = NewCompany(L"Nobody");
+  unused.Delete();
+  EXPECT_EQ(CountRows(L"COMPANIES"), 4);
+}
+
 }  // namespace

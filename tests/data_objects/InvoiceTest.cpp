@@ -8,6 +8,7 @@
 #include "data/ChangeSet.h"
 #include "data/objects/Company.h"
 #include "data/objects/Invoice.h"
+#include "data/objects/Payment.h"
 
 namespace {
 
@@ -85,6 +86,28 @@ TEST_F(InvoiceTest, DeletingAnOutcomeInvoiceGivesItsLinesBack) {
 
 // The invoice form's save: the invoice row, then its lines from a change set,
 // all in one unit of work.
+// Payments made against an invoice are money that moved: deleting the
+// invoice keeps them, without their reference.
+TEST_F(InvoiceTest, DeletingAnInvoiceKeepsItsPayments) {
+  int invoiceId = 0, otherId = 0;
+  Committed([&] {
+    invoiceId = NewInvoice(L"1", 0, Ole(2006, 1, 1)).GetId();
+    otherId = NewInvoice(L"2", 0, Ole(2006, 1, 1)).GetId();
+    for (int reference : {invoiceId, invoiceId, otherId}) {
+      Invoice::Payment payment;
+      payment.SetAmount(10.0);
+      payment.SetReferenceObjectId(reference);
+      payment.SetPaidOn(Ole(2006, 1, 2));
+      payment.Save();
+    }
+  });
+  Committed([&] { Invoice::Invoice(invoiceId).Delete(); });
+  EXPECT_EQ(Count(L"INVOICES", L"OBJECT_ID = " + std::to_wstring(invoiceId)), 0);
+  EXPECT_EQ(CountRows(L"PAYMENTS"), 3);
+  EXPECT_EQ(Count(L"PAYMENTS", L"REFERENCE_OBJECT_ID IS NULL"), 2);
+  EXPECT_EQ(Count(L"PAYMENTS", L"REFERENCE_OBJECT_ID = " + std::to_wstring(otherId)), 1);
+}
+
 TEST_F(InvoiceTest, AnInvoiceAndItsLinesSaveTogetherOrNotAtAll) {
   int bolt = 0;
   Committed([&] {

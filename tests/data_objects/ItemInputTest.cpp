@@ -81,6 +81,34 @@ TEST_F(ItemInputTest, LoweringAReceiptBelowWhatWasIssuedIsRefused) {
   EXPECT_EQ(FailureText([&] { line.Save(); }), L"Missing items on stock for 'Bolt'");
 }
 
+// A refused re-save is rolled back: the line names its stored row again, so
+// that saving it once more replaces that row instead of adding a second one.
+TEST_F(ItemInputTest, ARefusedResaveLeavesTheLineOnItsStoredRow) {
+  int bolt = 0, receiptId = 0, issueId = 0;
+  Committed([&] {
+    bolt = NewItem(L"Bolt").GetId();
+    receiptId = Receive(bolt, 5.0);
+    issueId = Issue(bolt, 3.0);
+  });
+  ItemInput line(receiptId);
+  line.SetQuantity(6.0);
+  {
+    TransactionScope scope;  // taking the 5 off again would leave -3
+    EXPECT_EQ(FailureText([&] { line.Save(); }), L"Missing items on stock for 'Bolt'");
+  }
+  EXPECT_EQ(line.GetId(), receiptId);
+  EXPECT_TRUE(line.IsStored());
+
+  Committed([&] {
+    ItemOutput(issueId).Delete();
+    line.Save();
+  });
+  EXPECT_EQ(CountRows(L"ITEM_INPUT"), 1);
+  EXPECT_EQ(Stock(bolt), 6.0);
+  EXPECT_NE(line.GetId(), receiptId);
+  EXPECT_EQ(Count(L"ITEM_INPUT", L"OBJECT_ID = " + std::to_wstring(line.GetId())), 1);
+}
+
 TEST_F(ItemInputTest, AManufacturedReceiptIssuesWholeTriggersAndCarriesTheRest) {
   TransactionScope scope;
   MakeRecipe(10.0, 1.0);

@@ -87,6 +87,32 @@ TEST_F(ItemOutputTest, ResavingMovesStockByTheDifferenceUnderANewId) {
       8.0);
 }
 
+// A refused re-save is rolled back: the line names its stored row again, so
+// that saving it once more replaces that row and moves the stock only once.
+TEST_F(ItemOutputTest, ARefusedResaveLeavesTheLineOnItsStoredRow) {
+  int bolt = 0, issueId = 0;
+  Committed([&] {
+    bolt = NewItem(L"Bolt").GetId();
+    Receive(bolt, 10.0);
+    issueId = Issue(bolt, 3.0);
+  });
+  ItemOutput line(issueId);
+  line.SetQuantity(20.0);
+  {
+    TransactionScope scope;
+    EXPECT_EQ(FailureText([&] { line.Save(); }), L"Missing items on stock for 'Bolt'");
+  }
+  EXPECT_EQ(line.GetId(), issueId);
+  EXPECT_EQ(Stock(bolt), 7.0);
+
+  line.SetQuantity(4.0);
+  Committed([&] { line.Save(); });
+  EXPECT_EQ(CountRows(L"ITEM_OUTPUT"), 1);
+  EXPECT_EQ(Stock(bolt), 6.0);
+  EXPECT_NE(line.GetId(), issueId);
+  EXPECT_EQ(Count(L"ITEM_OUTPUT", L"OBJECT_ID = " + std::to_wstring(line.GetId())), 1);
+}
+
 TEST_F(ItemOutputTest, MovingALineToAnotherItemGivesTheFirstItemItsStockBack) {
   TransactionScope scope;
   const int bolt = NewItem(L"Bolt").GetId();

@@ -155,7 +155,7 @@ protected:
   }
   // The footer as displayed, which is what the save stores.
   void RecalcTotals() {
-    m_totals = InvoiceTotals::Compute(m_rows, m_header.discountPercent).AsDisplayed(AmountFormat::User());
+    m_totals = InvoiceTotals::Compute(m_rows, m_header.discountPercent, AmountFormat::User());
   }
   InvoiceSaveResult Save() {
     ShowPendingLines();

@@ -8,6 +8,7 @@
 // and invoice.pdf there.
 #include "InvoiceFormFixture.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <deque>
 
@@ -16,6 +17,9 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/dataview.h>
+#include <wx/datectrl.h>
+#include <wx/dateevt.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/frame.h>
@@ -25,6 +29,9 @@
 #include <wx/timer.h>
 
 #include "common/RegistryHelpers.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "data/objects/PriceList.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "forms/invoice/InvoiceForm.h"
@@ -38,9 +45,7 @@
 #include "shell/CQuennetApp.h"
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
-#include "common/ui/CBaseEdit.h"
-#include "common/ui/DocTemplate.h"
-#include "common/ui/Document.h"
+#include "shell/TerminateSignals.h"
 #include "shell/ui/RefreshMessages.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
 #include "WindowShot.h"
@@ -554,6 +559,114 @@ TEST_F(InvoiceFormGui, DeletingAsksOnceAndGivesTheStockBackWhenSaved) {
   EXPECT_EQ(Count(L"ITEM_OUTPUT", L"INVOICE_OBJECT_ID = " + std::to_wstring(frame->GetInvoiceId())), 1);
 }
 
+// The date the user set survives every way of editing or deleting a line,
+// and the save stores it.
+TEST_F(InvoiceFormGui, LineCommandsKeepTheDateTheUserSet) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  m_lineInputs = {{m_flourId, 1, 10.0}, {m_seedsId, 2, 1.0}, {m_seedsId, 3, 1.0}};
+  for (int i = 0; i < 2; ++i) Command(frame, InvoiceForm::ID_NEW_LINE);
+  auto* picker = dynamic_cast<wxDatePickerCtrl*>(form->FindWindow(InvoiceForm::kDate));
+  ASSERT_TRUE(picker);
+  auto setDate = [&](int day) {
+    picker->SetValue(wxDateTime(static_cast<wxDateTime::wxDateTime_t>(day), wxDateTime::May, 2006));
+    wxDateEvent changed(picker, picker->GetValue(), wxEVT_DATE_CHANGED);
+    picker->ProcessWindowEvent(changed);
+  };
+  auto shownDay = [&] { return picker->GetValue().GetDay(); };
+
+  // Properties from the menu, then by a double click on the row.
+  setDate(17);
+  form->GetGrid()->SelectRow(0);
+  Command(frame, InvoiceForm::ID_LINE_PROPERTIES);
+  EXPECT_EQ(shownDay(), 17);
+  setDate(18);
+  auto* model = static_cast<wxDataViewVirtualListModel*>(form->GetGrid()->GetModel());
+  form->GetGrid()->SelectRow(0);
+  wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, form->GetGrid(), model->GetItem(0));
+  form->GetGrid()->ProcessWindowEvent(activated);
+  ASSERT_EQ(m_requests.size(), 4u);
+  EXPECT_EQ(shownDay(), 18);
+
+  // Delete, answered Yes.
+  setDate(19);
+  form->GetGrid()->SelectRow(1);
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(frame, InvoiceForm::ID_DELETE_LINES);
+  EXPECT_EQ(form->GetGrid()->GetItemCount(), 1u);
+  EXPECT_EQ(shownDay(), 19);
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(m_messages.Shown().size(), 1u);  // the question only
+  EXPECT_FALSE(frame->IsModified());
+  const platform::OleDateTime stored(Invoice::Invoice(frame->GetInvoiceId()).GetDate());
+  EXPECT_EQ(stored.GetCivil().year, 2006);
+  EXPECT_EQ(stored.GetCivil().month, 5);
+  EXPECT_EQ(stored.GetCivil().day, 19);
+  EXPECT_EQ(shownDay(), 19);
+}
+
+// The footer adds up as shown, and the save and the printed invoice carry
+// those same amounts.
+TEST_F(InvoiceFormGui, FooterTotalIsTheSumOfTheAmountsShown) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  Choose(form, InvoiceForm::kTemplate, IndexOf(form, InvoiceForm::kTemplate, L"Classic"));
+  // 2 x 79.913 = 159.826 with 18.5 % tax (29.56781): exactly the invoice
+  // comes to 173.41121 after a 10 % discount.
+  m_lineInputs = {{m_flourId, 2, 79.913, 0, 18.5}};
+  Command(frame, InvoiceForm::ID_NEW_LINE);
+  dynamic_cast<wxTextCtrl*>(form->FindWindow(InvoiceForm::kDiscountPercent))->SetValue(L"10");
+  EXPECT_EQ(Text(form, InvoiceForm::kWithoutTax), L"159.83");
+  EXPECT_EQ(Text(form, InvoiceForm::kDiscount), L"15.98");
+  EXPECT_EQ(Text(form, InvoiceForm::kTax), L"29.57");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"173.42");
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  ASSERT_TRUE(m_messages.Shown().empty());
+  EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 173.42);
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"173.42");
+
+  const std::filesystem::path pdf = m_dir / "footer.pdf";
+  {
+    PrintToFile destination(pdf);
+    Command(frame, InvoiceForm::ID_PRINT_INVOICE);
+    Pump();
+  }
+  const std::string text = PdfText(pdf);
+  for (const char* expected : {"159.83", "15.98", "29.57", "173.42"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " missing in:\n" << text;
+}
+
+// Two new invoices side by side show the same number; the second one saved
+// takes the next free number and the user is told.
+TEST_F(InvoiceFormGui, TwoNewInvoicesSideBySideAreBothSaved) {
+  Committed([] { SetNextInvoiceNum(10); });
+  InvoiceFrame* first = Open(0, m_clientId);
+  InvoiceFrame* second = Open(0, m_clientId);
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(second->GetTitle(), L"Outcome Invoice 0010/06");
+  for (InvoiceFrame* frame : {first, second}) {
+    m_lineInputs = {{m_seedsId, 1, 2.0}};
+    Command(frame, InvoiceForm::ID_NEW_LINE);
+  }
+  Command(first, InvoiceForm::ID_SAVE_INVOICE);
+  Command(second, InvoiceForm::ID_SAVE_INVOICE);
+
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"Number 0010/06 was taken; the invoice was saved as 0011/06.");
+  EXPECT_EQ(m_messages.Shown()[0].caption, L"Corvane");
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONINFORMATION);
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(second->GetTitle(), L"Outcome Invoice 0011/06");
+  EXPECT_EQ(Text(second->GetForm(), InvoiceForm::kTitle), L"I-ce 0011/06");
+  EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 2);
+  EXPECT_EQ(Stock(m_seedsId), 48.0);
+  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 12);
+}
+
 TEST_F(InvoiceFormGui, PreviewWithoutAnyTemplateSaysSo) {
   InvoiceFrame* frame = Open(0, m_clientId);
   ASSERT_TRUE(frame);
@@ -629,6 +742,92 @@ TEST_F(InvoiceFormGui, MainFrameOpensTheRegisteredForm) {
     EXPECT_EQ(dynamic_cast<InvoiceFrame*>(stored)->GetForm()->GetHeader().to.name, L"Mountain Bakery Ltd");
   }
   CQuennetApp::UnregisterFormTemplate(kInvoiceFormTemplate);
+}
+
+// Ending the program asks every modified form first: File > Exit, closing
+// the main window, and SIGTERM / SIGINT alike. Cancel keeps the program (and
+// its database) running.
+class EndingTheProgram : public InvoiceFormGui {
+protected:
+  void SetUp() override {
+    InvoiceFormGui::SetUp();
+    CQuennetApp::RegisterFormTemplate(kInvoiceFormTemplate, CreateInvoiceFrame, CreateInvoiceFormView);
+    m_app = std::make_unique<CQuennetApp>();
+    ASSERT_EQ(m_app->Startup(), CQuennetApp::StartupResult::Started);
+    m_main = m_app->GetMainFrame();
+    m_invoice = dynamic_cast<InvoiceFrame*>(m_app->OpenInvoiceForm(0, m_clientId, false));
+    ASSERT_TRUE(m_invoice);
+    Pump();
+    Choose(m_invoice->GetForm(), InvoiceForm::kDays,
+           IndexOf(m_invoice->GetForm(), InvoiceForm::kDays, L"Thirty days"));
+    ASSERT_TRUE(m_invoice->IsModified());
+  }
+  void TearDown() override {
+    RestoreTerminateSignals();
+    m_app.reset();
+    CQuennetApp::UnregisterFormTemplate(kInvoiceFormTemplate);
+    InvoiceFormGui::TearDown();
+  }
+  bool MainWindowOpen() const { return m_app->GetMainFrame() && !m_app->GetMainFrame()->IsBeingDeleted(); }
+  bool InvoiceOpen() const {
+    for (wxWindow* window : wxTopLevelWindows)
+      if (window == m_invoice && !window->IsBeingDeleted()) return true;
+    return false;
+  }
+
+  std::unique_ptr<CQuennetApp> m_app;
+  CMainFrame* m_main = nullptr;
+  InvoiceFrame* m_invoice = nullptr;
+};
+
+TEST_F(EndingTheProgram, ExitAsksForTheModifiedInvoiceAndCancelKeepsEverything) {
+  m_messages.QueueAnswer(platform::IDCANCEL);
+  Command(m_main, wxID_EXIT);
+  Pump();
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, kSaveChangesQuestion);
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_YESNOCANCEL | platform::MB_ICONQUESTION);
+  EXPECT_TRUE(MainWindowOpen());
+  EXPECT_TRUE(InvoiceOpen());
+  EXPECT_TRUE(m_invoice->IsModified());
+
+  // Yes saves the invoice, then the program ends.
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(m_main, wxID_EXIT);
+  Pump();
+  EXPECT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_FALSE(MainWindowOpen());
+  EXPECT_EQ(Value(L"SELECT DAYS_CONDITION FROM INVOICES"), L"30");
+  EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 1);
+}
+
+TEST_F(EndingTheProgram, ClosingTheMainWindowWithNoDiscardsWithoutAskingAgain) {
+  m_messages.QueueAnswer(platform::IDNO);
+  EXPECT_TRUE(m_main->Close());
+  Pump();
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_FALSE(MainWindowOpen());
+  EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 0);
+}
+
+TEST_F(EndingTheProgram, TerminateSignalClosesAsExitDoesAndKeepsTheDatabaseAlive) {
+  ASSERT_TRUE(CloseMainWindowOnTerminateSignals());
+  m_messages.QueueAnswer(platform::IDCANCEL);
+  std::raise(SIGTERM);
+  Pump();
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, kSaveChangesQuestion);
+  EXPECT_TRUE(MainWindowOpen());
+  // The database client did not shut its engine down: saving still works.
+  Command(m_invoice, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 1);
+
+  // With nothing modified SIGINT ends at once.
+  std::raise(SIGINT);
+  Pump();
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_FALSE(MainWindowOpen());
 }
 
 }  // namespace

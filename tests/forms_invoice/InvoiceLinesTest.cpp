@@ -126,18 +126,53 @@ BaseListRows Rows(std::initializer_list<std::array<double, 3>> lines) {
   return rows;
 }
 
+const AmountFormat kPlain = AmountFormat::Of(platform::LocaleInfo{});
+
 TEST_F(InvoiceLinesTest, FooterTotalsLeaveTheTaxAloneByTheInvoiceDiscount) {
-  const InvoiceTotals totals = InvoiceTotals::Compute(Rows({{100, 10, 18}, {50, 0, 9}}), 10.0);
+  const InvoiceTotals totals = InvoiceTotals::Compute(Rows({{100, 10, 18}, {50, 0, 9}}), 10.0, kPlain);
   EXPECT_DOUBLE_EQ(totals.withoutTax, 140.0);
   EXPECT_DOUBLE_EQ(totals.discount, 14.0);
   EXPECT_DOUBLE_EQ(totals.tax, 27.0);
   EXPECT_DOUBLE_EQ(totals.total, 153.0);
 
-  EXPECT_EQ(InvoiceTotals::Compute(BaseListRows(), 10.0), InvoiceTotals());
-  const InvoiceTotals noDiscount = InvoiceTotals::Compute(Rows({{30, 3, 4.86}}), 0.0);
+  EXPECT_EQ(InvoiceTotals::Compute(BaseListRows(), 10.0, kPlain), InvoiceTotals());
+  const InvoiceTotals noDiscount = InvoiceTotals::Compute(Rows({{30, 3, 4.86}}), 0.0, kPlain);
   EXPECT_DOUBLE_EQ(noDiscount.withoutTax, 27.0);
   EXPECT_EQ(noDiscount.discount, 0.0);
   EXPECT_DOUBLE_EQ(noDiscount.total, 31.86);
+}
+
+// The footer adds up as printed: the total is the sum of the amounts shown,
+// not the exact total rounded on its own.
+TEST_F(InvoiceLinesTest, FooterTotalIsTheSumOfTheAmountsShown) {
+  struct Case {
+    double extension, lineDiscount, lineTax, discountPercent;
+    InvoiceTotals shown;
+  };
+  const Case cases[] = {
+      // Exactly 159.826 - 15.9826 + 29.566 = 173.4094 would show 173.41.
+      {159.826, 0.0, 29.566, 10.0, {159.83, 15.98, 29.57, 173.42}},
+      // 0.005 + 0.005 + 0.005 each show 0.01; exactly they come to 0.015.
+      {0.01, 0.005, 0.005, 0.0, {0.01, 0.0, 0.01, 0.02}},
+      {100.004, 0.0, 18.004, 33.0, {100.0, 33.0, 18.0, 85.0}},
+      {-20.006, 0.0, -3.604, 10.0, {-20.01, -2.0, -3.6, -21.61}},
+  };
+  for (const Case& c : cases) {
+    const InvoiceTotals totals =
+        InvoiceTotals::Compute(Rows({{c.extension, c.lineDiscount, c.lineTax}}), c.discountPercent, kPlain);
+    EXPECT_EQ(totals, c.shown) << c.extension;
+    EXPECT_EQ(totals.AsDisplayed(kPlain), totals) << c.extension;
+    EXPECT_EQ(FormatAmount(kPlain, totals.total),
+              FormatAmount(kPlain, totals.withoutTax - totals.discount + totals.tax))
+        << c.extension;
+  }
+
+  // A locale that shows no decimals rounds every amount to whole units.
+  platform::LocaleInfo whole;
+  whole.decimals = 0;
+  const InvoiceTotals wholeUnits =
+      InvoiceTotals::Compute(Rows({{10.4, 0.0, 2.4}}), 10.0, AmountFormat::Of(whole));
+  EXPECT_EQ(wholeUnits, (InvoiceTotals{10.0, 1.0, 2.0, 11.0}));
 }
 
 TEST_F(InvoiceLinesTest, DisplayedTotalsAreRoundedToTwoDecimals) {

@@ -190,17 +190,58 @@ TEST_F(InvoiceSaveSequenceTest, IncomeInvoiceReceivesAndItsDeletedLineTakesTheSt
   EXPECT_EQ(Stock(m_flourId), 10.0);
 }
 
-TEST_F(InvoiceSaveSequenceTest, NumberAlreadyUsedFailsOnTheDatabaseRule) {
-  Committed([] { SetNextInvoiceNum(8); });
-  Open(0, m_clientId);
-  SaveAndReload();
-  Committed([] { SetNextInvoiceNum(8); });  // someone put the counter back
+// Two new invoices opened side by side are offered the same number: the one
+// saved second takes the next free number of its kind and says which it took.
+TEST_F(InvoiceSaveSequenceTest, ANumberTakenMeanwhileGivesTheNextFreeOne) {
+  Committed([] {
+    SetNextInvoiceNum(8);
+    SetNextIncomeInvoiceNum(9);
+  });
   Open(0, m_clientId);
   AddLine(m_lines, m_seedsId, 1, 1.0);
+  ASSERT_EQ(m_header.numberText, L"0008/06");
+
+  auto saveBeside = [&](bool income) {
+    InvoiceHeaderFields other;
+    other.LoadInvoice(0, m_clientId, income);
+    ChangeSet noLines;
+    return InvoiceSaveSequence::Save(other, InvoiceTotals(), noLines);
+  };
+  EXPECT_TRUE(saveBeside(false).takenNumber.empty());  // 0008/06
+  EXPECT_TRUE(saveBeside(true).takenNumber.empty());   // income 0009/06, another kind
+  Committed([] { SetNextInvoiceNum(9); });
+  saveBeside(false);                        // 0009/06
+  Committed([] { SetNextInvoiceNum(8); });  // someone put the counter back
+
+  const InvoiceSaveResult result = Save();
+  EXPECT_EQ(result.takenNumber, L"0008/06");
+  EXPECT_EQ(m_header.numberText, L"0010/06");
+  EXPECT_EQ(m_header.titleText, L"I-ce 0010/06");
+  EXPECT_EQ(InvoiceColumn(result.invoiceId, L"INVOICE_NUM"), L"0010/06");
+  EXPECT_EQ(LinesOf(result.invoiceId), 1);
+  EXPECT_EQ(Stock(m_seedsId), 49.0);
+  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 11);
+  EXPECT_EQ(ReadSettingInt(kNextIncomeInvoiceNumKey, 0), 10);
+  EXPECT_EQ(NumberTakenMessage(result.takenNumber, m_header.numberText),
+            L"Number 0008/06 was taken; the invoice was saved as 0010/06.");
+}
+
+// A save that fails after the number was moved on keeps the number shown,
+// the counter and everything else as it was.
+TEST_F(InvoiceSaveSequenceTest, AFailedSaveKeepsTheNumberItShowed) {
+  Committed([] { SetNextInvoiceNum(8); });
+  Open(0, m_clientId);
+  AddLine(m_lines, m_flourId, 11, 1.0);  // 10 on stock
+  InvoiceHeaderFields other;
+  other.LoadInvoice(0, m_clientId, false);
+  ChangeSet noLines;
+  InvoiceSaveSequence::Save(other, InvoiceTotals(), noLines);
+
   EXPECT_THROW(Save(), Invoice::DbException);
+  EXPECT_EQ(m_header.numberText, L"0008/06");
+  EXPECT_EQ(m_header.drawnNumber, 8);
   EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 1);
-  EXPECT_EQ(Stock(m_seedsId), 50.0);
-  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 8);
+  EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 9);
 }
 
 }  // namespace

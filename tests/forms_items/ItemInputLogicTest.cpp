@@ -299,6 +299,27 @@ TEST_F(ItemInputLogicTest, EditingKeepsTheInvoiceIdOfTheIncome) {
   EXPECT_EQ(dynamic_cast<const ItemInput*>(m_changes.Find(incomeId))->GetInvoiceId(), 4711);
 }
 
+// An item without stock opened from a preset list keeps its own type: the
+// list shows none rather than "Trading", and the caller's save refuses it.
+TEST_F(ItemInputLogicTest, AServiceItemsTypeIsNotTurnedIntoTrading) {
+  const int repair = StoredItem(L"Repair", Invoice::kSourceService);
+  const std::vector<long> presets{repair};
+  ItemInputLogic logic(&m_changes, 0, &presets, Invoice::kSourceTrading);
+  ASSERT_TRUE(logic.Open({}));
+  EXPECT_EQ(logic.GetType(), Invoice::kSourceService);
+  logic.Save();
+  const auto* recorded = dynamic_cast<const ItemInput*>(m_changes.Find(logic.GetLineId()));
+  ASSERT_NE(recorded, nullptr);
+  EXPECT_EQ(recorded->GetInputSourceType(), Invoice::kSourceService);
+
+  // A code that is no source type at all is plain stock.
+  const int odd = StoredItem(L"Odd", 0);
+  const std::vector<long> oddPresets{odd};
+  ItemInputLogic fresh(&m_changes, 0, &oddPresets, Invoice::kSourceTrading);
+  ASSERT_TRUE(fresh.Open({}));
+  EXPECT_EQ(fresh.GetType(), Invoice::kSourceTrading);
+}
+
 TEST_F(ItemInputLogicTest, UntouchedAmountsKeepTheirExactValue) {
   EXPECT_EQ(StockLineLogic::ReadAmount(FormatAmount(0.125), 0.125), 0.125);
   EXPECT_EQ(StockLineLogic::ReadAmount(L"0.5", 0.125), 0.5);

@@ -67,6 +67,31 @@ TEST_F(StartupGuiTest, NewDatabaseOpensTheMainWindowWithTheNavigationTree) {
   EXPECT_EQ(m_app->OpenInvoiceForm(0, 0, false), nullptr);
 }
 
+// Rows written by another tool with ids above the generator: start-up (and
+// the upgrade of an older file) moves the generator past them, so that the
+// next object takes the id after the largest.
+TEST_F(StartupGuiTest, IdsAboveTheGeneratorAreNeverHandedOutAgain) {
+  for (const wchar_t* version : {L"", L"1.205"}) {
+    SCOPED_TRACE(platform::ToUtf8(version));
+    if (*version == 0) {
+      UseNewDatabase();
+    } else {
+      UseLegacyDatabase(version);
+      m_messages.QueueAnswer(platform::IDYES);
+    }
+    {
+      TransactionScope scope;
+      ExecuteSql(L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (7000)");
+      scope.Commit();
+    }
+    ASSERT_EQ(Start(), Result::Started);
+    EXPECT_EQ(corvane::test::AddCompany(L"After the import"), 7001);
+    EXPECT_EQ(corvane::test::AddCompany(L"And another"), 7002);
+    TearDown();
+    std::filesystem::remove(m_path);
+  }
+}
+
 TEST_F(StartupGuiTest, OlderDatabaseIsUpgradedAfterYes) {
   UseLegacyDatabase(L"1.205");
   m_messages.QueueAnswer(platform::IDYES);

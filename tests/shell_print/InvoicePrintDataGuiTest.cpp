@@ -140,7 +140,7 @@ TEST_F(InvoicePrintDataGuiTest, PrintingAStoredInvoiceWritesItsNumberClientLines
       if (at != std::string::npos) from = at + value.size();
     }
   }
-  EXPECT_NE(LineWith(lines, text(L"FLD_109_000")), "");  // 35.80
+  EXPECT_NE(LineWith(lines, text(L"FLD_109_000")), "");  // 33.68
   EXPECT_NE(LineWith(lines, text(L"FLD_102_000")), "");  // 3.68
   EXPECT_NE(LineWith(lines, text(L"FLD_103_000")), "");  // 40.04
 }

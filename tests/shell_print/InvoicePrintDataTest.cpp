@@ -86,7 +86,7 @@ TEST_F(InvoicePrintDataTest, OutgoingInvoiceGivesEveryHeaderFieldAndElevenFields
       {L"FLD_106_000", {VT_TEXT, kClientBox}},
       {L"FLD_107_000", {VT_DATE, L"20.03.2006"}},
       {L"FLD_108_000", {VT_INTEGER, L"15"}},
-      {L"FLD_109_000", {VT_DOUBLE, L"35.80"}},  // 20.00 + 2.30 + 13.50
+      {L"FLD_109_000", {VT_DOUBLE, L"33.68"}},  // 20.00 + 2.30 + 13.50 - 2.00 - 0.115
       {L"FLD_110_000", {VT_TEXT, kVendorBox}},
       {L"FLD_111_000", {VT_TEXT, kClientName}},
       {L"FLD_112_000", {VT_TEXT, kVendorName}},
@@ -131,8 +131,8 @@ TEST_F(InvoicePrintDataTest, OutgoingInvoiceGivesEveryHeaderFieldAndElevenFields
 }
 
 // The exact doubles of the second line: a different order of the same
-// operations gives other last bits (checked below), and field 109 adds the
-// plain amounts whatever the discounts and taxes.
+// operations gives other last bits (checked below). Field 109 is the amounts
+// less the line discounts, rounded as the invoice form's footer shows it.
 TEST_F(InvoicePrintDataTest, LineAmountsAreComputedInTheOrderOfTheRules) {
   const FieldMap map = MapOf(m_saleId);
   const double amount = 2.0 * 1.15;
@@ -147,7 +147,7 @@ TEST_F(InvoicePrintDataTest, LineAmountsAreComputedInTheOrderOfTheRules) {
   EXPECT_EQ(At(map, L"FLD_007_001").AsDouble(), discount);
   EXPECT_EQ(At(map, L"FLD_009_001").AsDouble(), tax);
   EXPECT_EQ(At(map, L"FLD_010_001").AsDouble(), total);
-  EXPECT_EQ(At(map, L"FLD_109_000").AsDouble(), 20.0 + amount + 13.5);
+  EXPECT_EQ(At(map, L"FLD_109_000").AsDouble(), 33.68);  // 33.684999...
 }
 
 TEST_F(InvoicePrintDataTest, IncomeInvoiceTakesItsReceiptLinesAndLeavesMissingReferencesEmpty) {
