@@ -8,12 +8,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <cairo-pdf.h>
+#include <pango/pangocairo.h>
 #include <unistd.h>
 
 #include "common/TemplateFile.h"
@@ -31,7 +34,7 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 struct Times {
-  std::vector<double> load, layout, render;
+  std::vector<double> load, layout, render, floor;
   int pages = 0;
   uintmax_t bytes = 0;
 };
@@ -107,6 +110,40 @@ FieldMap MakeInvoice(int lines) {
   return data;
 }
 
+// The floor: the same strings in the same fonts at the same places on pages of
+// the same size, drawn by a plain cairo and pango program into a PDF.
+double CairoFloor(const std::vector<platform::gdi::RecordedPage>& pages, const preview::PaperSize& paper,
+                  int unitsPerInch, const std::filesystem::path& pdfPath) {
+  const Clock::time_point start = Clock::now();
+  cairo_surface_t* surface =
+      cairo_pdf_surface_create(pdfPath.c_str(), paper.widthInches * 72.0, paper.heightInches * 72.0);
+  cairo_t* cr = cairo_create(surface);
+  cairo_scale(cr, 72.0 / unitsPerInch, 72.0 / unitsPerInch);
+  PangoLayout* layout = pango_cairo_create_layout(cr);
+  for (const platform::gdi::RecordedPage& page : pages) {
+    for (const platform::gdi::TextOp* text : page.Texts()) {
+      PangoFontDescription* font = pango_font_description_new();
+      const std::string face(text->font.faceName.begin(), text->font.faceName.end());
+      pango_font_description_set_family(font, face.empty() ? "DejaVu Sans" : face.c_str());
+      pango_font_description_set_absolute_size(font, std::abs(text->font.height) * double(PANGO_SCALE));
+      pango_font_description_set_weight(font, static_cast<PangoWeight>(text->font.weight));
+      pango_layout_set_font_description(layout, font);
+      pango_font_description_free(font);
+      std::string utf8;
+      for (wchar_t c : text->text) utf8 += c < 0x80 ? static_cast<char>(c) : '?';
+      pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
+      cairo_move_to(cr, text->x, text->y);
+      pango_cairo_show_layout(cr, layout);
+    }
+    cairo_show_page(cr);
+  }
+  g_object_unref(layout);
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  cairo_surface_destroy(surface);
+  return MillisecondsSince(start);
+}
+
 void Render(CReportGenerator& report, const std::filesystem::path& pdfPath, Times& times) {
   const preview::PaperSize paper = preview::ReportPaperSize(report);
   platform::gdi::PdfWriter pdf(pdfPath, paper.widthInches, paper.heightInches, 600);
@@ -121,6 +158,9 @@ void Render(CReportGenerator& report, const std::filesystem::path& pdfPath, Time
   times.render.push_back(MillisecondsSince(start));
   times.pages = static_cast<int>(pages.size());
   times.bytes = std::filesystem::file_size(pdfPath);
+  std::filesystem::path floorPath = pdfPath;
+  floorPath.replace_extension(".floor.pdf");
+  times.floor.push_back(CairoFloor(pages, paper, 600, floorPath));
 }
 
 // The invoice road: read the template, bind the data.
@@ -164,11 +204,13 @@ void PagedRoad(const std::filesystem::path& folder, int lines, Times& times) {
 }
 
 void Print(const char* road, const Times& times) {
+  const double total = Median(times.load) + Median(times.layout) + Median(times.render);
+  const double floor = Median(times.floor);
   std::printf(
       "%-8s pages %4d  pdf %8ju bytes  load+bind %8.2f ms  layout %8.2f ms  render %8.2f ms  total %8.2f "
-      "ms\n",
-      road, times.pages, times.bytes, Median(times.load), Median(times.layout), Median(times.render),
-      Median(times.load) + Median(times.layout) + Median(times.render));
+      "ms  plain cairo %8.2f ms  ratio %5.2fx\n",
+      road, times.pages, times.bytes, Median(times.load), Median(times.layout), Median(times.render), total,
+      floor, floor > 0 ? total / floor : 0.0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <istream>
 #include <limits>
+#include <memory>
 #include <ostream>
 #include <system_error>
 #include <utility>
@@ -118,17 +119,15 @@ std::vector<TemplateItem> ParseItems(const uint8_t* bytes, size_t size, Template
     const int32_t propertyCount = reader.ReadInt32();
     if (propertyCount > 0 && static_cast<size_t>(propertyCount) > reader.Left() / kPropertyHeadSize)
       FailStructure();
+    if (propertyCount > 0) item.ReserveProperties(static_cast<size_t>(propertyCount));
     for (int32_t j = 0; j < propertyCount; ++j) {
       const int32_t id = reader.ReadInt32();
       const uint32_t type = reader.ReadUint32();
       const uint32_t length = reader.ReadUint32();
       const uint8_t* data = reader.Take(length);
       if (!HasValidSize(type, data, length)) FailStructure();
-      Value value = Value::FromRaw(static_cast<ValueType>(type), data, length);
-      if (repeated == TemplateFile::RepeatedId::KeepFirst)
-        item.AddPropertyIfAbsent(id, std::move(value));
-      else
-        item.SetProperty(id, std::move(value));
+      item.PutRawProperty(id, static_cast<ValueType>(type), data, length,
+                          repeated == TemplateFile::RepeatedId::KeepLast);
     }
     items.push_back(std::move(item));
   }
@@ -194,31 +193,31 @@ void TemplateFile::Write(std::ostream& out) const {
 
 void TemplateFile::Read(std::istream& in, RepeatedId repeated) {
   const auto readFailed = [] { return TemplateFileError(L"The template file could not be read."); };
-  std::vector<uint8_t> bytes;
 
   // With a seekable stream the size is known: the header is checked before
-  // a large foreign file is read whole.
+  // a large foreign file is read whole, into a buffer that is not zeroed first.
   const std::istream::pos_type start = in.tellg();
   if (start != std::istream::pos_type(-1) && in.seekg(0, std::ios::end)) {
     const std::streamoff size = in.tellg() - start;
     in.seekg(start);
     if (!in || size < 0) throw readFailed();
     if (static_cast<size_t>(size) < kHeaderSize) FailStructure();
-    bytes.resize(kChecksumSize + 4);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    constexpr size_t kHead = kChecksumSize + 4;
+    uint8_t head[kHead];
+    if (!in.read(reinterpret_cast<char*>(head), kHead)) throw readFailed();
+    if (GetUint32(head + kLengthOffset) != static_cast<uint64_t>(size) - kChecksumSize) FailStructure();
+    const auto bytes = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(size));
+    std::copy(head, head + kHead, bytes.get());
+    if (!in.read(reinterpret_cast<char*>(bytes.get()) + kHead, static_cast<std::streamsize>(size) - kHead))
       throw readFailed();
-    if (GetUint32(bytes.data() + kLengthOffset) != static_cast<uint64_t>(size) - kChecksumSize)
-      FailStructure();
-    bytes.resize(static_cast<size_t>(size));
-    const std::streamsize rest = static_cast<std::streamsize>(bytes.size() - kChecksumSize - 4);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()) + kChecksumSize + 4, rest)) throw readFailed();
-  } else {
-    in.clear();
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-      bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-    if (in.bad()) throw readFailed();
+    FromBytes(bytes.get(), static_cast<size_t>(size), repeated);
+    return;
   }
+  in.clear();
+  std::vector<uint8_t> bytes;
+  char chunk[65536];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+  if (in.bad()) throw readFailed();
   FromBytes(bytes.data(), bytes.size(), repeated);
 }
 

@@ -1,22 +1,47 @@
 #include "common/TemplateItem.h"
 
+#include <algorithm>
 #include <utility>
+
+TemplatePropertyList::const_iterator TemplatePropertyList::find(int32_t id) const {
+  const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), id,
+                                   [](const Entry& entry, int32_t key) { return entry.first < key; });
+  return it != m_entries.end() && it->first == id ? it : m_entries.end();
+}
 
 // Files and writers give the ids in ascending order: appending at the end
 // then costs no search.
+bool TemplatePropertyList::Put(int32_t id, Value value, bool replace) {
+  if (m_entries.empty() || m_entries.back().first < id) {
+    m_entries.emplace_back(id, std::move(value));
+    return true;
+  }
+  auto it = std::lower_bound(m_entries.begin(), m_entries.end(), id,
+                             [](const Entry& entry, int32_t key) { return entry.first < key; });
+  if (it != m_entries.end() && it->first == id) {
+    if (replace) it->second = std::move(value);
+    return false;
+  }
+  m_entries.emplace(it, id, std::move(value));
+  return true;
+}
+
+bool TemplatePropertyList::PutRaw(int32_t id, ValueType type, const uint8_t* bytes, uint32_t size,
+                                  bool replace) {
+  if (m_entries.empty() || m_entries.back().first < id) {
+    Entry& entry = m_entries.emplace_back(id, Value());
+    entry.second.AssignRaw(type, bytes, size);
+    return true;
+  }
+  return Put(id, Value::FromRaw(type, bytes, size), replace);
+}
+
 void TemplateItem::SetProperty(int32_t id, Value value) {
-  if (m_properties.empty() || m_properties.rbegin()->first < id)
-    m_properties.emplace_hint(m_properties.end(), id, std::move(value));
-  else
-    m_properties.insert_or_assign(id, std::move(value));
+  m_properties.Put(id, std::move(value), true);
 }
 
 bool TemplateItem::AddPropertyIfAbsent(int32_t id, Value value) {
-  if (m_properties.empty() || m_properties.rbegin()->first < id) {
-    m_properties.emplace_hint(m_properties.end(), id, std::move(value));
-    return true;
-  }
-  return m_properties.try_emplace(id, std::move(value)).second;
+  return m_properties.Put(id, std::move(value), false);
 }
 
 Value TemplateItem::GetProperty(int32_t id) const {

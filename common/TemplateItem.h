@@ -6,7 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "common/Value.h"
 
@@ -51,9 +52,37 @@ inline constexpr int32_t kBitmapPath = 27;    // [text]
 inline constexpr int32_t kFieldKey = 28;      // FieldId text [text]
 }  // namespace template_props
 
+// Properties kept in ascending id in one block: an item's dozen or so
+// properties then cost one allocation, and files (written in ascending id)
+// append without a search. Iterates as (id, value) pairs.
+class TemplatePropertyList {
+public:
+  using Entry = std::pair<int32_t, Value>;
+  using const_iterator = std::vector<Entry>::const_iterator;
+
+  const_iterator begin() const { return m_entries.begin(); }
+  const_iterator end() const { return m_entries.end(); }
+  size_t size() const { return m_entries.size(); }
+  bool empty() const { return m_entries.empty(); }
+  const_iterator find(int32_t id) const;
+  size_t count(int32_t id) const { return find(id) == end() ? 0 : 1; }
+  void reserve(size_t n) { m_entries.reserve(n); }
+
+  // An id already present takes the new value when `replace` is set.
+  // True when the id was not there before.
+  bool Put(int32_t id, Value value, bool replace);
+  // The same with the value built in place from raw bytes, as a file holds them.
+  bool PutRaw(int32_t id, ValueType type, const uint8_t* bytes, uint32_t size, bool replace);
+
+  bool operator==(const TemplatePropertyList& other) const = default;
+
+private:
+  std::vector<Entry> m_entries;
+};
+
 class TemplateItem {
 public:
-  using Properties = std::map<int32_t, Value>;
+  using Properties = TemplatePropertyList;
 
   explicit TemplateItem(int32_t type = 0) : m_type(type) {}
   explicit TemplateItem(TemplateItemType type) : m_type(static_cast<int32_t>(type)) {}
@@ -64,6 +93,10 @@ public:
   void SetProperty(int32_t id, Value value);
   // Keeps the value already present, if any; true when inserted.
   bool AddPropertyIfAbsent(int32_t id, Value value);
+  // A property as a file stores it; `replace` as SetProperty, else as AddPropertyIfAbsent.
+  void PutRawProperty(int32_t id, ValueType type, const uint8_t* bytes, uint32_t size, bool replace) {
+    m_properties.PutRaw(id, type, bytes, size, replace);
+  }
 
   // A copy of the value, or an empty Value (VT_EMPTY) when the id is absent.
   Value GetProperty(int32_t id) const;
@@ -72,6 +105,7 @@ public:
   bool HasProperty(int32_t id) const { return FindProperty(id) != nullptr; }
 
   const Properties& GetProperties() const { return m_properties; }
+  void ReserveProperties(size_t n) { m_properties.reserve(n); }
   size_t GetPropertyCount() const { return m_properties.size(); }
 
   bool operator==(const TemplateItem& other) const;

@@ -64,35 +64,12 @@ Value::Value(const platform::OleDateTime& date) {
 }
 
 Value::Value(const Value& other) {
-  Assign(other.m_type, other.m_buffer, other.m_size);
-}
-
-Value::Value(Value&& other) noexcept : m_type(other.m_type), m_buffer(other.m_buffer), m_size(other.m_size) {
-  other.m_type = VT_EMPTY;
-  other.m_buffer = nullptr;
-  other.m_size = 0;
+  Assign(other.m_type, other.Data(), other.m_size);
 }
 
 Value& Value::operator=(const Value& other) {
-  if (this != &other) Assign(other.m_type, other.m_buffer, other.m_size);
+  if (this != &other) Assign(other.m_type, other.Data(), other.m_size);
   return *this;
-}
-
-Value& Value::operator=(Value&& other) noexcept {
-  if (this != &other) {
-    delete[] m_buffer;
-    m_type = other.m_type;
-    m_buffer = other.m_buffer;
-    m_size = other.m_size;
-    other.m_type = VT_EMPTY;
-    other.m_buffer = nullptr;
-    other.m_size = 0;
-  }
-  return *this;
-}
-
-Value::~Value() {
-  delete[] m_buffer;
 }
 
 Value Value::Boolean(bool flag) {
@@ -110,59 +87,65 @@ Value Value::FromRaw(ValueType type, const uint8_t* bytes, uint32_t size) {
 
 // Allocates before letting go of the old buffer, so a failed allocation
 // leaves the value as it was.
-void Value::Assign(ValueType type, const void* bytes, uint32_t size) {
-  uint8_t* buffer = size ? new uint8_t[size] : nullptr;
-  if (size) std::memcpy(buffer, bytes, size);
-  delete[] m_buffer;
+void Value::AssignOutOfLine(ValueType type, const void* bytes, uint32_t size) {
+  if (size <= kInlineSize) {
+    uint8_t copy[kInlineSize] = {};
+    if (size) std::memcpy(copy, bytes, size);  // the source may lie in this value
+    Release();
+    std::memcpy(m_inline, copy, kInlineSize);
+  } else {
+    uint8_t* buffer = new uint8_t[size];
+    std::memcpy(buffer, bytes, size);
+    Release();
+    m_heap = buffer;
+  }
   m_type = type;
-  m_buffer = buffer;
   m_size = size;
 }
 
 std::wstring Value::GetText() const {
-  if (!m_buffer) return {};
+  if (m_size == 0) return {};
+  const uint8_t* const bytes = Data();
   switch (m_type) {
     case VT_TEXT:
-      return platform::FromUtf16Le(m_buffer, m_size);
+      return platform::FromUtf16Le(bytes, m_size);
     case VT_INTEGER:
-      return m_size >= sizeof(int32_t) ? std::to_wstring(ReadAs<int32_t>(m_buffer, m_size)) : std::wstring();
+      return m_size >= sizeof(int32_t) ? std::to_wstring(ReadAs<int32_t>(bytes, m_size)) : std::wstring();
     case VT_DOUBLE:
-      return m_size >= sizeof(double) ? DoubleText(ReadAs<double>(m_buffer, m_size)) : std::wstring();
+      return m_size >= sizeof(double) ? DoubleText(ReadAs<double>(bytes, m_size)) : std::wstring();
     case VT_DATE:
-      return m_size >= sizeof(double) ? DateText(ReadAs<double>(m_buffer, m_size)) : std::wstring();
+      return m_size >= sizeof(double) ? DateText(ReadAs<double>(bytes, m_size)) : std::wstring();
     case VT_BOOLEAN:
-      return m_buffer[0] ? L"1" : L"0";
+      return bytes[0] ? L"1" : L"0";
     default:
       return {};
   }
 }
 
 std::wstring Value::AsString() const {
-  return m_type == VT_TEXT && m_buffer ? platform::FromUtf16Le(m_buffer, m_size) : std::wstring();
+  return m_type == VT_TEXT && m_size ? platform::FromUtf16Le(Data(), m_size) : std::wstring();
 }
 
 int32_t Value::AsInt() const {
-  return m_type == VT_INTEGER ? ReadAs<int32_t>(m_buffer, m_size) : 0;
+  return m_type == VT_INTEGER ? ReadAs<int32_t>(Data(), m_size) : 0;
 }
 
 double Value::AsDouble() const {
-  return m_type == VT_DOUBLE || m_type == VT_DATE ? ReadAs<double>(m_buffer, m_size) : 0.0;
+  return m_type == VT_DOUBLE || m_type == VT_DATE ? ReadAs<double>(Data(), m_size) : 0.0;
 }
 
 bool Value::AsBool() const {
-  return m_type == VT_BOOLEAN && m_buffer && m_size && m_buffer[0] != 0;
+  return m_type == VT_BOOLEAN && m_size && Data()[0] != 0;
 }
 
 void Value::Clear() {
-  delete[] m_buffer;
-  m_buffer = nullptr;
-  m_size = 0;
+  Release();
   m_type = VT_EMPTY;
 }
 
 bool Value::operator==(const Value& other) const {
   return m_type == other.m_type && m_size == other.m_size &&
-         (m_size == 0 || std::memcmp(m_buffer, other.m_buffer, m_size) == 0);
+         (m_size == 0 || std::memcmp(Data(), other.Data(), m_size) == 0);
 }
 
 std::tm OleDateToTm(double oleDate) {

@@ -5,6 +5,7 @@
 // template item properties.
 
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -29,17 +30,26 @@ public:
   Value(double number);
   Value(const platform::OleDateTime& date);
   Value(const Value& other);
-  Value(Value&& other) noexcept;
+  Value(Value&& other) noexcept { TakeFrom(other); }
   Value& operator=(const Value& other);
-  Value& operator=(Value&& other) noexcept;
-  ~Value();
+  Value& operator=(Value&& other) noexcept {
+    if (this != &other) {
+      Release();
+      TakeFrom(other);
+    }
+    return *this;
+  }
+  ~Value() { Release(); }
 
   static Value Boolean(bool flag);
   // A value built from raw bytes as read from a file; the caller checked the size.
   static Value FromRaw(ValueType type, const uint8_t* bytes, uint32_t size);
+  // The same in place.
+  void AssignRaw(ValueType type, const uint8_t* bytes, uint32_t size) { Assign(type, bytes, bytes ? size : 0); }
 
   ValueType GetType() const { return m_type; }
-  const uint8_t* GetBuffer() const { return m_buffer; }
+  // Null when the value holds no bytes.
+  const uint8_t* GetBuffer() const { return m_size == 0 ? nullptr : Data(); }
   uint32_t GetSize() const { return m_size; }
 
   // Display text with the user's regional settings (see the .cpp).
@@ -57,11 +67,45 @@ public:
   bool operator==(const Value& other) const;
 
 private:
-  void Assign(ValueType type, const void* bytes, uint32_t size);
+  // Numbers, dates, booleans and the shortest texts fit in the value itself:
+  // a template of thousands of items then costs no allocation per number.
+  static constexpr uint32_t kInlineSize = 24;
+
+  bool IsInline() const { return m_size <= kInlineSize; }
+  const uint8_t* Data() const { return IsInline() ? m_inline : m_heap; }
+  void Assign(ValueType type, const void* bytes, uint32_t size) {
+    if (size <= kInlineSize && IsInline()) {
+      uint8_t copy[kInlineSize] = {};
+      if (size) std::memcpy(copy, bytes, size);  // the source may lie in this value
+      std::memcpy(m_inline, copy, kInlineSize);
+      m_type = type;
+      m_size = size;
+    } else {
+      AssignOutOfLine(type, bytes, size);
+    }
+  }
+  void AssignOutOfLine(ValueType type, const void* bytes, uint32_t size);
+  void Release() {
+    if (!IsInline()) delete[] m_heap;
+    m_size = 0;
+    std::memset(m_inline, 0, kInlineSize);
+  }
+  // Leaves the other value empty.
+  void TakeFrom(Value& other) noexcept {
+    m_type = other.m_type;
+    m_size = other.m_size;
+    std::memcpy(m_inline, other.m_inline, kInlineSize);  // the inline bytes or the heap pointer
+    other.m_type = VT_EMPTY;
+    other.m_size = 0;
+    std::memset(other.m_inline, 0, kInlineSize);
+  }
 
   ValueType m_type = VT_EMPTY;
-  uint8_t* m_buffer = nullptr;
   uint32_t m_size = 0;
+  union {
+    uint8_t* m_heap;
+    uint8_t m_inline[kInlineSize] = {};
+  };
 };
 
 // OLE date <-> struct tm. OleDateToTm gives all-zero fields for a date that

@@ -58,7 +58,10 @@ public:
 
   int Measure(std::wstring_view text) { return m_measurer.TextWidth(m_font, text); }
 
-  // Appends the lines of one paragraph broken to the width.
+  // Appends the lines of one paragraph broken to the width. Greedy: a line
+  // ends at the last word end before the first one at which the line no
+  // longer fits; a first word that does not fit alone is broken between
+  // characters the same way.
   void Wrap(std::wstring_view paragraph, std::vector<std::wstring>& out) {
     size_t start = 0;
     const size_t size = paragraph.size();
@@ -66,25 +69,28 @@ public:
       out.emplace_back();
       return;
     }
+    std::vector<size_t> ends;
     while (start < size) {
-      // Greedy: take words while the line up to the end of the word fits.
-      size_t end = start;  // end of the last word that fits
-      size_t pos = start;
-      while (pos < size) {
+      const auto nextWordEnd = [&](size_t pos) {
+        if (pos >= size) return kNone;
         size_t wordEnd = pos;
         while (wordEnd < size && IsBlank(paragraph[wordEnd])) ++wordEnd;
         while (wordEnd < size && !IsBlank(paragraph[wordEnd])) ++wordEnd;
-        if (Measure(paragraph.substr(start, wordEnd - start)) > m_width) break;
-        end = wordEnd;
-        pos = wordEnd;
+        return wordEnd;
+      };
+      size_t end = start;
+      if (!FirstWordOverflows(paragraph, start, nextWordEnd(start))) {
+        const size_t words = FirstOverflow(paragraph, start, start, 0, nextWordEnd, ends);
+        end = words == 0 ? start : ends[words - 1];
       }
       if (end == start) {
-        // Not even the first word fits: break it between characters.
-        size_t wordEnd = start;
-        while (wordEnd < size && IsBlank(paragraph[wordEnd])) ++wordEnd;
-        while (wordEnd < size && !IsBlank(paragraph[wordEnd])) ++wordEnd;
-        end = start + 1;
-        while (end < wordEnd && Measure(paragraph.substr(start, end + 1 - start)) <= m_width) ++end;
+        // Not even the first word fits: break it between characters, at
+        // least one to a line.
+        const size_t wordEnd = nextWordEnd(start);
+        const auto nextChar = [&](size_t pos) { return pos < wordEnd ? pos + 1 : kNone; };
+        const int first = Measure(paragraph.substr(start, 1));
+        const size_t chars = FirstOverflow(paragraph, start, start + 1, first, nextChar, ends);
+        end = chars == 0 ? start + 1 : ends[chars - 1];
       }
       size_t lineEnd = end;
       while (lineEnd > start && IsBlank(paragraph[lineEnd - 1])) --lineEnd;
@@ -103,6 +109,53 @@ public:
   }
 
 private:
+  static constexpr size_t kNone = static_cast<size_t>(-1);
+
+  // Whether the text from `start` to `wordEnd` is known to be wider than the
+  // line from a part of it: a word far longer than a line is then not
+  // measured whole once for every line it is broken into.
+  bool FirstWordOverflows(std::wstring_view text, size_t start, size_t wordEnd) {
+    int estimate = 0;
+    size_t end = start;
+    while (end < wordEnd && estimate <= m_width) estimate += Measure(text.substr(end++, 1));
+    return end < wordEnd && Measure(text.substr(start, end - start)) > m_width;
+  }
+
+  // Of the growing prefixes [start, ends[k]), whose ends `next` gives one
+  // after another from `pos`, the index of the first that is wider than the
+  // line, or their count when all fit. Each piece between two ends is
+  // measured once and their widths summed to find the candidate; whole
+  // prefixes are measured only around it, so a paragraph costs time in
+  // proportion to its length. The answer is the one measuring every prefix
+  // would give, for widths that grow with the text.
+  template <class Next>
+  size_t FirstOverflow(std::wstring_view text, size_t start, size_t pos, int estimate, Next next,
+                       std::vector<size_t>& ends) {
+    ends.clear();
+    const auto fits = [&](size_t k) { return Measure(text.substr(start, ends[k] - start)) <= m_width; };
+    const auto grow = [&] {
+      const size_t end = next(pos);
+      if (end == kNone) return false;
+      estimate += Measure(text.substr(pos, end - pos));
+      ends.push_back(end);
+      pos = end;
+      return true;
+    };
+    while (estimate <= m_width && grow()) {
+    }
+    size_t first = ends.size();
+    if (estimate > m_width && !ends.empty()) {
+      first = ends.size() - 1;
+      if (fits(first)) {
+        // The pieces summed to more than the whole: go on measuring wholes.
+        ++first;
+        while ((first < ends.size() || grow()) && fits(first)) ++first;
+      }
+    }
+    while (first > 0 && !fits(first - 1)) --first;
+    return first;
+  }
+
   const LogFont& m_font;
   TextMeasurer& m_measurer;
   int32_t m_width;

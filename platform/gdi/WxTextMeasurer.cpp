@@ -52,11 +52,28 @@ void WxTextMeasurer::Select(const LogFont& font) {
   }
 }
 
+WxTextMeasurer::Scale WxTextMeasurer::CurrentScale() const {
+  double userX = 1, userY = 1, logicalX = 1, logicalY = 1;
+  m_dc.GetUserScale(&userX, &userY);
+  m_dc.GetLogicalScale(&logicalX, &logicalY);
+  const wxSize ppi = m_dc.GetPPI();
+  return {userX, userY, logicalX, logicalY, static_cast<int>(m_dc.GetMapMode()), ppi.x, ppi.y};
+}
+
 int WxTextMeasurer::TextWidth(const LogFont& font, std::wstring_view text) {
   if (text.empty()) return 0;
   Select(font);
+  const Scale scale = CurrentScale();
+  if (scale != m_widthsScale) {
+    m_widths.clear();
+    m_widthsScale = scale;
+  }
+  Widths& widths = m_widths[m_selected];
+  std::wstring key(text);
+  if (const auto found = widths.find(key); found != widths.end()) return found->second;
   wxCoord width = 0, height = 0;
   m_dc.GetTextExtent(wxString(text.data(), text.size()), &width, &height);
+  widths.emplace(std::move(key), width);
   return width;
 }
 

@@ -5,8 +5,10 @@
 // always agree.
 
 #include <map>
+#include <string>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include <wx/dc.h>
 #include <wx/font.h>
@@ -30,11 +32,20 @@ public:
 private:
   using FontKey = std::tuple<int32_t, int32_t, bool, bool, bool, std::wstring>;
 
+  using Widths = std::unordered_map<std::wstring, int>;
+  // What turns a font's extent into logical units besides the font itself.
+  using Scale = std::tuple<double, double, double, double, int, int, int>;
+
   void Select(const LogFont& font);
+  Scale CurrentScale() const;
 
   wxDC& m_dc;
   std::map<FontKey, wxFont> m_fonts;
   const wxFont* m_selected = nullptr;
+  // A string is measured once per font: invoices repeat the same texts and
+  // wrapping measures words again and again. Dropped when the DC's scale moves.
+  std::map<const wxFont*, Widths> m_widths;
+  Scale m_widthsScale{};
 };
 
 }  // namespace platform::gdi

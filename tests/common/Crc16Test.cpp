@@ -29,10 +29,21 @@ TEST(Crc16Test, NoBytesGiveTheInitialValue) {
 
 TEST(Crc16Test, AgreesWithTheBitwiseFormOnRandomData) {
   std::mt19937 random(1234);
-  for (size_t length : {1u, 2u, 7u, 64u, 1000u}) {
+  for (size_t length : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 64u, 1000u}) {
     std::vector<uint8_t> bytes(length);
     for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
     EXPECT_EQ(ReferenceCrc(bytes), ComputeCrc16(bytes.data(), bytes.size())) << "length " << length;
+  }
+}
+
+// Eight bytes are taken at a time from wherever the data starts.
+TEST(Crc16Test, AgreesWithTheBitwiseFormAtEveryAlignment) {
+  std::mt19937 random(99);
+  std::vector<uint8_t> buffer(64);
+  for (uint8_t& b : buffer) b = static_cast<uint8_t>(random());
+  for (size_t offset = 0; offset < 8; ++offset) {
+    const std::vector<uint8_t> part(buffer.begin() + static_cast<long>(offset), buffer.begin() + 40);
+    EXPECT_EQ(ReferenceCrc(part), ComputeCrc16(buffer.data() + offset, part.size())) << "offset " << offset;
   }
 }
 

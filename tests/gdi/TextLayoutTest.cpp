@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,119 @@ TEST(LayoutText, CalcRectIsWidestLineAndTextHeight) {
   FixedTextMeasurer measurer;
   TextLayout layout = LayoutText(L"ab abcdef", Rect{10, 20, 50, 30}, DT_WORDBREAK, TenPixelFont(), measurer);
   EXPECT_EQ(layout.bounds, (Rect{10, 20, 40, 40}));
+}
+
+}  // namespace
+
+namespace {
+
+// Proportional widths that depend on the font's height, with a pair kerned
+// tighter ("AV") and a pair set looser ("r "), so that the width of a line is
+// not the sum of its words' widths. Counts the characters it is asked about.
+class KerningMeasurer : public TextMeasurer {
+public:
+  int TextWidth(const LogFont& font, std::wstring_view text) override {
+    measured += text.size();
+    const int unit = std::max(1, (font.height < 0 ? -font.height : font.height) / 4);
+    int width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const wchar_t c = text[i];
+      width += c == L' ' ? unit : (c == L'i' || c == L'l' ? unit : (c == L'W' || c == L'm' ? 3 * unit : 2 * unit));
+      if (i > 0 && text[i - 1] == L'A' && c == L'V') width -= unit;
+      if (i > 0 && text[i - 1] == L'r' && c == L' ') width += 1;
+    }
+    return width;
+  }
+  int LineHeight(const LogFont& font) override { return font.height < 0 ? -font.height : font.height; }
+  size_t measured = 0;
+};
+
+bool Blank(wchar_t c) {
+  return c == L' ' || c == L'\t';
+}
+
+// The straightforward greedy wrap: every prefix ending at a word end is
+// measured whole. The layout must break every paragraph where this does.
+std::vector<std::wstring> WrapByWholePrefixes(std::wstring_view paragraph, int width, const LogFont& font,
+                                              TextMeasurer& measurer) {
+  std::vector<std::wstring> out;
+  const auto measure = [&](std::wstring_view text) { return measurer.TextWidth(font, text); };
+  size_t start = 0;
+  const size_t size = paragraph.size();
+  if (size == 0) return {L""};
+  while (start < size) {
+    size_t end = start;
+    size_t pos = start;
+    while (pos < size) {
+      size_t wordEnd = pos;
+      while (wordEnd < size && Blank(paragraph[wordEnd])) ++wordEnd;
+      while (wordEnd < size && !Blank(paragraph[wordEnd])) ++wordEnd;
+      if (measure(paragraph.substr(start, wordEnd - start)) > width) break;
+      end = wordEnd;
+      pos = wordEnd;
+    }
+    if (end == start) {
+      size_t wordEnd = start;
+      while (wordEnd < size && Blank(paragraph[wordEnd])) ++wordEnd;
+      while (wordEnd < size && !Blank(paragraph[wordEnd])) ++wordEnd;
+      end = start + 1;
+      while (end < wordEnd && measure(paragraph.substr(start, end + 1 - start)) <= width) ++end;
+    }
+    size_t lineEnd = end;
+    while (lineEnd > start && Blank(paragraph[lineEnd - 1])) --lineEnd;
+    out.emplace_back(paragraph.substr(start, lineEnd - start));
+    start = end;
+    while (start < size && Blank(paragraph[start])) ++start;
+  }
+  return out;
+}
+
+std::wstring Words(size_t count) {
+  static const wchar_t* const kWords[] = {L"AVAST", L"invoice", L"r", L"Wimm", L"lil", L"total", L"AV",
+                                          L"paper ", L"amount", L"i"};
+  std::wstring text;
+  for (size_t i = 0; i < count; ++i) {
+    if (i) text += (i % 7 == 0) ? L"  " : L" ";
+    text += kWords[(i * 7 + i / 3) % 10];
+  }
+  return text;
+}
+
+TEST(LayoutText, WrapsAsMeasuringEveryPrefixWould) {
+  const std::wstring noSpaces(300, L'm');
+  const std::wstring mixedRuns = L"  AVAVAVAVAVAVAVAV lil" + std::wstring(80, L'W') + L" r r r  tail";
+  for (int32_t fontHeight : {12, -16, 40}) {
+    LogFont font;
+    font.height = fontHeight;
+    for (int32_t width : {1, 7, 30, 61, 150, 400}) {
+      for (const std::wstring& text : {Words(3), Words(40), Words(600), noSpaces, mixedRuns}) {
+        KerningMeasurer measurer;
+        const TextLayout layout = LayoutText(text, Rect{0, 0, width, 10000}, DT_WORDBREAK, font, measurer);
+        std::vector<std::wstring> lines;
+        for (const TextLine& line : layout.lines) lines.push_back(line.text);
+        KerningMeasurer reference;
+        EXPECT_EQ(lines, WrapByWholePrefixes(text, width, font, reference))
+            << "height " << fontHeight << ", width " << width << ", " << text.size() << " characters";
+      }
+    }
+  }
+}
+
+// A long paragraph is not measured prefix by prefix: the characters measured
+// grow with its length, not with its length times the words on a line.
+TEST(LayoutText, WrappingMeasuresInProportionToTheText) {
+  LogFont font;
+  font.height = 12;
+  for (size_t words : {2000u, 8000u}) {
+    const std::wstring text = Words(words);
+    KerningMeasurer measurer;
+    LayoutText(text, Rect{0, 0, 2000, 100000}, DT_WORDBREAK, font, measurer);
+    EXPECT_LT(measurer.measured, 6 * text.size()) << words << " words";
+  }
+  const std::wstring noSpaces(20000, L'i');
+  KerningMeasurer measurer;
+  LayoutText(noSpaces, Rect{0, 0, 3000, 100000}, DT_WORDBREAK, font, measurer);
+  EXPECT_LT(measurer.measured, 6 * noSpaces.size());
 }
 
 }  // namespace
