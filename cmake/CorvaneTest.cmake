@@ -1,9 +1,12 @@
-# corvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI])
+# corvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI] [ALONE])
 # GUI tests need a display; the test runner starts them under xvfb-run.
+# ALONE tests press real keys through the X server, which the test runner
+# shares among the GUI tests: they run with no other test beside them, so
+# that no other window takes the keyboard focus.
 include(GoogleTest)
 find_package(GTest QUIET)
 function(corvane_add_test)
-  cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI;ALONE" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   if(T_GUI)
     set(labels gui)
@@ -17,18 +20,22 @@ function(corvane_add_test)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES LABELS ${labels}
                ENVIRONMENT "CORVANE_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp"
-               TIMEOUT 300)
+               TIMEOUT 300
+               RUN_SERIAL ${T_ALONE})
 endfunction()
 
 # corvane_add_folder_tests(PREFIX <prefix> LIBS <targets...>)
 # One test program per *Test.cpp file of the calling folder, named
-# <prefix>_<file>; files named *GuiTest.cpp need a display.
+# <prefix>_<file>; files named *GuiTest.cpp need a display, and those named
+# *KeysGuiTest.cpp press real keys and run alone.
 function(corvane_add_folder_tests)
   cmake_parse_arguments(F "" "PREFIX" "LIBS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
   foreach(src IN LISTS test_sources)
     get_filename_component(name ${src} NAME_WE)
-    if(name MATCHES "GuiTest$")
+    if(name MATCHES "KeysGuiTest$")
+      corvane_add_test(NAME ${F_PREFIX}_${name} SOURCES ${src} LIBS ${F_LIBS} GUI ALONE)
+    elseif(name MATCHES "GuiTest$")
       corvane_add_test(NAME ${F_PREFIX}_${name} SOURCES ${src} LIBS ${F_LIBS} GUI)
     else()
       corvane_add_test(NAME ${F_PREFIX}_${name} SOURCES ${src} LIBS ${F_LIBS})

@@ -16,6 +16,11 @@ namespace {
 const std::wstring kSettingsKey = L"Software\\Corvane\\Settings";
 const std::wstring kDatabaseFileValue = L"DatabaseFile";
 
+DatabaseRecovery& Recovery() {
+  static DatabaseRecovery recovery;
+  return recovery;
+}
+
 struct ConnectionState {
   ibase::ibDatabase database;
   ibase::ibDatabase* connection = nullptr;  // set once connected
@@ -31,11 +36,7 @@ ConnectionState& State() {
 std::wstring AskDatabasePath() {
   if (auto stored = RegReadString(kSettingsKey, kDatabaseFileValue); stored && !stored->empty())
     return *stored;
-  platform::OpenFileRequest request;
-  request.defaultExtension = L"GDB";
-  request.filter = L"Invoice.gdb|*.GDB|";
-  request.hideReadOnly = true;
-  auto chosen = platform::AskOpenFile(request);
+  auto chosen = platform::AskOpenFile(DatabaseFileRequest());
   if (!chosen || chosen->empty()) throw Invoice::DbException(L"Path to the database is not specified.");
   RegWriteString(kSettingsKey, kDatabaseFileValue, *chosen);
   return *chosen;
@@ -79,10 +80,34 @@ DatabaseLogin LoginFor(const std::string& path) {
   return login;
 }
 
+platform::OpenFileRequest DatabaseFileRequest() {
+  platform::OpenFileRequest request;
+  request.defaultExtension = L"fdb";
+  request.filter = L"Corvane database (*.fdb, *.gdb)|*.fdb;*.gdb;*.FDB;*.GDB|All files|*|";
+  request.hideReadOnly = true;
+  return request;
+}
+
+void SetDatabaseRecovery(DatabaseRecovery recovery) {
+  Recovery() = std::move(recovery);
+}
+
 ibase::ibDatabase* GetDatabase() {
   auto& state = State();
-  if (!state.connection) Connect(platform::ToUtf8(AskDatabasePath()));
-  return state.connection;
+  if (state.connection) return state.connection;
+  std::wstring path = AskDatabasePath();
+  for (;;) {
+    try {
+      Connect(platform::ToUtf8(path));
+      return state.connection;
+    } catch (const Invoice::DbException& error) {
+      if (!Recovery()) throw;
+      std::optional<std::wstring> other = Recovery()(path, error.GetText());
+      if (!other || other->empty()) throw;
+      path = *other;
+      RegWriteString(kSettingsKey, kDatabaseFileValue, path);
+    }
+  }
 }
 
 void ExecuteSql(const std::wstring& sql) {

@@ -6,15 +6,30 @@
 // for the file and the answer is stored. Every failure leaves as
 // Invoice::DbException carrying the client library's own text.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "data/DbException.h"
 #include "data/ibase/ibDatabase.h"
 #include "data/ibase/ibException.h"
+#include "platform/FileDialogs.h"
 
 // The connected database; connects on the first call.
 ibase::ibDatabase* GetDatabase();
+
+// Asked when the database file cannot be opened, with its path and the
+// client library's text: another file to try (then stored as "DatabaseFile"),
+// or nullopt to give up. The program sets one at start-up; without one the
+// failure leaves as it is.
+using DatabaseRecovery =
+    std::function<std::optional<std::wstring>(const std::wstring& path, const std::wstring& error)>;
+void SetDatabaseRecovery(DatabaseRecovery recovery);
+
+// The open-file dialog that asks for the database file: Firebird's .fdb
+// and the older .gdb files.
+platform::OpenFileRequest DatabaseFileRequest();
 
 // Runs one statement (SQL dialect 1) on GetDatabase in the current transaction.
 void ExecuteSql(const std::wstring& sql);

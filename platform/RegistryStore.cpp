@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 // File layout, one record a line, fields separated by tabs:
 //   CorvaneRegistry 1
@@ -230,46 +231,54 @@ RegistryStore& RegistryStore::User() {
   return store;
 }
 
-RegistryStore::Keys RegistryStore::Parse(std::string_view data) {
+RegistryStore::Keys RegistryStore::Parse(std::string_view data, bool& damaged) {
   Keys keys;
-  if (data.empty()) return keys;
-  if (data.back() != '\n') throw DamagedFile{};
+  damaged = false;
+  // A byte-order mark from an editor is no part of the header.
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (data.substr(0, kBom.size()) == kBom) data.remove_prefix(kBom.size());
   Key* current = nullptr;
   bool headerSeen = false;
   size_t start = 0;
   while (start < data.size()) {
-    const size_t end = data.find('\n', start);
+    size_t end = data.find('\n', start);
+    if (end == std::string_view::npos) end = data.size();  // no final line break: the line still counts
     std::string_view line = data.substr(start, end - start);
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // edited on another system
-    if (!headerSeen) {
-      if (line != kHeader) throw DamagedFile{};
+    if (!headerSeen && line == kHeader) {
       headerSeen = true;
       continue;
     }
     if (line.empty() || line[0] == '#') continue;
-    if (line[0] == '[') {
-      if (line.size() < 2 || line.back() != ']') throw DamagedFile{};
-      const std::wstring path = NormaliseKey(Unescape(line.substr(1, line.size() - 2)));
-      current = &keys[Fold(path)];
-      if (current->path.empty()) current->path = path;
-      continue;
+    // A line that cannot be read is left out, and the rest is read.
+    try {
+      if (line[0] == '[') {
+        current = nullptr;  // the values of a key that cannot be read are left out with it
+        if (line.size() < 2 || line.back() != ']') throw DamagedFile{};
+        const std::wstring path = NormaliseKey(Unescape(line.substr(1, line.size() - 2)));
+        current = &keys[Fold(path)];
+        if (current->path.empty()) current->path = path;
+        continue;
+      }
+      const auto fields = SplitTabs(line);
+      if (!current || fields.size() != 3) throw DamagedFile{};
+      Entry entry;
+      entry.name = Unescape(fields[1]);
+      if (fields[0] == "sz")
+        entry.value = RegistryValue::String(Unescape(fields[2]));
+      else if (fields[0] == "dword")
+        entry.value = RegistryValue::Dword(ParseNumber(fields[2]));
+      else if (fields[0] == "binary")
+        entry.value = RegistryValue::Binary(FromHex(fields[2]));
+      else
+        throw DamagedFile{};
+      current->values[Fold(entry.name)] = std::move(entry);
+    } catch (const DamagedFile&) {
+      damaged = true;
     }
-    const auto fields = SplitTabs(line);
-    if (!current || fields.size() != 3) throw DamagedFile{};
-    Entry entry;
-    entry.name = Unescape(fields[1]);
-    if (fields[0] == "sz")
-      entry.value = RegistryValue::String(Unescape(fields[2]));
-    else if (fields[0] == "dword")
-      entry.value = RegistryValue::Dword(ParseNumber(fields[2]));
-    else if (fields[0] == "binary")
-      entry.value = RegistryValue::Binary(FromHex(fields[2]));
-    else
-      throw DamagedFile{};
-    current->values[Fold(entry.name)] = std::move(entry);
   }
-  if (!headerSeen) throw DamagedFile{};
+  if (!headerSeen && !data.empty()) damaged = true;
   return keys;
 }
 
@@ -333,13 +342,9 @@ RegistryStore::LoadResult RegistryStore::Load(Keys& keys, FileStamp& stamp) cons
   }
   ::close(fd);
   if (!ok) return LoadResult::Unreadable;
-  try {
-    keys = Parse(data);
-    return LoadResult::Loaded;
-  } catch (const DamagedFile&) {
-    keys.clear();
-    return LoadResult::Damaged;
-  }
+  bool damaged = false;
+  keys = Parse(data, damaged);
+  return damaged ? LoadResult::Damaged : LoadResult::Loaded;
 }
 
 bool RegistryStore::Save(const Keys& keys) {
@@ -355,8 +360,8 @@ bool RegistryStore::Save(const Keys& keys) {
   return true;
 }
 
-// Called with the file lock held: keeps the damaged file for a look later and
-// lets the store start empty.
+// Called with the file lock held: keeps a copy of the damaged file for a
+// look later; what could be read of it stays in use.
 void RegistryStore::SetAsideDamagedFile() {
   char stamp[32];
   const std::time_t now = std::time(nullptr);
@@ -366,7 +371,14 @@ void RegistryStore::SetAsideDamagedFile() {
   std::filesystem::path aside = m_file.string() + ".damaged-" + stamp;
   for (int n = 2; std::filesystem::exists(aside); ++n)
     aside = m_file.string() + ".damaged-" + stamp + "-" + std::to_string(n);
-  ::rename(m_file.c_str(), aside.c_str());
+  std::error_code error;
+  if (std::filesystem::copy_file(m_file, aside, error)) m_setAside.push_back(aside);
+}
+
+std::vector<std::filesystem::path> RegistryStore::TakeSetAsideCopies() {
+  std::lock_guard guard(m_mutex);
+  Refresh();
+  return std::exchange(m_setAside, {});
 }
 
 // Called with the file lock held. A temp file lives only while its writer
@@ -392,8 +404,10 @@ void RegistryStore::Refresh() {
   if (Load(m_keys, m_stamp) != LoadResult::Damaged) return;
   FileLock lock(m_lockFile);
   if (lock.IsHeld() && Load(m_keys, m_stamp) == LoadResult::Damaged) {
+    // The copy keeps the file as it was; the file keeps what could be read,
+    // so that it is set aside once.
     SetAsideDamagedFile();
-    m_stamp = Stamp(m_file);
+    if (Save(m_keys)) m_stamp = Stamp(m_file);
   }
 }
 
@@ -406,17 +420,17 @@ long RegistryStore::Modify(Change change) {
   RemoveStaleTempFiles();
   Keys keys;
   FileStamp stamp;
+  bool changed = false;
   switch (Load(keys, stamp)) {
     case LoadResult::Unreadable:
       return kRegistryAccessDenied;  // never overwrite what could not be read
     case LoadResult::Damaged:
       SetAsideDamagedFile();
-      stamp = {};
+      changed = true;  // written back without the lines that could not be read
       break;
     default:
       break;
   }
-  bool changed = false;
   const long status = change(keys, changed);
   if (changed) {
     if (!Save(keys)) return kRegistryAccessDenied;

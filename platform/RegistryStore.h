@@ -7,8 +7,9 @@
 // Everything lives in one UTF-8 text file. Every change takes an exclusive
 // lock on a lock file beside it, re-reads the file, applies the one change and
 // replaces the file atomically (temp file + rename), so the main program and
-// the designer never drop each other's values. A file that cannot be read is
-// renamed aside (".damaged-<time>") and the store starts empty.
+// the designer never drop each other's values. A line that cannot be read is
+// left out and the rest of the file is read; the file as it was is then
+// copied aside (".damaged-<time>") once, and written back without that line.
 
 #include <cstdint>
 #include <filesystem>
@@ -71,6 +72,10 @@ public:
   long SetValue(std::wstring_view key, std::wstring_view name, const RegistryValue& value);
   long DeleteValue(std::wstring_view key, std::wstring_view name);
 
+  // The copies of damaged files set aside since the last call (the file is
+  // read first, when it was not yet), for the program to say so once.
+  std::vector<std::filesystem::path> TakeSetAsideCopies();
+
   // Case folding used for key paths and value names (exposed for tests).
   static std::wstring Fold(std::wstring_view text);
 
@@ -94,7 +99,8 @@ private:
 
   enum class LoadResult { Loaded, Missing, Damaged, Unreadable };
 
-  static Keys Parse(std::string_view data);
+  // The keys of what can be read; damaged tells whether any line could not.
+  static Keys Parse(std::string_view data, bool& damaged);
   static std::string Serialize(const Keys& keys);
   static FileStamp Stamp(const std::filesystem::path& file);
   LoadResult Load(Keys& keys, FileStamp& stamp) const;
@@ -113,6 +119,7 @@ private:
   Keys m_keys;
   FileStamp m_stamp;
   bool m_loaded = false;
+  std::vector<std::filesystem::path> m_setAside;
 };
 
 }  // namespace platform

@@ -250,6 +250,15 @@ std::optional<CLeftView::InvoicePosition> CLeftView::SelectedInvoicePosition() c
 
 void CLeftView::FillYears() {
   const std::optional<InvoicePosition> position = SelectedInvoicePosition();
+  // Which nodes the user had open, to open them again after the rebuild.
+  const bool rootExpanded = m_invoicesNode.IsOk() && IsExpanded(m_invoicesNode);
+  std::vector<int32_t> expandedYears;
+  if (m_invoicesNode.IsOk()) {
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = GetFirstChild(m_invoicesNode, cookie); child.IsOk();
+         child = GetNextChild(m_invoicesNode, cookie))
+      if (IsExpanded(child)) expandedYears.push_back(GetNodeInteger(child));
+  }
   {
     RebuildGuard guard(m_rebuilding);
     try {
@@ -266,6 +275,12 @@ void CLeftView::FillYears() {
     } catch (const Invoice::DbException& error) {
       ShowDbError(error);
     }
+  }
+  {
+    RebuildGuard guard(m_rebuilding);
+    if (rootExpanded) Expand(m_invoicesNode);
+    for (int32_t year : expandedYears)
+      if (const wxTreeItemId node = FindChild(m_invoicesNode, year); node.IsOk()) Expand(node);  // fills its months
   }
   if (position) RestoreInvoicePosition(*position);
 }

@@ -331,9 +331,24 @@ void CMainFrame::BindCommands() {
     event.Skip();
   });
 
-  auto on = [this](int id, auto action) {
+  // A command's prompt (the help text its menu entry or tool put in the
+  // status bar) goes once the command has run, modal dialogs included; the
+  // commands that reach the active view pass here first.
+  auto clearPrompt = [this] {
+    if (wxStatusBar* bar = GetStatusBar()) bar->SetStatusText(wxEmptyString, 0);
+  };
+  Bind(wxEVT_MENU, [this, clearPrompt](wxCommandEvent& event) {
+    event.Skip();
+    CallAfter(clearPrompt);
+  });
+  auto on = [this, clearPrompt](int id, auto action) {
     Bind(
-        wxEVT_MENU, [action](wxCommandEvent&) { action(); }, id);
+        wxEVT_MENU,
+        [action, clearPrompt](wxCommandEvent&) {
+          action();
+          clearPrompt();
+        },
+        id);
   };
   on(ID_NEW_INVOICE, [] { GetQuennetApp().OpenInvoiceForm(0, 0, false); });
   on(ID_NEW_INCOME_INVOICE, [] { GetQuennetApp().OpenInvoiceForm(0, 0, true); });

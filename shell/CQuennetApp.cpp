@@ -2,12 +2,20 @@
 
 #include <wx/app.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "data/Connection.h"
 #include "data/DataAccess.h"
 #include "data/DatabaseVersion.h"
 #include "data/DbException.h"
 #include "data/SchemaUpgrade.h"
 #include "forms/dialogs/CVersionDlg.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "platform/RegistryStore.h"
 #include "shell/CLeftView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuennetDoc.h"
@@ -47,6 +55,28 @@ void ShowStartupMessage(const std::wstring& text, unsigned style) {
   platform::ShowMessageBox(text, kAppCaption, style);
 }
 
+std::wstring Format(const wchar_t* format, const std::wstring& first, const std::wstring& second) {
+  std::vector<wchar_t> buffer(first.size() + second.size() + 512);
+  std::swprintf(buffer.data(), buffer.size(), format, first.c_str(), second.c_str());
+  return buffer.data();
+}
+
+// The database that cannot be opened: say which, and offer another.
+std::optional<std::wstring> ChooseAnotherDatabase(const std::wstring& path, const std::wstring& error) {
+  if (platform::ShowMessageBox(Format(kDatabaseNotOpened, path, error), kAppCaption,
+                               platform::MB_YESNO | platform::MB_ICONEXCLAMATION) != platform::IDYES)
+    return std::nullopt;
+  return platform::AskOpenFile(DatabaseFileRequest());
+}
+
+// A settings file with lines that could not be read was copied aside: say so once.
+void ReportSetAsideSettings() {
+  platform::RegistryStore& store = platform::RegistryStore::User();
+  for (const std::filesystem::path& copy : store.TakeSetAsideCopies())
+    ShowStartupMessage(Format(kSettingsSetAside, store.Path().wstring(), copy.wstring()),
+                       platform::MB_ICONEXCLAMATION);
+}
+
 }  // namespace
 
 CQuennetApp* GetCurrentApp() {
@@ -68,6 +98,7 @@ CQuennetApp::~CQuennetApp() {
   if (wxTheApp) wxTheApp->Unbind(wxEVT_IDLE, &CQuennetApp::OnIdle, this);
   wxEvtHandler::RemoveFilter(this);
   CloseMainWindow();
+  SetDatabaseRecovery(nullptr);
   if (g_currentApp == this) g_currentApp = nullptr;
 }
 
@@ -86,6 +117,8 @@ bool CQuennetApp::CanOpenForm(unsigned resourceId) {
 }
 
 CQuennetApp::StartupResult CQuennetApp::Startup() {
+  ReportSetAsideSettings();
+  SetDatabaseRecovery(ChooseAnotherDatabase);
   bool versionConfirmed = false;
   try {
     switch (CheckDatabaseVersion()) {

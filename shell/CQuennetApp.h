@@ -43,6 +43,15 @@ inline constexpr wchar_t kUpgradeQuestion[] =
     L"strongly recommended to make a copy(Backup)\nbefore you do the upgrade.\n\nWould you like to upgrade "
     L"your database now?";
 inline constexpr wchar_t kUpgradeDone[] = L"Upgrading of the database was successful.";
+// Asked when the stored database file cannot be opened: the path, then
+// the client library's text.
+inline constexpr wchar_t kDatabaseNotOpened[] =
+    L"The database \"%ls\" cannot be opened:\n%ls\n\nWould you like to choose another database file?";
+// Said once when the settings file had lines that could not be read: the
+// settings file, then the copy of it as it was.
+inline constexpr wchar_t kSettingsSetAside[] =
+    L"Some settings in \"%ls\" could not be read and were left out; the file as it was is kept as "
+    L"\"%ls\".";
 inline constexpr wchar_t kProgramOlder[] =
     L"The program is older then the database! Obtain a newer version of the program and try again.";
 

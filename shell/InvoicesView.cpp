@@ -45,8 +45,10 @@ void InvoicesView::OnInitialUpdate() {
 }
 
 void InvoicesView::BuildMenu() {
-  if (m_menuBuilt) return;
-  m_menuBuilt = true;
+  // Built afresh each time, so that the template entries are those stored now.
+  m_menu.Reset();
+  m_previewTemplates.clear();
+  m_printTemplates.clear();
   m_menu.Create();
   m_newInvoice = m_menu.AddItem(L"New Invoice");
   m_newIncomeInvoice = m_menu.AddItem(L"New Income Invoice");

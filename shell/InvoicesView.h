@@ -72,7 +72,6 @@ private:
   bool m_showPaid = true;
   bool m_showUnpaid = true;
 
-  bool m_menuBuilt = false;
   unsigned m_newInvoice = 0, m_newIncomeInvoice = 0, m_paid = 0, m_notPaid = 0, m_acceptPayment = 0,
            m_delete = 0, m_properties = 0;
   std::map<unsigned, std::wstring> m_previewTemplates;

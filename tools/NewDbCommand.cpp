@@ -10,7 +10,11 @@
 #include "data/DbException.h"
 #include "data/LegacySchema.h"
 #include "data/Schema.h"
+#include "data/Settings.h"
+#include "data/TransactionScope.h"
+#include "data/objects/Template.h"
 #include "platform/TextCodec.h"
+#include "tools/ShippedTemplates.h"
 
 namespace {
 
@@ -55,6 +59,30 @@ bool Register(const std::string& path, std::ostream& out, std::ostream& err) {
   }
   out << "Stored " << path << " as the database of Corvane.\n";
   return true;
+}
+
+// Lists the shipped templates that are there in the new database, the
+// default one as DEF_TEMPLATE.
+void ListShippedTemplates(const std::string& path, std::ostream& out) {
+  const std::filesystem::path folder = ShippedTemplateFolder();
+  ConnectDatabaseFile(path);
+  {
+    TransactionScope scope;
+    for (const ShippedTemplate& shipped : ShippedTemplates()) {
+      const std::filesystem::path file = folder / shipped.fileName;
+      std::error_code missing;
+      if (!std::filesystem::exists(file, missing)) continue;
+      Invoice::Template listed;
+      listed.SetName(shipped.name);
+      listed.SetFileName(platform::FromUtf8(file.string()));
+      listed.Save();
+      if (shipped.isDefault) SetDefaultTemplate(listed.GetId());
+      out << "Listed the template \"" << platform::ToUtf8(shipped.name) << "\" (" << file.string() << ")"
+          << (shipped.isDefault ? ", the default" : "") << ".\n";
+    }
+    scope.Commit();
+  }
+  DisconnectDatabase();
 }
 
 }  // namespace
@@ -129,12 +157,14 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
     return 1;
   }
   try {
-    if (IsCurrentSchema(version))
+    if (IsCurrentSchema(version)) {
       schema::CreateEmptyDatabase(path);
-    else
+      ListShippedTemplates(path, out);
+    } else
       legacy::CreateDatabase(path, platform::FromUtf8(version),
                              legacy::StoredVersionText(platform::FromUtf8(version)));
   } catch (const Invoice::DbException& failure) {
+    DisconnectDatabase();
     err << "corvane-newdb: could not create " << path << ":\n" << platform::ToUtf8(failure.GetText()) << "\n";
     return 1;
   }

@@ -83,3 +83,37 @@ double ParseAmount(const AmountFormat& format, const std::wstring& text) {
 double ParseAmount(const std::wstring& text) {
   return ParseAmount(AmountFormat::User(), text);
 }
+
+std::optional<double> ReadNumberText(const std::wstring& text, const AmountFormat& format) {
+  size_t begin = 0;
+  size_t end = text.size();
+  auto space = [](wchar_t c) { return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F; };
+  while (begin < end && space(text[begin])) ++begin;
+  while (end > begin && space(text[end - 1])) --end;
+  if (begin == end) return 0.0;
+  std::string plain;
+  size_t i = begin;
+  if (text[i] == L'-' || text[i] == L'+') plain += static_cast<char>(text[i++]);
+  bool digits = false;
+  bool fraction = false;
+  while (i < end) {
+    const wchar_t c = text[i];
+    if (c >= L'0' && c <= L'9') {
+      plain += static_cast<char>(c);
+      digits = true;
+      ++i;
+    } else if (!fraction && MatchesAt(text, i, format.decimalSeparator)) {
+      plain += '.';
+      fraction = true;
+      i += format.decimalSeparator.size();
+    } else if (!fraction && digits && MatchesAt(text, i, format.thousandsSeparator)) {
+      i += format.thousandsSeparator.size();
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digits) return std::nullopt;
+  const double value = LeadingNumber(plain);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}

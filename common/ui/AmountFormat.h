@@ -3,6 +3,7 @@
 // Money and percentage amounts as the user sees and types them: "%.2f" passed
 // through the user's number format, and read back with the user's separators.
 
+#include <optional>
 #include <string>
 
 #include "platform/LocaleFormat.h"
@@ -27,3 +28,9 @@ std::wstring FormatAmount(double number);  // the user's locale
 // the leading numeric part read, 0.0 when there is none.
 double ParseAmount(const AmountFormat& format, const std::wstring& text);
 double ParseAmount(const std::wstring& text);  // the user's locale
+
+// The number a whole field's text holds, read with the locale's separators:
+// white space around it, a sign, digits with thousands separators, and a
+// decimal part after the decimal separator. An empty text holds 0. nullopt
+// when the text is anything else ("ten", "12abc", "1e40").
+std::optional<double> ReadNumberText(const std::wstring& text, const AmountFormat& format);

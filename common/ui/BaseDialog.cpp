@@ -3,6 +3,7 @@
 #include <wx/button.h>
 
 #include "platform/MessageBox.h"
+#include "shell/ui/CBaseEdit.h"
 
 BaseDialog::BaseDialog(uint32_t templateId, wxWindow* parent, const std::wstring& title, long style)
     : wxDialog(parent, wxID_ANY, wxString(title), wxDefaultPosition, wxDefaultSize, style),
@@ -34,6 +35,7 @@ void BaseDialog::SetDialogClientSize(int width, int height) {
 }
 
 void BaseDialog::OnOK() {
+  if (!CheckFieldLimits(this)) return;
   if (Validate() && TransferDataFromWindow()) EndDialog(platform::IDOK);
 }
 

@@ -31,15 +31,16 @@ std::wstring CBaseEdit::DecimalSeparator() {
   return AmountFormat::User().decimalSeparator;
 }
 
-bool CBaseEdit::FilterKey(int keyCode) {
+bool CBaseEdit::FilterKey(int keyCode, int modifiers) {
   long from = 0;
   long to = 0;
   GetSelection(&from, &to);
   std::wstring separator = DecimalSeparator();
-  if (!m_rules.AcceptsKey(keyCode, GetValue().ToStdWstring(), from, to, separator)) return false;
-  if (keyCode == WXK_NUMPAD_DECIMAL && m_rules.GetInputType() == kInputDecimal) {
-    // The pad's key types what the keyboard layout says; the number is read
-    // with the locale's separator, so that is what goes in.
+  if (!m_rules.AcceptsKey(keyCode, GetValue().ToStdWstring(), from, to, separator, modifiers)) return false;
+  if (!(modifiers & wxMOD_CONTROL) && m_rules.TypesSeparator(keyCode)) {
+    // The point, the comma and the pad's key type what the keyboard layout
+    // says; the number is read with the locale's separator, so that is what
+    // goes in.
     WriteText(wxString(separator));
     return false;
   }
@@ -47,16 +48,18 @@ bool CBaseEdit::FilterKey(int keyCode) {
 }
 
 void CBaseEdit::OnKeyDown(wxKeyEvent& event) {
-  if (FilterKey(event.GetKeyCode())) event.Skip();
+  if (FilterKey(event.GetKeyCode(), event.GetModifiers())) event.Skip();
 }
 
 void CBaseEdit::OnChar(wxKeyEvent& event) {
   // A key that passed the filter can still type something else (shift with a
-  // digit gives "!"): numbers take only digits as characters.
+  // digit gives "!"): numbers take only digits as characters, decimals also
+  // the minus sign. Ctrl combinations are the control's own commands.
   uint32_t type = m_rules.GetInputType();
   wxChar c = event.GetUnicodeKey();
-  if ((type == kInputInteger || type == kInputDecimal) && c != WXK_NONE && c >= 32 && !(c >= '0' && c <= '9'))
-    return;
+  const bool number = type == kInputInteger || type == kInputDecimal;
+  const bool allowed = (c >= '0' && c <= '9') || (type == kInputDecimal && c == '-');
+  if (number && !event.ControlDown() && c != WXK_NONE && c >= 32 && !allowed) return;
   event.Skip();
 }
 
@@ -100,4 +103,41 @@ void CBaseEdit::UpdateParentData() {
       return;
     }
   }
+}
+
+void CBaseEdit::SetLimits(const FieldLimits& limits) {
+  m_limits = limits;
+  if (limits.kind == FieldLimits::Kind::Text && !IsMultiLine()) SetMaxLength(limits.maxLength);
+}
+
+std::optional<std::wstring> CBaseEdit::CheckLimits() const {
+  return CheckFieldText(m_limits, GetValue().ToStdWstring(), AmountFormat::User());
+}
+
+namespace {
+
+CBaseEdit* FirstRefusedField(wxWindow* window, std::wstring& refusal) {
+  for (wxWindow* child : window->GetChildren()) {
+    if (auto* edit = dynamic_cast<CBaseEdit*>(child)) {
+      if (auto message = edit->CheckLimits()) {
+        refusal = *message;
+        return edit;
+      }
+    }
+    if (child->IsTopLevel()) continue;
+    if (CBaseEdit* found = FirstRefusedField(child, refusal)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool CheckFieldLimits(wxWindow* window) {
+  std::wstring refusal;
+  CBaseEdit* field = FirstRefusedField(window, refusal);
+  if (!field) return true;
+  platform::ShowMessageBox(refusal, L"Corvane", platform::MB_ICONINFORMATION, window);
+  field->SetFocus();
+  field->SelectAll();
+  return false;
 }

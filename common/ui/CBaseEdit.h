@@ -10,6 +10,7 @@
 //   amount->SetBounds(0.0, 0.0);  // must be greater than 0
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <wx/textctrl.h>
@@ -31,6 +32,13 @@ public:
   void SetBounds(double first, double second) { m_rules.SetBounds(first, second); }
   const EditInputRules& GetRules() const { return m_rules; }
 
+  // What the field may hold; a single-line text field also stops taking
+  // characters at the length.
+  void SetLimits(const FieldLimits& limits);
+  const FieldLimits& GetLimits() const { return m_limits; }
+  // The refusal of the current text by the limits; nullopt when it fits.
+  std::optional<std::wstring> CheckLimits() const;
+
   // The decimal separator the field uses (the user's).
   static std::wstring DecimalSeparator();
 
@@ -43,8 +51,9 @@ public:
   virtual void OnTextUpdated() {}
 
   // What a key press does to the field: true when it goes on to the control.
-  // A passing numeric-pad decimal key inserts the user's separator itself.
-  bool FilterKey(int keyCode);
+  // A passing separator key (point, comma, the pad's decimal key) inserts
+  // the user's separator itself.
+  bool FilterKey(int keyCode, int modifiers = 0);
   // Runs the leave-the-field check as if the focus went to that window.
   void HandleFocusLeaving(wxWindow* next);
 
@@ -56,4 +65,11 @@ private:
   void OnKillFocus(wxFocusEvent& event);
 
   EditInputRules m_rules;
+  FieldLimits m_limits;
 };
+
+// Checks every limited field inside the window (CBaseEdit::SetLimits), in
+// the order they were created. The first refusal is shown (caption
+// "Corvane", information icon, owned by the window), the field takes the
+// focus, and the result is false: the dialog or form records nothing.
+bool CheckFieldLimits(wxWindow* window);

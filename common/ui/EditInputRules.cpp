@@ -1,6 +1,7 @@
 #include "common/ui/EditInputRules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include <wx/defs.h>
@@ -40,6 +41,19 @@ bool IsEditingKey(int key) {
   }
 }
 
+// Select all, copy, cut, paste and undo, with Ctrl.
+bool IsClipboardKey(int key) {
+  return key == 'A' || key == 'C' || key == 'X' || key == 'V' || key == 'Z';
+}
+
+// The text that stays when what is selected is typed over.
+std::wstring OutsideSelection(const std::wstring& text, long from, long to) {
+  const long length = static_cast<long>(text.size());
+  long start = std::clamp(std::min(from, to), 0L, length);
+  long end = std::clamp(std::max(from, to), 0L, length);
+  return text.substr(0, start) + text.substr(end);
+}
+
 std::wstring FormatBound(const wchar_t* format, double first, double second = 0.0) {
   // The bounds are shown as the C library writes them ("1.000000").
   wchar_t buffer[512];
@@ -49,14 +63,22 @@ std::wstring FormatBound(const wchar_t* format, double first, double second = 0.
 
 }  // namespace
 
+bool EditInputRules::TypesSeparator(int keyCode) const {
+  return m_inputType == kInputDecimal && (keyCode == '.' || keyCode == ',' || keyCode == WXK_NUMPAD_DECIMAL ||
+                                          keyCode == WXK_NUMPAD_SEPARATOR);
+}
+
 bool EditInputRules::AcceptsKey(int keyCode, const std::wstring& text, long selectionStart, long selectionEnd,
-                                const std::wstring& decimalSeparator) const {
+                                const std::wstring& decimalSeparator, int modifiers) const {
   if (m_inputType != kInputInteger && m_inputType != kInputDecimal) return true;
   if (IsEditingKey(keyCode)) return true;
-  if (m_inputType == kInputDecimal && keyCode == WXK_NUMPAD_DECIMAL) {
-    if (text.empty() || static_cast<long>(text.size()) == selectionEnd - selectionStart) return true;
-    return decimalSeparator.empty() || text.find(decimalSeparator) == std::wstring::npos;
-  }
+  if ((modifiers & (wxMOD_CONTROL | wxMOD_ALT)) == wxMOD_CONTROL && IsClipboardKey(keyCode)) return true;
+  if (m_inputType != kInputDecimal) return false;
+  const std::wstring outside = OutsideSelection(text, selectionStart, selectionEnd);
+  if (TypesSeparator(keyCode))
+    return decimalSeparator.empty() || outside.find(decimalSeparator) == std::wstring::npos;
+  if (keyCode == '-' || keyCode == WXK_NUMPAD_SUBTRACT)
+    return std::min(selectionStart, selectionEnd) == 0 && outside.find(L'-') == std::wstring::npos;
   return false;
 }
 
@@ -93,6 +115,84 @@ std::optional<EditInputRules::Refusal> EditInputRules::Check(const std::wstring&
       if (value >= m_firstBound)
         return Refusal{FormatBound(L"The value should be smaller then %f", m_firstBound), false};
       return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+FieldLimits FieldLimits::Text(std::wstring name, size_t maxLength) {
+  FieldLimits limits;
+  limits.kind = Kind::Text;
+  limits.name = std::move(name);
+  limits.maxLength = maxLength;
+  return limits;
+}
+
+FieldLimits FieldLimits::Whole(std::wstring name, double minimum, double maximum) {
+  FieldLimits limits;
+  limits.kind = Kind::Whole;
+  limits.name = std::move(name);
+  limits.minimum = minimum;
+  limits.maximum = maximum;
+  return limits;
+}
+
+FieldLimits FieldLimits::Decimal(std::wstring name, double minimum, double maximum) {
+  FieldLimits limits = Whole(std::move(name), minimum, maximum);
+  limits.kind = Kind::Decimal;
+  return limits;
+}
+
+std::wstring FieldNameOfLabel(const std::wstring& label) {
+  std::wstring name;
+  for (size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == L'&' && i + 1 < label.size() && label[i + 1] != L'&') continue;
+    if (label[i] == L'&') ++i;  // "&&" is a plain ampersand
+    if (i < label.size()) name += label[i];
+  }
+  while (!name.empty() && (name.back() == L':' || name.back() == L' ')) name.pop_back();
+  return name;
+}
+
+namespace {
+
+// A bound as the message shows it: whole bounds without a fraction.
+std::wstring BoundText(double bound) {
+  wchar_t buffer[64];
+  if (bound == std::floor(bound) && std::fabs(bound) < 1e15)
+    std::swprintf(buffer, sizeof buffer / sizeof buffer[0], L"%.0f", bound);
+  else
+    std::swprintf(buffer, sizeof buffer / sizeof buffer[0], L"%g", bound);
+  return buffer;
+}
+
+std::wstring Message(const wchar_t* format, const std::wstring& name, const std::wstring& a = {},
+                     const std::wstring& b = {}) {
+  wchar_t buffer[1024];
+  std::swprintf(buffer, sizeof buffer / sizeof buffer[0], format, name.c_str(), a.c_str(), b.c_str());
+  return buffer;
+}
+
+}  // namespace
+
+std::optional<std::wstring> CheckFieldText(const FieldLimits& limits, const std::wstring& text,
+                                           const AmountFormat& format) {
+  switch (limits.kind) {
+    case FieldLimits::Kind::Text:
+      if (limits.maxLength && text.size() > limits.maxLength)
+        return Message(L"\"%ls\" takes at most %ls characters.", limits.name, std::to_wstring(limits.maxLength));
+      return std::nullopt;
+    case FieldLimits::Kind::Whole:
+    case FieldLimits::Kind::Decimal: {
+      const std::optional<double> value = ReadNumberText(text, format);
+      if (!value) return Message(L"\"%ls\" is not a number.", limits.name);
+      if (limits.kind == FieldLimits::Kind::Whole && *value != std::floor(*value))
+        return Message(L"\"%ls\" takes a whole number.", limits.name);
+      if (*value < limits.minimum || *value > limits.maximum)
+        return Message(L"\"%ls\" should be between %ls and %ls.", limits.name, BoundText(limits.minimum),
+                       BoundText(limits.maximum));
+      return std::nullopt;
+    }
     default:
       return std::nullopt;
   }

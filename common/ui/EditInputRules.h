@@ -36,12 +36,18 @@ public:
     m_secondBound = second;
   }
 
-  // The key filter for a key press (a wx key code), whatever the modifiers.
-  // Free text takes every key. Numbers take editing and navigation keys and
-  // digits; decimals also the numeric pad's decimal key while the text holds
-  // no separator, or is empty, or is selected as a whole.
+  // The key filter for a key press (a wx key code), whatever the shift
+  // state. Free text takes every key. Numbers take editing and navigation
+  // keys, digits, and with Ctrl held the keys that select all, copy, cut,
+  // paste and undo. Decimals also take a separator key (the main keyboard's
+  // point or comma, the numeric pad's decimal key) while the text outside
+  // the selection holds no separator, and a minus key (main keyboard or
+  // pad) at the start of the text while the rest holds no minus.
   bool AcceptsKey(int keyCode, const std::wstring& text, long selectionStart, long selectionEnd,
-                  const std::wstring& decimalSeparator) const;
+                  const std::wstring& decimalSeparator, int modifiers = 0) const;
+  // Whether the key, once accepted, stands for the decimal separator: the
+  // field then types the locale's separator itself, whatever the key shows.
+  bool TypesSeparator(int keyCode) const;
 
   struct Edited {
     std::wstring text;
@@ -69,3 +75,32 @@ private:
 };
 
 inline constexpr wchar_t kMandatoryFieldMessage[] = L"Popolnuvaweto na poleto e zadol`itelno";
+
+// What one field may hold, checked before its dialog or form records
+// anything: a text no longer than its column, a number that is a number
+// and lies within what its column and its meaning allow.
+struct FieldLimits {
+  enum class Kind { None, Text, Whole, Decimal };
+  Kind kind = Kind::None;
+  std::wstring name;     // the field as its label names it
+  size_t maxLength = 0;  // Text: characters the column holds
+  double minimum = 0.0;  // Whole and Decimal: the range, ends included
+  double maximum = 0.0;
+
+  static FieldLimits Text(std::wstring name, size_t maxLength);
+  static FieldLimits Whole(std::wstring name, double minimum, double maximum);
+  static FieldLimits Decimal(std::wstring name, double minimum, double maximum);
+};
+
+// Amounts, prices and quantities stay within this, either side of zero.
+inline constexpr double kAmountLimit = 1e12;
+// The range of a whole-number column (INTEGER).
+inline constexpr double kIntegerColumnMin = -2147483648.0;
+inline constexpr double kIntegerColumnMax = 2147483647.0;
+
+// The field name of a label: without its mnemonic "&" and final colon.
+std::wstring FieldNameOfLabel(const std::wstring& label);
+
+// nullopt when the text fits the limits; else the refusal naming the field.
+std::optional<std::wstring> CheckFieldText(const FieldLimits& limits, const std::wstring& text,
+                                           const AmountFormat& format);

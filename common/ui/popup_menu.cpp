@@ -14,7 +14,8 @@ void popup_menu::SetTrackHandler(TrackHandler handler) {
   TrackSeam() = std::move(handler);
 }
 
-popup_menu::popup_menu(unsigned firstCommandId) : m_counter(&m_ownCounter), m_ownCounter(firstCommandId) {}
+popup_menu::popup_menu(unsigned firstCommandId)
+    : m_counter(&m_ownCounter), m_ownCounter(firstCommandId), m_firstCommandId(firstCommandId) {}
 
 popup_menu::popup_menu(wxMenu* menu, unsigned* counter)
     : m_menu(menu), m_ownsMenu(false), m_counter(counter), m_ownCounter(0) {}
@@ -28,6 +29,15 @@ popup_menu::~popup_menu() {
 
 void popup_menu::Create() {
   if (!m_menu) m_menu = new wxMenu;
+}
+
+void popup_menu::Reset() {
+  if (!m_ownsMenu) return;  // a submenu goes with its top menu
+  m_subMenus.clear();
+  delete m_menu;
+  m_menu = nullptr;
+  m_usedIds.clear();
+  m_ownCounter = m_firstCommandId;
 }
 
 unsigned popup_menu::AddItem(const std::wstring& text) {

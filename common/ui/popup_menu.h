@@ -23,6 +23,9 @@ public:
   popup_menu& operator=(const popup_menu&) = delete;
 
   void Create();
+  // Drops the menu with its submenus and items, and starts the ids again
+  // from the first one, so that a menu built afresh keeps the same ids.
+  void Reset();
   // The next free id from the counter, or 0 when the item cannot be added
   // (no menu yet).
   unsigned AddItem(const std::wstring& text);
@@ -56,6 +59,7 @@ private:
   bool m_ownsMenu = true;
   unsigned* m_counter;
   unsigned m_ownCounter;
+  unsigned m_firstCommandId = 0;
   std::vector<std::unique_ptr<popup_menu>> m_subMenus;
   std::set<unsigned> m_usedIds;
 };

@@ -6,6 +6,7 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/OptionsPage1.h"
 #include "platform/MessageBox.h"
+#include "shell/ui/CBaseEdit.h"
 
 OptionsDlg::OptionsDlg(wxWindow* parent) : BaseDialog(kTemplateId, parent, L"Settings") {
   SetDialogClientSize(275, 221);
@@ -34,6 +35,7 @@ void OptionsDlg::OnOK() {
     EndDialog(platform::IDOK);
     return;
   }
+  if (!CheckFieldLimits(this)) return;
   m_page->TransferDataFromWindow();
   try {
     m_page->GetValues().Save();

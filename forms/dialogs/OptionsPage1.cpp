@@ -50,6 +50,9 @@ OptionsPage1::OptionsPage1(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   label(kNextIncomeInvoiceNumLabel, 43);
   m_nextIncomeInvoiceNum =
       new CBaseEdit(this, kNextIncomeInvoiceNum, kInputText, kCheckNone, du.Point(110, 43), du.Size(60, 12));
+  // Whole numbers of their INTEGER settings, from 0 up.
+  m_nextInvoiceNum->SetLimits(FieldLimits::Whole(L"Next Invoice num.", 0, kIntegerColumnMax));
+  m_nextIncomeInvoiceNum->SetLimits(FieldLimits::Whole(L"Next Income Invoice num.", 0, kIntegerColumnMax));
   label(kIncomePriceListLabel, 61);
   m_incomePriceLists = new wxChoice(this, kIncomePriceList, du.Point(110, 61), du.Size(134, 12));
   label(kOutcomePriceListLabel, 79);

@@ -47,8 +47,11 @@ void PaymentDlg::CreateControls() {
   m_datePicker = new wxDatePickerCtrl(this, kDate, wxDateTime::Today(), du.Point(170, 7), du.Size(90, 12),
                                       wxDP_DROPDOWN | wxDP_SHOWCENTURY);
   new wxStaticText(this, wxID_ANY, L"Description:", du.Point(7, 25), du.Size(40, 8));
-  m_description =
-      new wxTextCtrl(this, kDescription, wxEmptyString, du.Point(50, 23), du.Size(210, 30), wxTE_MULTILINE);
+  m_amount->SetLimits(FieldLimits::Decimal(L"Amount", -kAmountLimit, kAmountLimit));
+  auto* description = new CBaseEdit(this, kDescription, kInputText, kCheckNone, du.Point(50, 23),
+                                    du.Size(210, 30), wxTE_MULTILINE);
+  description->SetLimits(FieldLimits::Text(L"Description", 255));  // DESCRIPTION
+  m_description = description;
   new wxStaticText(this, wxID_ANY, L"Reference:", du.Point(7, 60), du.Size(40, 8));
   m_reference =
       new wxTextCtrl(this, kReference, wxEmptyString, du.Point(50, 58), du.Size(210, 12), wxTE_READONLY);
@@ -129,6 +132,7 @@ void PaymentDlg::ChooseParty(PaymentEditor::Side side) {
 }
 
 void PaymentDlg::OnOK() {
+  if (!CheckFieldLimits(this)) return;
   TransferDataFromWindow();
   try {
     m_editor.Save();

@@ -19,6 +19,8 @@ RefDataEdit2Dlg::RefDataEdit2Dlg(int32_t objectId, int kind, wxWindow* parent)
                                    wxST_NO_AUTORESIZE);
   m_secondEdit = new CBaseEdit(this, kSecondEdit, m_table.SecondInputType(), kCheckNone, du.Point(100, 25),
                                du.Size(107, 12));
+  m_firstEdit->SetLimits(m_table.FirstLimits());
+  m_secondEdit->SetLimits(m_table.SecondLimits());
   m_browseButton = new wxButton(this, kBrowseButton, L"...", du.Point(203, 25), du.Size(22, 12));
   new wxButton(this, platform::IDOK, L"OK", du.Point(120, 57), du.Size(50, 14));
   new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(175, 57), du.Size(50, 14));
@@ -63,6 +65,7 @@ bool RefDataEdit2Dlg::TransferDataFromWindow() {
 }
 
 void RefDataEdit2Dlg::OnOK() {
+  if (!CheckFieldLimits(this)) return;
   TransferDataFromWindow();
   try {
     m_objectId = m_table.Save(m_objectId, m_fields);

@@ -126,6 +126,30 @@ RefDataEditTexts RefDataTable::EditTexts() const {
   }
 }
 
+FieldLimits RefDataTable::FirstLimits() const {
+  // NAME columns; the templates' is longer, a phone code's first is COUNTRY.
+  const size_t length = m_kind == kRefTemplates ? 100 : 50;
+  return FieldLimits::Text(FieldNameOfLabel(EditTexts().firstLabel), length);
+}
+
+FieldLimits RefDataTable::SecondLimits() const {
+  const std::wstring name = FieldNameOfLabel(EditTexts().secondLabel);
+  switch (m_kind) {
+    case kRefMeasurements:
+      return FieldLimits::Text(name, 20);  // SHORTCUT
+    case kRefTaxes:
+      return FieldLimits::Decimal(name, -kAmountLimit, kAmountLimit);
+    case kRefDaysConditions:
+      return FieldLimits::Whole(name, kIntegerColumnMin, kIntegerColumnMax);
+    case kRefTemplates:
+      return FieldLimits::Text(name, 1024);  // FILE_NAME
+    case kRefPhoneCodes:
+      return FieldLimits::Text(name, 5);  // CODE
+    default:
+      return {};
+  }
+}
+
 uint32_t RefDataTable::SecondInputType() const {
   if (m_kind == kRefTaxes) return kInputDecimal;
   if (m_kind == kRefDaysConditions) return kInputInteger;

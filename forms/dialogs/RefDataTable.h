@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/ui/EditInputRules.h"
 #include "shell/ui/ListRow.h"
 
 // The tables; 2 is not used, and it or any other value shows and does nothing.
@@ -65,6 +66,11 @@ public:
   // The input type of the second edit (CBaseEdit): decimal for taxes, whole
   // number for days conditions, free text for the others.
   uint32_t SecondInputType() const;
+  // What the two edits may hold: texts as long as their columns, a tax's
+  // percent within the amount limit, a days condition's days within its
+  // whole-number column. Named by the edit dialog's labels.
+  FieldLimits FirstLimits() const;
+  FieldLimits SecondLimits() const;
   // Only templates browse for their file.
   bool BrowsesForFile() const { return m_kind == kRefTemplates; }
 

@@ -118,6 +118,13 @@ void InvoiceForm::CreateControls() {
   auto text = [&](int id, Place p, long style) {
     return new wxTextCtrl(this, id, L"", du.Point(p.x, p.y), du.Size(p.width, p.height), style);
   };
+  // An address block holds what DISPLAY_BOX holds; a longer one is refused on saving.
+  auto addressBlock = [&](int id, Place p, const wchar_t* name) {
+    auto* block = new CBaseEdit(this, id, kInputText, kCheckNone, du.Point(p.x, p.y),
+                                du.Size(p.width, p.height), wxTE_MULTILINE);
+    block->SetLimits(FieldLimits::Text(name, 400));
+    return block;
+  };
   auto amount = [&](int id, Place p, uint32_t inputType, long style) {
     return new CBaseEdit(this, id, inputType, kCheckNone, du.Point(p.x, p.y), du.Size(p.width, p.height),
                          wxTE_RIGHT | style);
@@ -132,13 +139,13 @@ void InvoiceForm::CreateControls() {
   m_supplierName = text(kSupplierName, {7, 15, 121, 13}, wxTE_READONLY);
   m_chooseSupplier = new wxButton(this, kChooseSupplier, L"...", du.Point(130, 15), du.Size(22, 13));
   m_fromAddresses = choice(kFromAddresses, {7, 31, 145, 14});
-  m_fromAddress = text(kFromAddress, {7, 47, 145, 46}, wxTE_MULTILINE);
+  m_fromAddress = addressBlock(kFromAddress, {7, 47, 145, 46}, L"From");
   label(kToLabel, {162, 5, 60, 8});
   m_toMyCompany = choice(kToMyCompany, {162, 15, 144, 14}, wxCB_SORT);
   m_clientName = text(kClientName, {162, 15, 120, 13}, wxTE_READONLY);
   m_chooseClient = new wxButton(this, kChooseClient, L"...", du.Point(284, 15), du.Size(22, 13));
   m_toAddresses = choice(kToAddresses, {162, 31, 144, 14});
-  m_toAddress = text(kToAddress, {162, 47, 144, 46}, wxTE_MULTILINE);
+  m_toAddress = addressBlock(kToAddress, {162, 47, 144, 46}, L"To");
   line(kFrameTop, {7, 97, 299, 1});
 
   m_title = new wxStaticText(this, kTitle, L"", du.Point(7, 100), du.Size(299, 18), wxST_NO_AUTORESIZE);
@@ -160,6 +167,7 @@ void InvoiceForm::CreateControls() {
   m_withoutTax = amount(kWithoutTax, {236, 122, 70, 13}, kInputText, wxTE_READONLY);
   label(kDiscountPercentLabel, {162, 140, 70, 8});
   m_discountPercent = amount(kDiscountPercent, {236, 138, 70, 13}, kInputDecimal, 0);
+  m_discountPercent->SetLimits(FieldLimits::Decimal(L"Discount (%)", 0.0, 100.0));
   label(kDiscountLabel, {162, 156, 70, 8});
   m_discount = amount(kDiscount, {236, 154, 70, 13}, kInputText, wxTE_READONLY);
   label(kTaxLabel, {162, 172, 70, 8});
@@ -567,7 +575,7 @@ void InvoiceForm::OnChooseCompany(bool client) {
 
 void InvoiceForm::SaveInvoice() {
   InvoiceFrame* frame = GetInvoiceFrame();
-  if (!frame || !UpdateData(true)) return;
+  if (!frame || !CheckFieldLimits(this) || !UpdateData(true)) return;
   InvoiceSaveResult result;
   try {
     result = InvoiceSaveSequence::Save(m_header, m_totals, m_lines);

@@ -58,6 +58,16 @@ void StockLineDlg::CreateControls(const StockLineDlgLayout& layout) {
   label(layout.total, 119);
   m_total = new CBaseEdit(this, layout.total.id, kInputText, kCheckNone, du.Point(60, 119), du.Size(70, 12),
                           wxTE_READONLY);
+  // Amounts and quantities within the amount limit, a discount a percentage;
+  // the computed pieces and total too, so that no line of 28 digits is kept.
+  auto limit = [](CBaseEdit* edit, const StockLineDlgLayout::Field& field, double minimum, double maximum) {
+    edit->SetLimits(FieldLimits::Decimal(FieldNameOfLabel(field.label), minimum, maximum));
+  };
+  for (auto [edit, field] : {std::pair{m_quantity, layout.quantity}, std::pair{m_pieces, layout.pieces},
+                             std::pair{m_price, layout.price}, std::pair{m_tax, layout.tax},
+                             std::pair{m_total, layout.total}})
+    limit(edit, field, -kAmountLimit, kAmountLimit);
+  limit(m_discount, layout.discount, 0.0, 100.0);
   auto* ok = new wxButton(this, platform::IDOK, L"OK", du.Point(120, 142), du.Size(50, 14));
   new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(175, 142), du.Size(50, 14));
   ok->SetDefault();
@@ -183,6 +193,7 @@ int32_t RunItemSearchDialog(const ItemSearchRequest& request, wxWindow* parent) 
 }
 
 void StockLineDlg::OnOK() {
+  if (!CheckFieldLimits(this)) return;
   TransferDataFromWindow();
   const std::wstring refusal = m_logic->Validate();
   if (!refusal.empty()) {

@@ -76,8 +76,8 @@ TEST_F(ConnectionTest, AsksForTheFileWhileNoPathIsStoredAndStoresTheAnswer) {
   AnswerDialog(platform::FromUtf8(m_path));
   ASSERT_TRUE(GetDatabase()->IsConnected());
   EXPECT_EQ(m_questions, 1);
-  EXPECT_EQ(m_lastRequest.defaultExtension, L"GDB");
-  EXPECT_EQ(m_lastRequest.filter, L"Invoice.gdb|*.GDB|");
+  EXPECT_EQ(m_lastRequest.defaultExtension, L"fdb");
+  EXPECT_EQ(m_lastRequest.filter, L"Corvane database (*.fdb, *.gdb)|*.fdb;*.gdb;*.FDB;*.GDB|All files|*|");
   EXPECT_TRUE(m_lastRequest.initialFile.empty());
   EXPECT_TRUE(m_lastRequest.hideReadOnly);
   EXPECT_EQ(StoredPath(), platform::FromUtf8(m_path));
@@ -110,6 +110,25 @@ TEST_F(ConnectionTest, WrongStoredPathFailsWithTheClientTextEveryTimeWithoutAski
   // Once the path is right, the next call connects.
   RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(m_path));
   EXPECT_TRUE(GetDatabase()->IsConnected());
+}
+
+TEST_F(ConnectionTest, AFileThatCannotBeOpenedIsReplacedByTheOneTheRecoveryChooses) {
+  const std::string wrong = (m_dir / "gone.fdb").string();
+  RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(wrong));
+  std::vector<std::wstring> asked;
+  std::optional<std::wstring> answer;  // first: give up
+  SetDatabaseRecovery([&](const std::wstring& path, const std::wstring& error) {
+    asked.push_back(path);
+    EXPECT_NE(error.find(L"gone.fdb"), std::wstring::npos);
+    return answer;
+  });
+  EXPECT_THROW(GetDatabase(), Invoice::DbException);
+  EXPECT_EQ(StoredPath(), platform::FromUtf8(wrong));  // kept when the user gives up
+  answer = platform::FromUtf8(m_path);
+  EXPECT_TRUE(GetDatabase()->IsConnected());
+  SetDatabaseRecovery(nullptr);
+  EXPECT_EQ(asked, (std::vector<std::wstring>{platform::FromUtf8(wrong), platform::FromUtf8(wrong)}));
+  EXPECT_EQ(StoredPath(), platform::FromUtf8(m_path));
 }
 
 class ApplicationTransactionTest : public corvane::test::SchemaDatabaseTest {

@@ -9,7 +9,11 @@
 #include "common/RegistryHelpers.h"
 #include "platform/RegistryStore.h"
 #include "platform/TextCodec.h"
+#include "data/Connection.h"
+#include "data/Settings.h"
+#include "data/objects/Template.h"
 #include "tools/NewDbCommand.h"
+#include "tools/ShippedTemplates.h"
 
 namespace {
 
@@ -52,6 +56,27 @@ TEST_F(NewDbCommandTest, CreatesTheDatabaseAndRegistersItWhenAsked) {
   EXPECT_EQ(Stored(), platform::FromUtf8(path));
   EXPECT_EQ(Run({"--registered"}), 0);
   EXPECT_EQ(m_out.str(), path + "\n");
+}
+
+TEST_F(NewDbCommandTest, ANewDatabaseListsTheShippedTemplatesWithTheOutgoingOneAsDefault) {
+  const std::string path = (m_dir / "listed.fdb").string();
+  ASSERT_EQ(Run({path}), 0) << m_err.str();
+  ConnectDatabaseFile(path);
+  std::vector<Invoice::Template> templates;
+  Invoice::GetAllTemplates(templates);
+  const int defaultId = GetDefaultTemplate();
+  DisconnectDatabase();
+  ASSERT_EQ(templates.size(), 2u);  // by NAME
+  EXPECT_EQ(templates[0].GetName(), L"Incoming invoice (A4)");
+  EXPECT_EQ(templates[1].GetName(), L"Invoice (A4)");
+  EXPECT_EQ(defaultId, templates[1].GetId());
+  for (const Invoice::Template& listed : templates) {
+    const std::filesystem::path file = listed.GetFileName();
+    EXPECT_TRUE(file.is_absolute()) << file;
+    EXPECT_TRUE(std::filesystem::exists(file)) << file;
+    EXPECT_EQ(file.parent_path(), ShippedTemplateFolder());
+  }
+  EXPECT_NE(m_out.str().find("Listed the template \"Invoice (A4)\""), std::string::npos) << m_out.str();
 }
 
 TEST_F(NewDbCommandTest, WithoutRegisterLeavesTheStoredPathAlone) {

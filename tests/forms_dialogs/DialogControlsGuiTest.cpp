@@ -294,7 +294,7 @@ TEST_F(DialogControlsGuiTest, TheOptionsPageShowsAndSavesTheSettings) {
   EXPECT_EQ(quantity->GetStringSelection(), L"Pieces");
 
   SetText(page, OptionsPage1::kNextInvoiceNum, L"250");
-  SetText(page, OptionsPage1::kNextIncomeInvoiceNum, L"x7");
+  SetText(page, OptionsPage1::kNextIncomeInvoiceNum, L"0");
   income->SetSelection(0);
   quantity->SetSelection(1);
   Click(&dialog, platform::IDOK);

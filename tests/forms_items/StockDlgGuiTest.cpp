@@ -126,4 +126,43 @@ TEST_F(StockDlgGuiTest, TheOutcomeDialogRefusesAZeroQuantityAndCancelChangesNoth
   EXPECT_EQ(m_changes.GetState(id), ChangeSet::kUnchanged);
 }
 
+TEST_F(StockDlgGuiTest, ALineWhoseNumbersMakeNoSenseIsRefusedNamingTheField) {
+  const int bolt = StoredItem(L"Bolt");
+  Committed([&] { Receive(bolt, 10.0); });
+  ItemOutputDlgLauncher launcher(0, bolt, Invoice::kDestRetail, 0, 0.0);
+  std::vector<std::wstring> refusals;
+  WhenModal<ItemOutputDlg>([&](ItemOutputDlg& dialog) {
+    // As typed: the text stays in the field as it is (the dialog rewrites
+    // only the fields the user is not typing in).
+    auto refusedWith = [&](CBaseEdit* edit, const wchar_t* text) {
+      const std::wstring before = Text(edit);
+      edit->ChangeValue(text);
+      dialog.OnOK();
+      EXPECT_TRUE(dialog.IsModal()) << text;
+      refusals.push_back(m_messages.Shown().empty() ? L"" : m_messages.Shown().back().text);
+      edit->ChangeValue(before);
+    };
+    dialog.GetQuantityEdit()->SetValue(L"2");
+    refusedWith(dialog.GetDiscountEdit(), L"ten");
+    refusedWith(dialog.GetDiscountEdit(), L"150");
+    refusedWith(dialog.GetQuantityEdit(), L"999999999999999999999999");
+    // A total of 1e13, computed from what was typed.
+    dialog.GetPriceEdit()->SetValue(L"1000000");
+    dialog.GetQuantityEdit()->SetValue(L"10000000");
+    dialog.OnOK();
+    EXPECT_TRUE(dialog.IsModal());
+    refusals.push_back(m_messages.Shown().empty() ? L"" : m_messages.Shown().back().text);
+    dialog.OnCancel();
+  });
+  EXPECT_FALSE(launcher.Run(m_changes, nullptr));
+  EXPECT_TRUE(m_changes.IsEmpty());
+  const std::vector<std::wstring> expected = {
+      L"\"Discount %\" is not a number.",
+      L"\"Discount %\" should be between 0 and 100.",
+      L"\"Quantity\" should be between -1000000000000 and 1000000000000.",
+      L"\"Total\" should be between -1000000000000 and 1000000000000.",
+  };
+  EXPECT_EQ(refusals, expected);
+}
+
 }  // namespace

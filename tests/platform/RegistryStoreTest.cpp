@@ -178,27 +178,51 @@ TEST_F(RegistryStoreTest, TempFilesOfAKilledWriterAreRemovedByTheNextWrite) {
   EXPECT_EQ(left, (std::vector<std::string>{"registry.txt", "registry.txt.lock", "registry.txt.tmp-notes"}));
 }
 
-TEST_F(RegistryStoreTest, DamagedFileIsSetAsideAndReadingStartsEmpty) {
-  const std::string damaged[] = {
-      "not a store\n",
-      "CorvaneRegistry 1\nsz\tOrphan\tvalue before any key\n",
-      "CorvaneRegistry 1\n[K]\ndword\tN\t12x\n",
-      "CorvaneRegistry 1\n[K]\nbinary\tB\tabc\n",
-      "CorvaneRegistry 1\n[K]\nsz\tS\tbad escape %G1\n",
-      "CorvaneRegistry 1\n[K]\nsz\tS\t\xFF\xFE\n",
-      "CorvaneRegistry 1\n[K]\nsz\tS\tcut off",  // no final line break
+TEST_F(RegistryStoreTest, WhatCanBeReadIsKeptAndADamagedFileIsCopiedAsideOnce) {
+  const struct {
+    std::string content;
+    const wchar_t* good;  // the value "Good" of key K, null when none can be read
+    bool setAside;
+  } cases[] = {
+      {"CorvaneRegistry 1\n[K]\nsz\tGood\tkept\nsz\tS\tcut off", L"kept", false},  // no final line break
+      {"\xEF\xBB\xBF" "CorvaneRegistry 1\n[K]\nsz\tGood\tkept\n", L"kept", false},  // a byte-order mark
+      {"CorvaneRegistry 1\r\n[K]\r\nsz\tGood\tkept\r\n", L"kept", false},
+      {"CorvaneRegistry 1\n[K]\ndword\tN\t12x\nsz\tGood\tkept\n", L"kept", true},
+      {"CorvaneRegistry 1\n[K]\nbinary\tB\tabc\nsz\tGood\tkept\n", L"kept", true},
+      {"CorvaneRegistry 1\n[K]\nsz\tS\tbad escape %G1\nsz\tGood\tkept\n", L"kept", true},
+      {"CorvaneRegistry 1\n[K]\nsz\tS\t\xFF\xFE\nsz\tGood\tkept\n", L"kept", true},
+      {"CorvaneRegistry 1\n[K\nsz\tGood\tunder a broken key\n[K]\nsz\tOther\t1\n", nullptr, true},
+      {"CorvaneRegistry 1\nsz\tGood\tbefore any key\n", nullptr, true},
+      {"not a store\n", nullptr, true},
   };
-  for (const std::string& content : damaged) {
-    SCOPED_TRACE(content);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.content);
     corvane::test::TempDir dir;
     const auto file = dir / "registry.txt";
-    std::ofstream(file, std::ios::binary) << content;
+    std::ofstream(file, std::ios::binary) << c.content;
     RegistryStore store(file);
     RegistryValue value;
-    EXPECT_EQ(store.GetValue(L"K", L"S", value), kRegistryNotFound);
+    if (c.good) {
+      ASSERT_EQ(store.GetValue(L"K", L"Good", value), kRegistryOk);
+      EXPECT_EQ(value.text, c.good);
+    } else {
+      EXPECT_EQ(store.GetValue(L"K", L"Good", value), kRegistryNotFound);
+    }
     const auto aside = DamagedCopies(dir.Path());
-    ASSERT_EQ(aside.size(), 1u);
-    EXPECT_EQ(ReadFile(aside[0]), content);
+    const auto reported = store.TakeSetAsideCopies();
+    if (c.setAside) {
+      ASSERT_EQ(aside.size(), 1u);
+      EXPECT_EQ(ReadFile(aside[0]), c.content);
+      EXPECT_EQ(reported, aside);
+    } else {
+      EXPECT_TRUE(aside.empty());
+      EXPECT_TRUE(reported.empty());
+    }
+    // Said once; another store on the file finds nothing more to set aside.
+    EXPECT_TRUE(store.TakeSetAsideCopies().empty());
+    RegistryStore again(file);
+    EXPECT_TRUE(again.TakeSetAsideCopies().empty());
+    EXPECT_EQ(DamagedCopies(dir.Path()).size(), aside.size());
     EXPECT_EQ(store.SetValue(L"K", L"S", RegistryValue::String(L"new")), kRegistryOk);
     EXPECT_EQ(RegistryStore(file).GetValue(L"K", L"S", value), kRegistryOk);
     EXPECT_EQ(value.text, L"new");
@@ -208,12 +232,14 @@ TEST_F(RegistryStoreTest, DamagedFileIsSetAsideAndReadingStartsEmpty) {
 TEST_F(RegistryStoreTest, DamagedFileFoundWhileWritingIsSetAsideToo) {
   RegistryStore store(m_file);
   ASSERT_EQ(store.SetValue(L"K", L"A", RegistryValue::Dword(1)), kRegistryOk);
-  std::ofstream(m_file, std::ios::binary) << "garbage";
+  std::ofstream(m_file, std::ios::binary) << "CorvaneRegistry 1\n[K]\ndword\tA\t1\ngarbage\n";
   ASSERT_EQ(store.SetValue(L"K", L"B", RegistryValue::Dword(2)), kRegistryOk);
   EXPECT_EQ(DamagedCopies(m_dir.Path()).size(), 1u);
+  EXPECT_EQ(store.TakeSetAsideCopies().size(), 1u);
   RegistryValue value;
-  EXPECT_EQ(store.GetValue(L"K", L"A", value), kRegistryNotFound);
+  EXPECT_EQ(store.GetValue(L"K", L"A", value), kRegistryOk);  // read from the damaged file
   EXPECT_EQ(store.GetValue(L"K", L"B", value), kRegistryOk);
+  EXPECT_EQ(ReadFile(m_file).find("garbage"), std::string::npos);
 }
 
 TEST_F(RegistryStoreTest, UnreadableFileIsNeitherOverwrittenNorSetAside) {

@@ -19,16 +19,7 @@ using corvane::test::InchRect;
 
 namespace {
 
-std::string PdfText(const std::filesystem::path& pdf) {
-  std::string output;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(
-      popen(("pdftotext -layout '" + pdf.string() + "' -").c_str(), "r"), pclose);
-  if (!pipe) return output;
-  std::array<char, 4096> buffer{};
-  size_t got;
-  while ((got = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) output.append(buffer.data(), got);
-  return output;
-}
+using corvane::test::PdfText;
 
 std::string Two(int number) {
   return (number < 10 ? "0" : "") + std::to_string(number);

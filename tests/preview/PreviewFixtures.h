@@ -3,88 +3,28 @@
 // Template items as the designer writes them, and a recorder that draws
 // pages without a display, for the preview engine's tests.
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/FieldId.h"
 #include "common/TemplateFile.h"
 #include "common/TemplateItem.h"
+#include "common/TemplateItemBuilders.h"
 #include "platform/gdi/PageRecorder.h"
 
 namespace corvane::test {
 
-struct InchRect {
-  double left, top, right, bottom;
-};
-
-inline void SetCommon(TemplateItem& item, const std::wstring& title, const std::wstring& name,
-                      const InchRect& at) {
-  using namespace template_props;
-  item.SetProperty(kTitle, Value(title));
-  item.SetProperty(kName, Value(name));
-  item.SetProperty(kGroup, Value(int32_t{0}));
-  item.SetProperty(kLeft, Value(at.left));
-  item.SetProperty(kTop, Value(at.top));
-  item.SetProperty(kRight, Value(at.right));
-  item.SetProperty(kBottom, Value(at.bottom));
-}
-
-inline void SetText(TemplateItem& item, const std::wstring& text, int32_t tenthPoints = 100,
-                    bool bold = false) {
-  using namespace template_props;
-  item.SetProperty(kText, Value(text));
-  item.SetProperty(kFontFace, Value(L"DejaVu Sans"));
-  item.SetProperty(kFontSize, Value(tenthPoints));
-  item.SetProperty(kBold, Value::Boolean(bold));
-  item.SetProperty(kItalic, Value::Boolean(false));
-  item.SetProperty(kUnderline, Value::Boolean(false));
-  item.SetProperty(kStrikeOut, Value::Boolean(false));
-  item.SetProperty(kTextColor, Value(int32_t{0}));
-  item.SetProperty(kAlignment, Value(int32_t{0}));
-}
-
-inline TemplateItem LabelItem(const std::wstring& text, const InchRect& at, const std::wstring& name = L"") {
-  TemplateItem item(TemplateItemType::Label);
-  SetCommon(item, text, name, at);
-  SetText(item, text);
-  return item;
-}
-
-// A data field (type 5) or an invoice field (type 6) named by its key.
-inline TemplateItem FieldItem(const std::wstring& name, const std::wstring& text, const InchRect& at,
-                              TemplateItemType type = TemplateItemType::InvoiceField) {
-  TemplateItem item(type);
-  SetCommon(item, text, name, at);
-  if (type == TemplateItemType::InvoiceField) item.SetProperty(template_props::kFieldKey, Value(name));
-  SetText(item, text);
-  return item;
-}
-
-// A repeat field whose first row is `firstRow`; rows below it follow.
-inline TemplateItem RepeatItem(const std::wstring& key, int32_t rowLimit, const InchRect& firstRow,
-                               const std::wstring& text = L"") {
-  TemplateItem item(TemplateItemType::RepeatField);
-  SetCommon(item, text, key, firstRow);
-  item.SetProperty(template_props::kFieldKey, Value(key));
-  SetText(item, text);
-  item.SetProperty(template_props::kRepeatHeight, Value(int32_t(rowLimit * 20)));
-  item.SetProperty(template_props::kRepeatRows, Value(rowLimit));
-  return item;
-}
-
-inline TemplateItem BoxItem(const InchRect& at, bool border, bool transparent, int32_t fillColor = 0xFFFFFF) {
-  using namespace template_props;
-  TemplateItem item(TemplateItemType::Box);
-  SetCommon(item, L"", L"", at);
-  item.SetProperty(kTransparent, Value::Boolean(transparent));
-  item.SetProperty(kFillColor, Value(fillColor));
-  item.SetProperty(kBorder, Value::Boolean(border));
-  item.SetProperty(kPenWidth, Value(0.01));
-  item.SetProperty(kPenStyle, Value(int32_t{0}));
-  item.SetProperty(kPenColor, Value(int32_t{0}));
-  return item;
-}
+using template_items::BoxItem;
+using template_items::FieldItem;
+using template_items::InchRect;
+using template_items::LabelItem;
+using template_items::RepeatItem;
+using template_items::SetCommon;
+using template_items::SetText;
 
 inline void SaveTemplate(const std::vector<TemplateItem>& items, const std::filesystem::path& path) {
   TemplateFile file;
@@ -97,6 +37,25 @@ inline platform::gdi::DeviceMetrics Metrics(int32_t ppiX, int32_t ppiY = 0) {
   metrics.pixelsPerInchX = ppiX;
   metrics.pixelsPerInchY = ppiY ? ppiY : ppiX;
   return metrics;
+}
+
+// What a command prints; empty when it cannot run.
+inline std::string CommandOutput(const std::string& command) {
+  std::string output;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return output;
+  std::array<char, 4096> buffer{};
+  size_t got;
+  while ((got = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) output.append(buffer.data(), got);
+  return output;
+}
+
+// The text of a PDF file as pdftotext reads it, and its document information.
+inline std::string PdfText(const std::filesystem::path& pdf) {
+  return CommandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
+}
+inline std::string PdfInfo(const std::filesystem::path& pdf) {
+  return CommandOutput("pdfinfo '" + pdf.string() + "' 2>/dev/null");
 }
 
 // The texts of a recorded page, in drawing order.

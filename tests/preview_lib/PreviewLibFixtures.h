@@ -64,25 +64,6 @@ inline FieldMap InvoiceData(size_t lines = std::size(kInvoiceLines)) {
   return data;
 }
 
-// What a command prints; empty when it cannot run.
-inline std::string CommandOutput(const std::string& command) {
-  std::string output;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return output;
-  std::array<char, 4096> buffer{};
-  size_t got;
-  while ((got = fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) output.append(buffer.data(), got);
-  return output;
-}
-
-// The text of a PDF file as pdftotext reads it, and its document information.
-inline std::string PdfText(const std::filesystem::path& pdf) {
-  return CommandOutput("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null");
-}
-inline std::string PdfInfo(const std::filesystem::path& pdf) {
-  return CommandOutput("pdfinfo '" + pdf.string() + "' 2>/dev/null");
-}
-
 // Sets the print-to-file destination for the life of the object.
 class PrintToFile {
 public:

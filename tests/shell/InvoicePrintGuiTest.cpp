@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include <wx/menu.h>
 #include <wx/toplevel.h>
 
 #include "common/RegistryHelpers.h"
@@ -138,6 +139,39 @@ TEST_F(InvoicePrintGuiTest, PrintUsingAChosenTemplateFromTheContextMenu) {
   ASSERT_TRUE(std::filesystem::exists(pdf));
   EXPECT_NE(PdfText(pdf).find("0018/06"), std::string::npos);
   EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+TEST_F(InvoicePrintGuiTest, ATemplateAddedWhileTheListIsOpenIsOfferedByItsNextContextMenu) {
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowInvoices();
+  ASSERT_NE(invoices, nullptr);
+  const std::filesystem::path laterPath = m_dir / "later.zlt";
+  corvane::test::SaveInvoiceTemplate(laterPath);
+  StoreTemplate(L"Added later", laterPath.wstring());
+  std::vector<std::wstring> printEntries;
+  popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow*, bool) {
+    const int printUsing = menu.GetMenu()->FindItem(L"Print using ...");
+    const wxMenuItem* item = printUsing == wxNOT_FOUND ? nullptr : menu.GetMenu()->FindItem(printUsing);
+    if (item && item->GetSubMenu())
+      for (const wxMenuItem* entry : item->GetSubMenu()->GetMenuItems())
+        printEntries.push_back(entry->GetItemLabelText().ToStdWstring());
+    return 0;
+  });
+  invoices->ShowContextMenu();
+  popup_menu::SetTrackHandler(nullptr);
+  EXPECT_EQ(printEntries, (std::vector<std::wstring>{L"Added later", L"Standard"}));
+  ASSERT_EQ(invoices->GetPrintTemplates().size(), 2u);
+  EXPECT_EQ(invoices->GetPreviewTemplates().size(), 2u);
+  // The entry prints with the template it names.
+  unsigned printLater = 0;
+  for (const auto& [command, path] : invoices->GetPrintTemplates())
+    if (path == laterPath.wstring()) printLater = command;
+  const std::filesystem::path pdf = PrintOf(invoices, m_withoutTemplate, [&] {
+    popup_menu::SetTrackHandler([&](const popup_menu&, wxWindow*, bool) { return static_cast<int>(printLater); });
+    invoices->ShowContextMenu();
+    popup_menu::SetTrackHandler(nullptr);
+  });
+  EXPECT_TRUE(std::filesystem::exists(pdf));
 }
 
 TEST_F(InvoicePrintGuiTest, PreviewOpensTheLibrarysFrameWithTheTitle) {

@@ -184,6 +184,16 @@ TEST_F(MainWindowGuiTest, RefreshSendsNineMessagesInOrder) {
   Pump();
 }
 
+TEST_F(MainWindowGuiTest, ACommandsPromptLeavesTheStatusBarWhenItHasRun) {
+  ASSERT_EQ(Start(), Result::Started);
+  // What pointing at the toolbar's Refresh writes there.
+  MainFrame()->SetStatusText(L"Refresh");
+  wxCommandEvent refresh(wxEVT_MENU, CMainFrame::ID_REFRESH);
+  MainFrame()->GetEventHandler()->ProcessEvent(refresh);
+  Pump();
+  EXPECT_EQ(MainFrame()->GetStatusBar()->GetStatusText(0), L"");
+}
+
 TEST_F(MainWindowGuiTest, YearRefreshKeepsTheChosenMonth) {
   ASSERT_EQ(Start(), Result::Started);
   InvoicesView* invoices = ShowMonth(2006, 3);
@@ -195,6 +205,27 @@ TEST_F(MainWindowGuiTest, YearRefreshKeepsTheChosenMonth) {
   ASSERT_TRUE(selected.IsOk());
   EXPECT_EQ(Tree()->GetItemText(selected), L"March (4)");
   EXPECT_EQ(Tree()->GetNodeInteger(Tree()->GetItemParent(selected)), 2006);
+}
+
+TEST_F(MainWindowGuiTest, YearRefreshKeepsTheOpenedYearsOpen) {
+  ASSERT_EQ(Start(), Result::Started);
+  Tree()->Expand(Tree()->GetInvoicesNode());
+  Tree()->Expand(YearNode(2006));
+  Tree()->Expand(YearNode(1999));
+  Tree()->SelectItem(Tree()->FindChild(YearNode(1999), 6));
+  Pump(2);
+  // What saving an invoice of 2006 sends.
+  AddInvoice({L"0005/06", OleDate(2006, 3, 5), 0, false, 0});
+  platform::SendToThreadWindows(RefreshMessages::Year(), 2006, 0);
+  Pump(2);
+  EXPECT_TRUE(Tree()->IsExpanded(Tree()->GetInvoicesNode()));
+  ASSERT_TRUE(YearNode(2006).IsOk());
+  EXPECT_TRUE(Tree()->IsExpanded(YearNode(2006)));
+  EXPECT_TRUE(Tree()->IsExpanded(YearNode(1999)));
+  EXPECT_EQ(ChildTexts(Tree(), YearNode(2006))[2], L"March (4)");
+  const wxTreeItemId selected = Tree()->GetSelection();
+  ASSERT_TRUE(selected.IsOk());
+  EXPECT_EQ(Tree()->GetItemText(selected), L"June (1)");
 }
 
 // Runs the context menu of the list, choosing the entry with that text.

@@ -3,10 +3,13 @@
 // database.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 #include "common/RegistryHelpers.h"
 #include "data/Settings.h"
+#include "platform/FileDialogs.h"
+#include "platform/TextCodec.h"
 #include "shell/CQuennetView.h"
 #include "shell/FormArguments.h"
 #include "shell/ui/BaseTabFrame.h"
@@ -131,13 +134,56 @@ TEST_F(StartupGuiTest, NewerOrMissingVersionEndsWithTheMessage) {
 
 TEST_F(StartupGuiTest, DatabaseThatCannotBeOpenedShowsTheFailureAndEnds) {
   DisconnectDatabase();
-  RegWriteString(kSettingsKey, L"DatabaseFile", (m_dir / "missing.fdb").wstring());
-  EXPECT_EQ(Start(), Result::DatabaseFailed);
-  ASSERT_EQ(m_messages.Shown().size(), 1u);
-  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONERROR);
-  EXPECT_FALSE(m_messages.Shown()[0].text.empty());
+  const std::wstring missing = (m_dir / "missing.fdb").wstring();
+  RegWriteString(kSettingsKey, L"DatabaseFile", missing);
+  EXPECT_EQ(Start(), Result::DatabaseFailed);  // No to choosing another
+  ASSERT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_EQ(m_messages.Shown()[0].text.find(L"The database \"" + missing + L"\" cannot be opened:\n"), 0u)
+      << m_messages.Shown()[0].text;
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
+  EXPECT_EQ(m_messages.Shown()[1].style, platform::MB_ICONERROR);
+  EXPECT_FALSE(m_messages.Shown()[1].text.empty());
   EXPECT_EQ(MainFrame(), nullptr);
   platform::RegistryStore::User().DeleteValue(kSettingsKey, L"DatabaseFile");
+}
+
+TEST_F(StartupGuiTest, ADatabaseThatCannotBeOpenedCanBeReplacedByAnotherFile) {
+  corvane::test::MakeSchemaDatabase(m_path);
+  DisconnectDatabase();
+  RegWriteString(kSettingsKey, L"DatabaseFile", (m_dir / "missing.fdb").wstring());
+  std::vector<platform::OpenFileRequest> asked;
+  platform::SetOpenFileHandler([&](const platform::OpenFileRequest& request) {
+    asked.push_back(request);
+    return std::optional<std::wstring>(platform::FromUtf8(m_path));
+  });
+  m_messages.QueueAnswer(platform::IDYES);
+  EXPECT_EQ(Start(), Result::Started);
+  platform::SetOpenFileHandler(nullptr);
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_NE(asked[0].filter.find(L"*.fdb"), std::wstring::npos);
+  EXPECT_NE(asked[0].filter.find(L"*.gdb"), std::wstring::npos);
+  EXPECT_EQ(RegReadString(kSettingsKey, L"DatabaseFile"), platform::FromUtf8(m_path));
+  EXPECT_NE(MainFrame(), nullptr);
+  platform::RegistryStore::User().DeleteValue(kSettingsKey, L"DatabaseFile");
+}
+
+TEST_F(StartupGuiTest, ASettingsFileWithABadLineIsReadAndItsCopyNamedOnce) {
+  UseNewDatabase();
+  RegWriteDword(kSettingsKey, L"SplitterWidth", 180);
+  const std::filesystem::path store = platform::RegistryStore::User().Path();
+  std::ofstream(store, std::ios::app | std::ios::binary) << "dword\tBroken\tnot a number\n";
+  EXPECT_EQ(Start(), Result::Started);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  const std::wstring& text = m_messages.Shown()[0].text;
+  EXPECT_NE(text.find(L"\"" + store.wstring() + L"\""), std::wstring::npos) << text;
+  EXPECT_NE(text.find(L".damaged-"), std::wstring::npos) << text;
+  uint32_t width = 0;
+  EXPECT_EQ(RegReadDword(kSettingsKey, L"SplitterWidth", &width), kRegSuccess);
+  EXPECT_EQ(width, 180u);  // the good lines are kept
+  m_app.reset();
+  corvane::test::Pump();
+  EXPECT_EQ(Start(), Result::Started);
+  EXPECT_EQ(m_messages.Shown().size(), 1u);  // said once
 }
 
 TEST_F(StartupGuiTest, FailedTemplateRelocationIsShownAndStartUpGoesOn) {
