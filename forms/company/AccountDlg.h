@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "data/objects/Account.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class ChangeSet;
 class wxTextCtrl;

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "forms/company/AddressEditor.h"
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class wxCheckBox;
 class wxComboBox;

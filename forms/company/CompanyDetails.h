@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ui/AmountFormat.h"
+#include "common/ui/AmountFormat.h"
 
 namespace Invoice {
 class Company;

@@ -12,8 +12,8 @@
 #include "forms/company/CompanyDetails.h"
 #include "forms/company/CompanyFrame.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/AmountFormat.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
 
 CompanyPage1::CompanyPage1(wxWindow* parent) : CompanyPage(kTemplateId, parent) {
   SetTemplateSize(300, 80);

@@ -12,7 +12,7 @@
 
 #include "data/ChangeSet.h"
 #include "forms/company/CompanyPage.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 class BaseListCtrl;
 

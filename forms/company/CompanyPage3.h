@@ -13,7 +13,7 @@
 #include "forms/company/company_square.h"
 #include "forms/company/squares.h"
 #include "shell/ui/BaseTabPage.h"
-#include "shell/ui/popup_menu.h"
+#include "common/ui/popup_menu.h"
 
 #include <wx/scrolwin.h>
 

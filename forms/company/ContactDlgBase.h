@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "shell/ui/BaseDialog.h"
+#include "common/ui/BaseDialog.h"
 
 class ChangeSet;
 class wxComboBox;

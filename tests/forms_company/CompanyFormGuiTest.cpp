@@ -38,9 +38,9 @@
 #include "platform/MessageBox.h"
 #include "shell/FinancesView.h"
 #include "shell/ui/BaseListCtrl.h"
-#include "shell/ui/CBaseEdit.h"
-#include "shell/ui/DocTemplate.h"
-#include "shell/ui/Document.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "tests/forms_dialogs/DialogsFixture.h"
 #include "tests/forms_dialogs/ModalScript.h"
 
