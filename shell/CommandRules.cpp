@@ -18,8 +18,7 @@ FormAvailability FormAvailability::Current() {
   current.itemInputList = CQuennetApp::CanOpenForm(kItemInputTemplate);
   current.companyForm = CQuennetApp::CanOpenForm(kCompanyFormTemplate);
   current.priceListForm = CQuennetApp::CanOpenForm(kPriceListFormTemplate);
-  // The account dialog comes with the company form's pages.
-  current.accountDialog = false;
+  current.accountDialog = true;
   current.stockDialogs = true;
   current.paymentDialog = true;
   current.referenceDialogs = true;

@@ -6,6 +6,7 @@
 
 #include "data/Connection.h"
 #include "data/DbException.h"
+#include "forms/company/CompanyFrame.h"
 #include "forms/invoice/InvoiceFrame.h"
 #include "forms/items/ItemFrame.h"
 #include "platform/MessageBox.h"
@@ -42,6 +43,7 @@ bool CorvaneApp::OnInit() {
   // The editing forms that exist so far; their commands stay greyed otherwise.
   CQuennetApp::RegisterFormTemplate(kInvoiceFormTemplate, CreateInvoiceFrame, CreateInvoiceFormView);
   CQuennetApp::RegisterFormTemplate(kItemFormTemplate, CreateItemFrame, CreateItemFormView);
+  CQuennetApp::RegisterFormTemplate(kCompanyFormTemplate, CreateCompanyFrame, CreateCompanyFormView);
 
   m_application = std::make_unique<CQuennetApp>();
   if (m_application->Startup() != CQuennetApp::StartupResult::Started) return false;

@@ -79,9 +79,12 @@ ListCommandState FinancesView::GetCommandState() const {
 }
 
 void FinancesView::OnProperties() {
-  // An account's own dialog comes with the company form's pages; until then
-  // only a company row has properties here.
-  if (SelectedRowKind() != FinanceRowKind::StoredCompany) return;
+  const FinanceRowKind kind = SelectedRowKind();
+  if (kind == FinanceRowKind::StoredAccount) {
+    EditAccount();
+    return;
+  }
+  if (kind != FinanceRowKind::StoredCompany) return;
   try {
     const Invoice::Company company(SelectedObjectId());
     if (!company.IsStored()) return;
@@ -107,9 +110,29 @@ void FinancesView::OnDelete() {
   }
 }
 
+void FinancesView::EditAccount() {
+  try {
+    const Invoice::Account account(SelectedObjectId());
+    if (!account.IsStored()) return;
+    ChangeSet changes;
+    changes.Add(account);
+    DlgLauncher launcher(account.GetId(), 0);
+    if (launcher.RunAccountDlg(changes, this)) ApplyFinanceChanges(changes);
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
+}
+
 void FinancesView::NewAccount() {
-  // The account dialog comes with the company form's pages; the command stays
-  // disabled until then (FormAvailability::accountDialog).
+  try {
+    // An account of the selected company, else of no company.
+    const int32_t owner = SelectedRowKind() == FinanceRowKind::StoredCompany ? SelectedObjectId() : 0;
+    ChangeSet changes;
+    DlgLauncher launcher(0, owner);
+    if (launcher.RunAccountDlg(changes, this)) ApplyFinanceChanges(changes);
+  } catch (const Invoice::DbException& error) {
+    ShowDbError(error);
+  }
 }
 
 void FinancesView::NewPayment() {

@@ -22,6 +22,8 @@ public:
   void ShowContextMenu() override;
 
   void NewAccount();
+  // The account dialog of the selected stored account; saved at once.
+  void EditAccount();
   void NewPayment();
 
 protected:

@@ -1,5 +1,7 @@
 #include "shell/InvoicesView.h"
 
+#include "shell/InvoiceCommands.h"
+
 #include <vector>
 
 #include "data/ChangeSet.h"
@@ -12,6 +14,7 @@
 #include "platform/OleDateTime.h"
 #include "shell/CQuennetApp.h"
 #include "shell/CommandRules.h"
+#include "shell/InvoiceCommands.h"
 #include "shell/InvoicePrintData.h"
 #include "shell/PreviewManager.h"
 #include "shell/ui/BaseSaveFrame.h"
@@ -157,14 +160,12 @@ void InvoicesView::PrintUsing(const std::wstring& templatePath) {
 
 void InvoicesView::HandOver(bool print, const std::optional<std::wstring>& templatePath) {
   if (SelectedCount() != 1) return;
-  try {
-    const Invoice::Invoice invoice(SelectedObjectId());
-    const FieldMap data = BuildFieldMap(invoice);
-    const std::wstring title = FormatInvoiceTitle(invoice);
-    std::wstring path;
-    if (templatePath) {
-      path = *templatePath;
-    } else {
+  std::wstring path;
+  if (templatePath) {
+    path = *templatePath;
+  } else {
+    try {
+      const Invoice::Invoice invoice(SelectedObjectId());
       int templateId = invoice.GetTemplateId();
       if (templateId == 0) templateId = ReadSettingInt(kDefaultTemplateKey, 0);
       if (templateId == 0) {
@@ -172,62 +173,24 @@ void InvoicesView::HandOver(bool print, const std::optional<std::wstring>& templ
         return;
       }
       path = Invoice::Template(templateId).GetFileName();
+    } catch (const Invoice::DbException& error) {
+      ShowDbError(error);
+      return;
     }
-    // A library that cannot be loaded has told the user why; only this command ends.
-    GetPreviewManager();
-    if (print)
-      CallPrintInvoice(title, path, data);
-    else
-      CallShowInvoicePreview(title, path, data);
-  } catch (const Invoice::DbException& error) {
-    ShowDbError(error);
   }
+  invoice_commands::HandOver(SelectedObjectId(), path, print);
 }
 
 void InvoicesView::MarkPaid() {
-  const int32_t id = SelectedObjectId();
-  if (id == 0) return;
-  const bool saved = RunInUnitOfWork([&] {
-    Invoice::Invoice invoice(id);
-    invoice.SetPaid(true);
-    invoice.SetPaidOn(platform::OleDateTime::Now().GetDate());
-    invoice.Save();
-  });
-  if (saved) Broadcast(RefreshMessages::Invoices());
+  invoice_commands::MarkPaid(SelectedObjectId(), true);
 }
 
 void InvoicesView::MarkNotPaid() {
-  const int32_t id = SelectedObjectId();
-  if (id == 0) return;
-  // PAID_ON keeps the date of the last payment.
-  const bool saved = RunInUnitOfWork([&] {
-    Invoice::Invoice invoice(id);
-    invoice.SetPaid(false);
-    invoice.Save();
-  });
-  if (saved) Broadcast(RefreshMessages::Invoices());
+  invoice_commands::MarkPaid(SelectedObjectId(), false);
 }
 
 void InvoicesView::AcceptPayment() {
-  const int32_t id = SelectedObjectId();
-  if (id == 0) return;
-  try {
-    Invoice::Invoice invoice(id);
-    ChangeSet changes;
-    PaymentDlgLauncher launcher(invoice.GetTotalAmount(), id, 0, 0);
-    if (!launcher.Run(changes, this)) return;
-    const bool saved = RunInUnitOfWork([&] {
-      invoice.SetPaid(true);
-      invoice.SetPaidOn(launcher.GetPaidOn());
-      invoice.Save();
-      changes.Apply();
-    });
-    if (!saved) return;
-    Broadcast(RefreshMessages::Invoices());
-    Broadcast(RefreshMessages::Finance());
-  } catch (const Invoice::DbException& error) {
-    ShowDbError(error);
-  }
+  invoice_commands::AcceptPayment(SelectedObjectId(), this);
 }
 
 void InvoicesView::ShowContextMenu() {

@@ -38,6 +38,14 @@ public:
     return true;
   }
 
+  // The contact and account dialogs of a company (CAddressDlg, CPhoneDlg,
+  // CWebLinkDlg, CEmailDlg, AccountDlg), each a RunDialog.
+  bool RunAddressDlg(ChangeSet& changeSet, wxWindow* parent);
+  bool RunPhoneDlg(ChangeSet& changeSet, wxWindow* parent);
+  bool RunWebLinkDlg(ChangeSet& changeSet, wxWindow* parent);
+  bool RunEmailDlg(ChangeSet& changeSet, wxWindow* parent);
+  bool RunAccountDlg(ChangeSet& changeSet, wxWindow* parent);
+
   // Asks the delete question, then marks the object deleted in the change
   // set (see DeletePendingObject).
   bool DeleteWithConfirm(ChangeSet& changeSet) const;

@@ -1,0 +1,74 @@
+#include "forms/company/CPhoneDlg.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "data/objects/PhoneCode.h"
+#include "forms/company/ContactEditing.h"
+#include "forms/company/PhoneNumber.h"
+#include "forms/dialogs/DialogMessages.h"
+#include "platform/MessageBox.h"
+
+CPhoneDlg::CPhoneDlg(ChangeSet* changes, int32_t phoneId, int32_t companyId, wxWindow* parent)
+    : ContactDlgBase(kTemplateId, changes, phoneId, companyId, parent,
+                     phoneId != 0 ? L"Edit Phone Number" : L"New Phone Number") {
+  SetDialogClientSize(220, 90);
+  CreateCaption(7, 35, 168);
+  DialogUnits du(this);
+  new wxStaticText(this, kPhoneLabel, L"Phone:", du.Point(7, 35), du.Size(35, 8));
+  new wxStaticText(this, kCountryLabel, L"Country", du.Point(45, 25), du.Size(40, 8));
+  new wxStaticText(this, kRegionLabel, L"Region", du.Point(90, 25), du.Size(35, 8));
+  new wxStaticText(this, kNumberLabel, L"Number", du.Point(130, 25), du.Size(60, 8));
+  m_country = new wxComboBox(this, kCountry, wxEmptyString, du.Point(45, 33), du.Size(42, 12), 0, nullptr,
+                             wxCB_DROPDOWN);
+  m_country->SetMaxLength(5);
+  m_region = new wxTextCtrl(this, kRegion, wxEmptyString, du.Point(90, 33), du.Size(37, 12));
+  m_number = new wxTextCtrl(this, kNumber, wxEmptyString, du.Point(130, 33), du.Size(83, 12));
+  new wxButton(this, platform::IDOK, L"OK", du.Point(108, 70), du.Size(50, 14));
+  new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(163, 70), du.Size(50, 14));
+}
+
+bool CPhoneDlg::OnInitDialog() {
+  try {
+    std::set<std::wstring> names;
+    Invoice::GetPhoneNames(names);
+    FillCaptions(names);
+    std::vector<Invoice::PhoneCode> codes;
+    Invoice::GetAllPhoneCodes(codes);
+    m_country->Clear();
+    for (const Invoice::PhoneCode& code : codes) m_country->Append(code.GetCode());
+    if (m_objectId != 0) {
+      m_phone = LoadEditedRecord<Invoice::Phone>(m_changes, m_objectId);
+      m_companyId = m_phone.GetCompanyId();
+      SetCaptionText(m_phone.GetName());
+      const PhoneParts parts =
+          SplitPhoneNumber(m_phone.GetNumber(), m_phone.GetCountryPart(), m_phone.GetRegionPart());
+      m_country->ChangeValue(parts.country);
+      m_region->ChangeValue(parts.region);
+      m_number->ChangeValue(parts.number);
+    }
+  } catch (const Invoice::DbException& error) {
+    dialogs::ShowDbError(error);
+  }
+  return true;
+}
+
+void CPhoneDlg::OnOK() {
+  const PhoneParts parts{m_country->GetValue().ToStdWstring(), m_region->GetValue().ToStdWstring(),
+                         m_number->GetValue().ToStdWstring()};
+  if (parts.number.empty()) {
+    ShowMissing(L"Please, specify a telephone number.");
+    return;
+  }
+  const StoredPhone stored = JoinPhoneParts(parts);
+  m_phone.SetName(GetCaptionText());
+  m_phone.SetCountryPart(stored.countryPart);
+  m_phone.SetRegionPart(stored.regionPart);
+  m_phone.SetNumber(stored.number);
+  m_phone.SetPhoneDisplay(stored.display);
+  m_phone.SetCompanyId(m_companyId);
+  m_objectId = RecordEdit(m_changes, m_phone);
+  EndDialog(platform::IDOK);
+}

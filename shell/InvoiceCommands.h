@@ -1,0 +1,23 @@
+#pragma once
+
+// The commands on one stored invoice that the invoice list and the company
+// form's invoices page share. Each writes in a unit of work of its own and
+// tells the other windows; failures are shown.
+
+#include <cstdint>
+#include <string>
+
+class wxWindow;
+
+namespace invoice_commands {
+
+// Paid (PAID_ON becomes now) or not paid (PAID_ON stays); true when saved.
+bool MarkPaid(int32_t invoiceId, bool paid);
+// The payment dialog preset with the invoice's total; on OK the invoice is
+// paid on the payment's date and the payment stored, together.
+void AcceptPayment(int32_t invoiceId, wxWindow* parent);
+// The invoice's print data with the template to the preview library:
+// printed, or shown in a preview.
+void HandOver(int32_t invoiceId, const std::wstring& templatePath, bool print);
+
+}  // namespace invoice_commands

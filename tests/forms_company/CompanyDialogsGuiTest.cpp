@@ -1,0 +1,183 @@
+// The company form's dialogs driven without showing them: built, initialised,
+// filled and confirmed as a user would, on a throwaway database.
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+
+#include "data/ChangeSet.h"
+#include "data/objects/Account.h"
+#include "data/objects/Address.h"
+#include "data/objects/Country.h"
+#include "data/objects/CountryRef.h"
+#include "data/objects/Web.h"
+#include "data/objects/Phone.h"
+#include "forms/company/AccountDlg.h"
+#include "forms/company/CAddressDlg.h"
+#include "forms/company/CPhoneDlg.h"
+#include "forms/company/CWebLinkDlg.h"
+#include "platform/MessageBox.h"
+#include "tests/forms_dialogs/DialogsFixture.h"
+
+namespace corvane::test {
+namespace {
+
+class CompanyDialogsGui : public DialogsTest {
+protected:
+  template <class Control>
+  static Control* Find(wxWindow* dialog, int id) {
+    return dynamic_cast<Control*>(dialog->FindWindow(id));
+  }
+};
+
+TEST_F(CompanyDialogsGui, PhoneNumberIsSplitBackIntoItsPartsAndAnEmptyNumberIsRefused) {
+  ChangeSet changes;
+  int32_t id = 0;
+  {
+    CPhoneDlg dialog(&changes, 0, 7, nullptr);
+    dialog.OnInitDialog();
+    EXPECT_EQ(dialog.GetTitle(), L"New Phone Number");
+    dialog.GetCountryCombo()->SetValue(L"386");
+    dialog.GetRegionCtrl()->SetValue(L"1");
+    platform::MessageBoxRecorder boxes;
+    dialog.OnOK();
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, L"Please, specify a telephone number.");
+    EXPECT_TRUE(changes.IsEmpty());
+    dialog.GetNumberCtrl()->SetValue(L"4567890");
+    dialog.OnOK();
+    EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+    id = dialog.GetObjectId();
+  }
+  ASSERT_LT(id, 0);
+  auto* phone = dynamic_cast<Invoice::Phone*>(changes.Find(id));
+  ASSERT_TRUE(phone);
+  EXPECT_EQ(phone->GetNumber(), L"38614567890");
+  EXPECT_EQ(phone->GetPhoneDisplay(), L"386 1 4567890");
+  EXPECT_EQ(phone->GetCompanyId(), 7);
+
+  CPhoneDlg again(&changes, id, 0, nullptr);
+  again.OnInitDialog();
+  EXPECT_EQ(again.GetTitle(), L"Edit Phone Number");
+  EXPECT_EQ(again.GetCountryCombo()->GetValue(), L"386");
+  EXPECT_EQ(again.GetRegionCtrl()->GetValue(), L"1");
+  EXPECT_EQ(again.GetNumberCtrl()->GetValue(), L"4567890");
+  again.OnOK();
+  EXPECT_EQ(again.GetObjectId(), id);  // one pending change under the same key
+  EXPECT_EQ(changes.Size(), 1u);
+  EXPECT_EQ(dynamic_cast<Invoice::Phone*>(changes.Find(id))->GetCompanyId(), 7);
+}
+
+TEST_F(CompanyDialogsGui, AddressDialogShowsTheStoredHandMadeBlockAndKeepsIt) {
+  const int company = StoreCompany(L"Brenner");
+  Invoice::Address stored;
+  stored.SetName(L"Office");
+  stored.SetAddressLine1(L"Main Street 1");
+  stored.SetDisplayBox(L"Brenner & Co\r\nby hand");
+  stored.SetDisplayEditEnabled(true);
+  stored.SetCompanyId(company);
+  const int id = StoreObject(stored);
+  ChangeSet changes;
+  changes.Add(Invoice::Address(id));
+
+  CAddressDlg dialog(&changes, id, 0, nullptr);
+  dialog.OnInitDialog();
+  auto* manual = Find<wxCheckBox>(&dialog, CAddressDlg::kManualDisplay);
+  auto* display = Find<wxTextCtrl>(&dialog, CAddressDlg::kDisplay);
+  EXPECT_TRUE(manual->GetValue());
+  EXPECT_TRUE(display->IsEnabled());
+  EXPECT_EQ(display->GetValue(), L"Brenner & Co\nby hand");
+  Find<wxTextCtrl>(&dialog, CAddressDlg::kLine1)->SetValue(L"Side Street 2");  // typing elsewhere
+  EXPECT_EQ(display->GetValue(), L"Brenner & Co\nby hand");
+  dialog.OnOK();
+  EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+  auto* recorded = dynamic_cast<Invoice::Address*>(changes.Find(id));
+  ASSERT_TRUE(recorded);
+  EXPECT_TRUE(recorded->GetDisplayEditEnabled());
+  EXPECT_EQ(recorded->GetDisplayBox(), L"Brenner & Co\r\nby hand");
+  EXPECT_EQ(recorded->GetAddressLine1(), L"Side Street 2");
+}
+
+TEST_F(CompanyDialogsGui, AddressDialogComposesAsTheUserTypesAndOffersTheCountrysCities) {
+  Invoice::Country slovenia;
+  slovenia.SetName(L"Slovenia");
+  const int countryId = StoreObject(slovenia);
+  Invoice::CountryRef city;
+  city.SetName(L"Ljubljana");
+  city.SetRefType(0);
+  city.SetCountryId(countryId);
+  StoreObject(city);
+
+  ChangeSet changes;
+  CAddressDlg dialog(&changes, 0, 12, nullptr);
+  dialog.OnInitDialog();
+  auto* display = Find<wxTextCtrl>(&dialog, CAddressDlg::kDisplay);
+  auto* cities = Find<wxComboBox>(&dialog, CAddressDlg::kCity);
+  EXPECT_FALSE(display->IsEnabled());
+  EXPECT_EQ(cities->GetCount(), 0u);
+  Find<wxTextCtrl>(&dialog, CAddressDlg::kZip)->SetValue(L"1000");
+  Find<wxComboBox>(&dialog, CAddressDlg::kState)->SetValue(L"Osrednja");
+  EXPECT_EQ(display->GetValue(), L"1000\nOsrednja");
+  cities->SetValue(L"Kranj");
+  Find<wxComboBox>(&dialog, CAddressDlg::kCountry)->SetValue(L"Slovenia");
+  ASSERT_EQ(cities->GetCount(), 1u);
+  EXPECT_EQ(cities->GetString(0), L"Ljubljana");
+  EXPECT_EQ(cities->GetValue(), L"Kranj");  // the typed city stays
+  EXPECT_EQ(display->GetValue(), L"1000 Kranj\nOsrednja\nSlovenia");
+  dialog.OnOK();
+  EXPECT_LT(dialog.GetObjectId(), 0);
+  // The new city and state are stored at once, the address only in the change set.
+  EXPECT_EQ(Column(L"SELECT NAME FROM COUNTRIES_REF ORDER BY NAME"),
+            (std::vector<std::wstring>{L"Kranj", L"Ljubljana", L"Osrednja"}));
+  EXPECT_EQ(CountRows(L"ADDRESSES"), 0);
+}
+
+TEST_F(CompanyDialogsGui, AccountDialogKeepsAStoredOpeningDateAndDatesANewOne) {
+  const int company = StoreCompany(L"Brenner");
+  const int stored = StoreAccount(L"Giro", company);  // opened 2006-01-02
+  ChangeSet changes;
+  changes.Add(Invoice::Account(stored));
+  {
+    AccountDlg dialog(&changes, stored, 0, nullptr);
+    dialog.OnInitDialog();
+    EXPECT_EQ(Find<wxTextCtrl>(&dialog, AccountDlg::kCompany)->GetValue(), L"Brenner");
+    Find<wxTextCtrl>(&dialog, AccountDlg::kName)->SetValue(L"Giro main");
+    dialog.OnOK();
+    EXPECT_EQ(dialog.GetObjectId(), stored);
+  }
+  auto* edited = dynamic_cast<Invoice::Account*>(changes.Find(stored));
+  ASSERT_TRUE(edited);
+  EXPECT_EQ(edited->GetName(), L"Giro main");
+  EXPECT_EQ(edited->GetCompanyId(), company);
+  EXPECT_DOUBLE_EQ(edited->GetOpeningDate(), Ole(2006, 1, 2));
+
+  AccountDlg fresh(&changes, 0, company, nullptr);
+  fresh.OnInitDialog();
+  Find<wxTextCtrl>(&fresh, AccountDlg::kName)->SetValue(L"Savings");
+  fresh.OnOK();
+  ASSERT_LT(fresh.GetObjectId(), 0);
+  Committed([&] { changes.Apply(); });  // a new account without a date could not be stored
+  EXPECT_EQ(Value(L"SELECT CAST(OPENING_DATE AS DATE) FROM ACCOUNTS WHERE NAME = 'Savings'"),
+            Value(L"SELECT CAST('2006-03-09' AS DATE) FROM RDB$DATABASE"));
+  EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS WHERE OBJECT_ID = " + std::to_wstring(stored)), L"Giro main");
+}
+
+TEST_F(CompanyDialogsGui, WebLinkDialogNeedsALinkButNoCaption) {
+  ChangeSet changes;
+  CWebLinkDlg dialog(&changes, 0, 3, nullptr);
+  dialog.OnInitDialog();
+  platform::MessageBoxRecorder boxes;
+  dialog.OnOK();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"Please, specify a Web Link.");
+  EXPECT_EQ(boxes.Shown()[0].style, platform::MB_ICONINFORMATION);
+  dialog.GetTextCtrl()->SetValue(L"https://brenner.example");
+  dialog.OnOK();
+  EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+  auto* web = dynamic_cast<Invoice::Web*>(changes.Find(dialog.GetObjectId()));
+  ASSERT_TRUE(web);
+  EXPECT_EQ(web->GetName(), L"");
+  EXPECT_EQ(web->GetCompanyId(), 3);
+}
+
+}  // namespace
+}  // namespace corvane::test

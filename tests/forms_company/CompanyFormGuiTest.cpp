@@ -1,0 +1,409 @@
+// The company form in its frame under Xvfb, on a throwaway database: a new
+// client typed, saved and reopened; contacts added, clicked and deleted
+// through the real dialogs and the cards' menus; an account with its dialog;
+// the invoices page's status commands and deletion question.
+//
+// With CORVANE_SCREENSHOT_DIR set, the contacts test leaves
+// company-contacts.png there.
+#include <cstdlib>
+#include <filesystem>
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/notebook.h>
+#include <wx/scrolwin.h>
+#include <wx/textctrl.h>
+
+#include "data/objects/Account.h"
+#include "data/objects/Invoice.h"
+#include "data/objects/Phone.h"
+#include "forms/company/AccountDlg.h"
+#include "forms/company/CAddressDlg.h"
+#include "forms/company/CEmailDlg.h"
+#include "forms/company/CPhoneDlg.h"
+#include "forms/company/CWebLinkDlg.h"
+#include "forms/company/CompanyDetails.h"
+#include "forms/company/CompanyForm.h"
+#include "forms/company/CompanyFrame.h"
+#include "forms/company/CompanyPage1.h"
+#include "forms/company/CompanyPage2.h"
+#include "forms/company/CompanyPage3.h"
+#include "forms/company/CompanyPage4.h"
+#include "forms/company/ContactCards.h"
+#include "platform/MessageBox.h"
+#include "shell/FinancesView.h"
+#include "shell/ui/BaseListCtrl.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
+#include "tests/forms_dialogs/DialogsFixture.h"
+#include "tests/forms_dialogs/ModalScript.h"
+
+namespace corvane::test {
+namespace {
+
+void Pump() {
+  for (int i = 0; i < 5; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Pumps until the script has acted on every dialog (or a few seconds pass).
+void RunUntilDone(const ModalScript& script) {
+  for (int i = 0; i < 300 && !script.IsDone(); ++i) {
+    Pump();
+    wxMilliSleep(10);
+  }
+  Pump();
+}
+
+class CompanyFormGui : public DialogsTest {
+protected:
+  void TearDown() override {
+    popup_menu::SetTrackHandler(nullptr);
+    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
+      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
+      window->Destroy();
+    }
+    Pump();
+    DialogsTest::TearDown();
+  }
+
+  CompanyFrame* Open(int32_t companyId, uint32_t initialPage = 0) {
+    auto* frame = dynamic_cast<CompanyFrame*>(m_template.CreateNewFrame(m_document));
+    EXPECT_TRUE(frame);
+    if (!frame) return nullptr;
+    FormArguments arguments;
+    arguments.objectId = companyId;
+    arguments.initialPage = initialPage;
+    frame->SetFormArguments(arguments);
+    DocTemplate::InitialUpdateFrame(frame);
+    Pump();
+    return frame;
+  }
+
+  static void Save(CompanyFrame* frame) {
+    wxCommandEvent command(wxEVT_MENU, CompanyForm::ID_SAVE_COMPANY);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+    Pump();
+  }
+  static std::vector<std::wstring> Tabs(CompanyForm* form) {
+    std::vector<std::wstring> tabs;
+    for (size_t i = 0; i < form->GetTabCtrl()->GetPageCount(); ++i)
+      tabs.push_back(form->GetTabCtrl()->GetPageText(i).ToStdWstring());
+    return tabs;
+  }
+  template <class Page>
+  static Page* ShowPage(CompanyForm* form, uint32_t pageId) {
+    form->SelectPage(pageId);
+    Pump();
+    return dynamic_cast<Page*>(form->GetPage(pageId));
+  }
+  // The middle of a card, in the surface's client coordinates.
+  static wxPoint CardCentre(CompanyPage3* page, int index) {
+    auto it = page->GetCards().GetCells().begin();
+    std::advance(it, index);
+    const company_square& cell = *it->second;
+    return page->GetSurface()->CalcScrolledPosition(wxPoint(cell.x + cell.cx / 2, cell.y + cell.cy / 2));
+  }
+  static std::vector<std::wstring> CardTitles(CompanyPage3* page) {
+    std::vector<std::wstring> titles;
+    for (const auto& [id, cell] : page->GetCards().GetCells())
+      titles.push_back(dynamic_cast<text_square*>(cell->GetCard())->GetTitle());
+    return titles;
+  }
+  static void PaintCards(CompanyPage3* page) {
+    page->GetSurface()->Refresh();
+    page->GetSurface()->Update();
+    Pump();
+  }
+
+  static void SaveScreenshot(wxWindow* frame, const std::filesystem::path& path) {
+    frame->Raise();
+    frame->Refresh();
+    frame->Update();
+    Pump();
+    wxMilliSleep(200);
+    Pump();
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    const wxRect rect = frame->GetScreenRect();
+    wxBitmap bitmap(rect.width, rect.height);
+    wxScreenDC screen;
+    wxMemoryDC memory(bitmap);
+    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    memory.SelectObject(wxNullBitmap);
+    bitmap.SaveFile(path.string(), wxBITMAP_TYPE_PNG);
+  }
+
+  Document m_document;
+  DocTemplate m_template{CompanyFrame::kResourceId, CreateCompanyFrame, CreateCompanyFormView};
+};
+
+TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
+  CompanyFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  CompanyForm* form = frame->GetForm();
+  ASSERT_TRUE(form);
+  EXPECT_EQ(Tabs(form), (std::vector<std::wstring>{L"Details"}));
+  EXPECT_EQ(frame->GetTitle(), L"Client");
+
+  auto* details = dynamic_cast<CompanyPage1*>(form->GetPage(kCompanyDetailsPage));
+  ASSERT_TRUE(details);
+  details->GetNameCtrl()->SetValue(L"   ");  // a typed change marks the frame
+  EXPECT_TRUE(frame->IsModified());
+  platform::MessageBoxRecorder boxes;
+  Save(frame);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"You must enter a name for the Client!");
+  EXPECT_EQ(CountRows(L"COMPANIES"), 0);
+  EXPECT_TRUE(frame->IsModified());
+
+  details->GetNameCtrl()->SetValue(L"  Brenner & Co ");
+  details->GetDiscountCtrl()->SetValue(L"five");
+  Save(frame);
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[1].text, L"The Default Discount must be a number!");
+  EXPECT_EQ(CountRows(L"COMPANIES"), 0);
+
+  details->GetDiscountCtrl()->SetValue(L"2.5");
+  Save(frame);
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+  ASSERT_NE(frame->GetObjectId(), 0);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Value(L"SELECT NAME FROM COMPANIES"), L"Brenner & Co");
+  EXPECT_EQ(frame->GetTitle(), L"Client - Brenner & Co");
+  EXPECT_EQ(Tabs(form), (std::vector<std::wstring>{L"Details", L"Contact Info", L"Invoices", L"Finance Info"}));
+  EXPECT_EQ(form->GetCurrentPageId(), kCompanyDetailsPage);
+
+  // Contacts through the background menu and the real dialogs.
+  auto* contacts = ShowPage<CompanyPage3>(form, kCompanyContactsPage);
+  ASSERT_TRUE(contacts);
+  EXPECT_EQ(contacts->GetCards().Count(), 0u);
+  {
+    ModalScript script;
+    script.Then<CPhoneDlg>([](CPhoneDlg& dialog) {
+      dialog.GetCaptionCombo()->SetValue(L"Mobile");
+      dialog.GetCountryCombo()->SetValue(L"386");
+      dialog.GetRegionCtrl()->SetValue(L"41");
+      dialog.GetNumberCtrl()->SetValue(L"555666");
+      Click(&dialog, platform::IDOK);
+    });
+    popup_menu::SetTrackHandler(ChooseMenuItem(L"New Phone Number"));
+    contacts->ContextMenuAt(wxPoint(5, 5));
+    RunUntilDone(script);
+  }
+  {
+    ModalScript script;
+    script.Then<CAddressDlg>([](CAddressDlg& dialog) {
+      dynamic_cast<wxComboBox*>(dialog.FindWindow(CAddressDlg::kCaption))->SetValue(L"Office");
+      dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CAddressDlg::kLine1))->SetValue(L"Main Street 1");
+      dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CAddressDlg::kZip))->SetValue(L"1000");
+      dynamic_cast<wxComboBox*>(dialog.FindWindow(CAddressDlg::kCity))->SetValue(L"Ljubljana");
+      dynamic_cast<wxComboBox*>(dialog.FindWindow(CAddressDlg::kCountry))->SetValue(L"Slovenia");
+      Click(&dialog, platform::IDOK);
+    });
+    popup_menu::SetTrackHandler(ChooseMenuItem(L"New Address"));
+    contacts->ContextMenuAt(wxPoint(5, 5));
+    RunUntilDone(script);
+  }
+  {
+    ModalScript script;
+    script.Then<CEmailDlg>([](CEmailDlg& dialog) {
+      dialog.GetCaptionCombo()->SetValue(L"Orders");
+      Click(&dialog, platform::IDOK);  // refused: no address yet
+      dialog.GetTextCtrl()->SetValue(L"orders@brenner.example");
+      Click(&dialog, platform::IDOK);
+    });
+    popup_menu::SetTrackHandler(ChooseMenuItem(L"New Email Address"));
+    contacts->ContextMenuAt(wxPoint(5, 5));
+    RunUntilDone(script);
+  }
+  EXPECT_EQ(boxes.Shown().back().text, L"Please, specify a Email.");
+  {
+    ModalScript script;
+    script.Then<CWebLinkDlg>([](CWebLinkDlg& dialog) {
+      dialog.GetCaptionCombo()->SetValue(L"Shop");
+      dialog.GetTextCtrl()->SetValue(L"https://brenner.example");
+      Click(&dialog, platform::IDOK);
+    });
+    popup_menu::SetTrackHandler(ChooseMenuItem(L"New Web Link"));
+    contacts->ContextMenuAt(wxPoint(5, 5));
+    RunUntilDone(script);
+  }
+  EXPECT_TRUE(frame->IsModified());
+  // New contacts are listed newest id first: their temporary ids count down.
+  EXPECT_EQ(CardTitles(contacts), (std::vector<std::wstring>{L"Shop", L"Orders", L"Office", L"Mobile"}));
+  PaintCards(contacts);
+
+  // A click on the phone card edits it; the cards are rebuilt after the click.
+  {
+    ModalScript script;
+    script.Then<CPhoneDlg>([](CPhoneDlg& dialog) {
+      EXPECT_EQ(dialog.GetTitle(), L"Edit Phone Number");
+      EXPECT_EQ(dialog.GetRegionCtrl()->GetValue(), L"41");
+      dialog.GetNumberCtrl()->SetValue(L"777888");
+      Click(&dialog, platform::IDOK);
+    });
+    contacts->ClickAt(CardCentre(contacts, 3));
+    RunUntilDone(script);
+  }
+  ASSERT_EQ(contacts->GetCards().Count(), 4u);
+  auto phone = std::prev(contacts->GetCards().GetCells().end());
+  EXPECT_EQ(dynamic_cast<text_square*>(phone->second->GetCard())->GetBody(), L"386 41 777888");
+  PaintCards(contacts);
+
+  // The card menu's Delete asks; No keeps the card.
+  popup_menu::SetTrackHandler(ChooseMenuItem(L"Delete"));
+  boxes.QueueAnswer(platform::IDNO);
+  contacts->ContextMenuAt(CardCentre(contacts, 0));
+  EXPECT_EQ(boxes.Shown().back().text, L"Are you sure you want to delete the selected item?");
+  EXPECT_EQ(contacts->GetCards().Count(), 4u);
+
+  if (const char* dir = std::getenv("CORVANE_SCREENSHOT_DIR"))
+    SaveScreenshot(frame, std::filesystem::path(dir) / "company-contacts.png");
+
+  Save(frame);
+  EXPECT_FALSE(frame->IsModified());
+  const std::wstring id = std::to_wstring(frame->GetObjectId());
+  EXPECT_EQ(Value(L"SELECT PHONE_DISPLAY FROM PHONES WHERE COMPANY_OBJECT_ID = " + id), L"386 41 777888");
+  EXPECT_EQ(Value(L"SELECT NUMBER FROM PHONES"), L"38641777888");
+  EXPECT_EQ(Value(L"SELECT DISPLAY_BOX FROM ADDRESSES WHERE COMPANY_OBJECT_ID = " + id),
+            L"Main Street 1\r\n1000 Ljubljana\r\nSlovenia");
+  EXPECT_EQ(Value(L"SELECT EMAIL FROM EMAILS WHERE COMPANY_OBJECT_ID = " + id), L"orders@brenner.example");
+  EXPECT_EQ(Value(L"SELECT WEB FROM WEBS WHERE COMPANY_OBJECT_ID = " + id), L"https://brenner.example");
+  EXPECT_EQ(Value(L"SELECT NAME FROM COUNTRIES_REF"), L"Ljubljana");
+
+  // Reopened, the form shows what was stored, phones first.
+  const int32_t companyId = frame->GetObjectId();
+  frame->Destroy();
+  Pump();
+  CompanyFrame* reopened = Open(companyId, kCompanyContactsPage);
+  ASSERT_TRUE(reopened);
+  EXPECT_EQ(reopened->GetTitle(), L"Client - Brenner & Co");
+  EXPECT_EQ(reopened->GetForm()->GetCurrentPageId(), kCompanyContactsPage);
+  auto* shown = dynamic_cast<CompanyPage3*>(reopened->GetForm()->GetPage(kCompanyContactsPage));
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(CardTitles(shown), (std::vector<std::wstring>{L"Mobile", L"Office", L"Orders", L"Shop"}));
+  auto* reDetails = dynamic_cast<CompanyPage1*>(reopened->GetForm()->GetPage(kCompanyDetailsPage));
+  ASSERT_TRUE(reDetails);
+  EXPECT_EQ(reDetails->GetNameCtrl()->GetValue(), L"Brenner & Co");
+  EXPECT_FALSE(reopened->IsModified());
+}
+
+TEST_F(CompanyFormGui, ANewAccountGetsItsOpeningDateAndIsSavedWithThePayments) {
+  const int company = StoreCompany(L"Brenner");
+  CompanyFrame* frame = Open(company, kCompanyFinancePage);
+  ASSERT_TRUE(frame);
+  auto* finance = dynamic_cast<CompanyPage4*>(frame->GetForm()->GetPage(kCompanyFinancePage));
+  ASSERT_TRUE(finance);
+  EXPECT_EQ(finance->GetAccountsList()->GetRowCount(), 2u);  // "Not on Account" and "Total"
+  {
+    ModalScript script;
+    script.Then<AccountDlg>([](AccountDlg& dialog) {
+      EXPECT_EQ(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(AccountDlg::kCompany))->GetValue(), L"Brenner");
+      dynamic_cast<wxTextCtrl*>(dialog.FindWindow(AccountDlg::kName))->SetValue(L"Giro");
+      Click(&dialog, platform::IDOK);
+    });
+    finance->NewAccount();
+    RunUntilDone(script);
+  }
+  EXPECT_TRUE(frame->IsModified());
+  ASSERT_EQ(finance->GetAccountsList()->GetRowCount(), 3u);
+  EXPECT_EQ(finance->GetAccountsList()->GetRow(0).GetCell(0).AsString(), L"Giro");
+  Save(frame);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS WHERE COMPANY_OBJECT_ID = " + std::to_wstring(company)), L"Giro");
+  EXPECT_EQ(Value(L"SELECT CAST(OPENING_DATE AS DATE) FROM ACCOUNTS"),
+            Value(L"SELECT CAST('2006-03-09' AS DATE) FROM RDB$DATABASE"));
+}
+
+TEST_F(CompanyFormGui, InvoicesPageMarksPaidNowAndAYesThenNoDeletesNothing) {
+  const int my = StoreCompany(L"Corvane Trading");
+  const int client = StoreCompany(L"Brenner");
+  const int first = StoreInvoice(L"0001/06", client, my, 0, 10);
+  StoreInvoice(L"0002/06", client, my);
+  CompanyFrame* frame = Open(client, kCompanyInvoicesPage);
+  ASSERT_TRUE(frame);
+  auto* invoices = dynamic_cast<CompanyPage2*>(frame->GetForm()->GetPage(kCompanyInvoicesPage));
+  ASSERT_TRUE(invoices);
+  ASSERT_EQ(invoices->GetList()->GetRowCount(), 2u);
+
+  // "Paid" on the first invoice: paid now, at once.
+  long firstRow = invoices->GetList()->GetRow(0).GetObjectId() == first ? 0 : 1;
+  invoices->GetList()->SelectRow(firstRow);
+  invoices->MarkPaid(true);
+  EXPECT_EQ(Value(L"SELECT PAID FROM INVOICES WHERE OBJECT_ID = " + std::to_wstring(first)), L"1");
+  EXPECT_EQ(Value(L"SELECT CAST(PAID_ON AS DATE) FROM INVOICES WHERE OBJECT_ID = " + std::to_wstring(first)),
+            Value(L"SELECT CAST('2006-03-09' AS DATE) FROM RDB$DATABASE"));
+
+  // Two selected, Yes then No: nothing marked, the form unchanged.
+  auto* model = static_cast<wxDataViewVirtualListModel*>(invoices->GetList()->GetModel());
+  wxDataViewItemArray both;
+  for (unsigned i = 0; i < 2; ++i) both.Add(model->GetItem(i));
+  invoices->GetList()->SetSelections(both);
+  platform::MessageBoxRecorder boxes;
+  boxes.QueueAnswer(platform::IDYES);
+  boxes.QueueAnswer(platform::IDNO);
+  invoices->DeleteSelected();
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(invoices->GetList()->GetRowCount(), 2u);
+  EXPECT_EQ(invoices->GetChanges().GetState(first), ChangeSet::kUnchanged);
+
+  // Yes twice: both leave the list, and the database when the company is saved.
+  boxes.QueueAnswer(platform::IDYES);
+  boxes.QueueAnswer(platform::IDYES);
+  invoices->GetList()->SetSelections(both);
+  invoices->DeleteSelected();
+  EXPECT_TRUE(frame->IsModified());
+  EXPECT_EQ(invoices->GetList()->GetRowCount(), 0u);
+  EXPECT_EQ(CountRows(L"INVOICES"), 2);
+  Save(frame);
+  EXPECT_EQ(CountRows(L"INVOICES"), 0);
+}
+
+TEST_F(CompanyFormGui, FinanceViewAddsAnAccountToTheSelectedClientAndEditsOne) {
+  const int company = StoreCompany(L"Brenner");
+  auto* frame = new wxFrame(nullptr, wxID_ANY, L"Finance");
+  auto* view = new FinancesView(frame);
+  view->OnInitialUpdate();
+  frame->Show();
+  view->Refill();
+  ASSERT_TRUE(view->SelectObject(company));
+  {
+    ModalScript script;
+    script.Then<AccountDlg>([](AccountDlg& dialog) {
+      EXPECT_EQ(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(AccountDlg::kCompany))->GetValue(), L"Brenner");
+      dynamic_cast<wxTextCtrl*>(dialog.FindWindow(AccountDlg::kName))->SetValue(L"Giro");
+      Click(&dialog, platform::IDOK);
+    });
+    view->NewAccount();
+    RunUntilDone(script);
+  }
+  const std::wstring account = Value(L"SELECT OBJECT_ID FROM ACCOUNTS WHERE NAME = 'Giro'");
+  ASSERT_FALSE(account.empty());
+  EXPECT_EQ(Value(L"SELECT COMPANY_OBJECT_ID FROM ACCOUNTS"), std::to_wstring(company));
+  Pump();  // the finance refresh lists the new account
+  ASSERT_TRUE(view->SelectObject(std::stoi(account)));
+  {
+    ModalScript script;
+    script.Then<AccountDlg>([](AccountDlg& dialog) {
+      dynamic_cast<wxTextCtrl*>(dialog.FindWindow(AccountDlg::kName))->SetValue(L"Giro main");
+      Click(&dialog, platform::IDOK);
+    });
+    view->OnProperties();
+    RunUntilDone(script);
+  }
+  EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS"), L"Giro main");
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 1);
+}
+
+}  // namespace
+}  // namespace corvane::test
