@@ -16,17 +16,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
-struct DiagramPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-  bool operator==(const DiagramPoint&) const = default;
-};
-
-struct DiagramSize {
-  int32_t cx = 0;
-  int32_t cy = 0;
-  bool operator==(const DiagramSize&) const = default;
-};
+using DiagramPoint = platform::gdi::Point;
+using DiagramSize = platform::gdi::Size;
 
 // An entity's rectangle as the entity keeps it: not necessarily ordered.
 struct DiagramRect {

@@ -1,0 +1,172 @@
+// The canvas in a real frame, driven by real mouse events from the X server
+// (XTest under Xvfb): a drag moves an entity, a band selects two.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/sizer.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include "platform/WindowMessages.h"
+#include "template/ui/CReportEditor.h"
+
+using platform::gdi::Rect;
+using platform::gdi::Size;
+
+namespace {
+
+void Pump() {
+  for (int i = 0; i < 3; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Pumps events until the condition holds or five seconds pass.
+bool WaitFor(const std::function<bool()>& condition) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    Pump();
+    wxMilliSleep(10);
+  }
+  return true;
+}
+
+// Pumps for a while, so that real time passes with events handled.
+void PumpFor(int milliseconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < until) {
+    Pump();
+    wxMilliSleep(10);
+  }
+}
+
+class CanvasGuiTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    container.SetVirtualSize(Size{850, 1100});
+    frame = new wxFrame(nullptr, wxID_ANY, L"Canvas", wxPoint(30, 30), wxSize(700, 520));
+    editor = new CReportEditor;
+    ASSERT_TRUE(editor->Create(0, wxRect(0, 0, 680, 480), frame, &container));
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(editor, 1, wxEXPAND);
+    frame->SetSizer(sizer);
+    frame->Show();
+    frame->Raise();
+    ASSERT_TRUE(WaitFor([&] { return editor->IsShownOnScreen() && editor->GetClientSize().x > 100; }));
+    PumpFor(200);
+  }
+  void TearDown() override {
+    frame->Destroy();
+    Pump();
+  }
+
+  CDiagramEntity* Add(double l, double t, double r, double b) {
+    auto entity = std::make_unique<CDiagramEntity>();
+    entity->SetRect(l, t, r, b);
+    CDiagramEntity* added = entity.get();
+    editor->AddObject(std::move(entity));
+    editor->Redraw();
+    return added;
+  }
+  wxPoint Screen(int x, int y) const { return editor->ClientToScreen(wxPoint(x, y)); }
+
+  // Presses at one client point, holds past the drag delay, moves in steps
+  // to another and releases, all through the X server.
+  void Drag(wxPoint from, wxPoint to) {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(Screen(from.x, from.y));
+    PumpFor(50);
+    mouse.MouseDown();
+    ASSERT_TRUE(WaitFor([&] { return editor->HasCapture(); })) << "the press reached the canvas";
+    PumpFor(700);
+    for (int step = 1; step <= 5; ++step) {
+      mouse.MouseMove(Screen(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5));
+      PumpFor(30);
+    }
+    mouse.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return !editor->HasCapture(); })) << "the release reached the canvas";
+    PumpFor(50);
+  }
+
+  CDiagramEntityContainer container;
+  wxFrame* frame = nullptr;
+  CReportEditor* editor = nullptr;
+};
+
+TEST_F(CanvasGuiTest, ADragWithTheMouseMovesAnEntity) {
+  Add(100, 100, 200, 160);
+  Add(400, 300, 440, 330);
+  Drag(wxPoint(150, 130), wxPoint(250, 230));
+  EXPECT_EQ(container.GetAt(0)->GetRect(), (Rect{200, 200, 300, 260}));
+  EXPECT_EQ(container.GetAt(1)->GetRect(), (Rect{400, 300, 440, 330})) << "the other entity stays";
+  EXPECT_TRUE(container.GetAt(0)->IsSelected());
+  EXPECT_TRUE(container.IsModified());
+
+  // One undo step puts it back.
+  editor->Undo();
+  EXPECT_EQ(container.GetAt(0)->GetRect(), (Rect{100, 100, 200, 160}));
+}
+
+TEST_F(CanvasGuiTest, ABandDrawnWithTheMouseSelectsTwoEntities) {
+  Add(100, 100, 200, 160);
+  Add(300, 300, 340, 330);
+  Add(400, 320, 450, 350);
+  container.SetModified(false);
+  Drag(wxPoint(470, 370), wxPoint(280, 280));
+  EXPECT_FALSE(container.GetAt(0)->IsSelected());
+  EXPECT_TRUE(container.GetAt(1)->IsSelected());
+  EXPECT_TRUE(container.GetAt(2)->IsSelected());
+  EXPECT_EQ(editor->GetSelectCount(), 2);
+  EXPECT_FALSE(container.IsModified()) << "selecting changes nothing";
+}
+
+TEST_F(CanvasGuiTest, KeysNudgeAndDeleteTheSelection) {
+  Add(100, 100, 200, 160);
+  editor->SetGridSize(Size{8, 8});
+  wxUIActionSimulator input;
+  // A click selects it (released at once: nothing moves).
+  input.MouseMove(Screen(150, 130));
+  PumpFor(50);
+  input.MouseClick();
+  ASSERT_TRUE(WaitFor([&] { return container.GetAt(0)->IsSelected() && !editor->HasCapture(); }));
+  EXPECT_EQ(container.GetAt(0)->GetRect(), (Rect{100, 100, 200, 160}));
+  ASSERT_TRUE(WaitFor([&] { return editor->HasFocus(); }));
+
+  input.Char(WXK_RIGHT);
+  ASSERT_TRUE(WaitFor([&] { return container.GetAt(0)->GetRect().left == 108; }));
+  input.Char(WXK_DOWN);
+  ASSERT_TRUE(WaitFor([&] { return container.GetAt(0)->GetRect().top == 108; }));
+  input.Char(WXK_DELETE);
+  ASSERT_TRUE(WaitFor([&] { return container.GetSize() == 0; }));
+  editor->Undo();
+  EXPECT_EQ(container.GetSize(), 1);
+}
+
+TEST_F(CanvasGuiTest, ZoomAndScrollAreAnnouncedToTheParent) {
+  std::vector<std::pair<unsigned, platform::WPARAM>> heard;
+  frame->Bind(EVT_CORVANE_MESSAGE, [&](platform::WindowMessageEvent& event) {
+    heard.emplace_back(event.GetMessage(), event.GetWParam());
+  });
+  editor->SetZoomMin(0.05);
+  editor->SetZoomMax(4);
+  editor->SetZoom(1.5);
+  editor->SetZoom(20);
+  editor->SetVScroll(120);
+  const unsigned zoom = platform::RegisterWindowMessage(L"REPORT_EDITOR_ZOOM");
+  const unsigned vscroll = platform::RegisterWindowMessage(L"REPORT_EDITOR_VSCROLL");
+  ASSERT_EQ(heard.size(), 3u);
+  EXPECT_EQ(heard[0], (std::pair<unsigned, platform::WPARAM>{zoom, 150}));
+  EXPECT_EQ(heard[1], (std::pair<unsigned, platform::WPARAM>{zoom, 400})) << "the clamped zoom is announced";
+  EXPECT_EQ(heard[2], (std::pair<unsigned, platform::WPARAM>{vscroll, 120}));
+  EXPECT_EQ(editor->GetScrollPos(wxVERTICAL), 120);
+  EXPECT_GT(editor->GetScrollRange(wxHORIZONTAL), 0) << "at zoom 4 the paper is wider than the window";
+}
+
+}  // namespace
