@@ -3,7 +3,7 @@
 #include <wx/button.h>
 
 #include "platform/MessageBox.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 BaseDialog::BaseDialog(uint32_t templateId, wxWindow* parent, const std::wstring& title, long style)
     : wxDialog(parent, wxID_ANY, wxString(title), wxDefaultPosition, wxDefaultSize, style),

@@ -6,7 +6,7 @@
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/OptionsPage1.h"
 #include "platform/MessageBox.h"
-#include "shell/ui/CBaseEdit.h"
+#include "common/ui/CBaseEdit.h"
 
 OptionsDlg::OptionsDlg(wxWindow* parent) : BaseDialog(kTemplateId, parent, L"Settings") {
   SetDialogClientSize(275, 221);

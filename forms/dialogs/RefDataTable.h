@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/ui/EditInputRules.h"
+#include "common/ui/EditInputRules.h"
 #include "shell/ui/ListRow.h"
 
 // The tables; 2 is not used, and it or any other value shows and does nothing.
