@@ -1,8 +1,9 @@
 # corvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI] [ALONE])
 # GUI tests need a display; the test runner starts them under xvfb-run.
-# ALONE tests press real keys through the X server, which the test runner
-# shares among the GUI tests: they run with no other test beside them, so
-# that no other window takes the keyboard focus.
+# ALONE tests press real keys or move the real pointer through the X server,
+# which the test runner shares among the GUI tests: they run with no other
+# test beside them, so that no other window takes the focus or lies under
+# the pointer.
 include(GoogleTest)
 find_package(GTest QUIET)
 function(corvane_add_test)
@@ -27,7 +28,7 @@ endfunction()
 # corvane_add_folder_tests(PREFIX <prefix> LIBS <targets...>)
 # One test program per *Test.cpp file of the calling folder, named
 # <prefix>_<file>; files named *GuiTest.cpp need a display, and those named
-# *KeysGuiTest.cpp press real keys and run alone.
+# *KeysGuiTest.cpp press real keys or move the pointer and run alone.
 function(corvane_add_folder_tests)
   cmake_parse_arguments(F "" "PREFIX" "LIBS" ${ARGN})
   file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
