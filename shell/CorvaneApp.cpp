@@ -7,8 +7,10 @@
 #include "data/Connection.h"
 #include "data/DbException.h"
 #include "forms/company/CompanyFrame.h"
+#include "forms/dialogs/PriceListFrame.h"
 #include "forms/invoice/InvoiceFrame.h"
 #include "forms/items/ItemFrame.h"
+#include "forms/items/ItemInputFrame.h"
 #include "platform/MessageBox.h"
 #include "platform/TextCodec.h"
 #include "shell/CMainFrame.h"
@@ -40,10 +42,12 @@ bool CorvaneApp::OnInit() {
   // GTK set the process locale from the environment; numbers we store stay in C.
   std::setlocale(LC_NUMERIC, "C");
 
-  // The editing forms that exist so far; their commands stay greyed otherwise.
+  // The editing forms and windows; a command whose window is not registered stays greyed.
   CQuennetApp::RegisterFormTemplate(kInvoiceFormTemplate, CreateInvoiceFrame, CreateInvoiceFormView);
   CQuennetApp::RegisterFormTemplate(kItemFormTemplate, CreateItemFrame, CreateItemFormView);
   CQuennetApp::RegisterFormTemplate(kCompanyFormTemplate, CreateCompanyFrame, CreateCompanyFormView);
+  CQuennetApp::RegisterFormTemplate(kItemInputTemplate, CreateItemInputFrame, CreateItemInputView);
+  CQuennetApp::RegisterFormTemplate(kPriceListFormTemplate, CreatePriceListFrame, CreatePriceListFormView);
 
   m_application = std::make_unique<CQuennetApp>();
   if (m_application->Startup() != CQuennetApp::StartupResult::Started) return false;

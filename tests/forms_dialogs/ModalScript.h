@@ -7,13 +7,18 @@
 #include <deque>
 #include <functional>
 
+#include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
+#include <wx/frame.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
+#include <wx/utils.h>
+#include <vector>
 
 #include "common/ui/popup_menu.h"
+#include "platform/WindowMessages.h"
 
 namespace corvane::test {
 
@@ -75,5 +80,47 @@ inline void Click(wxWindow* parent, int id) {
 inline popup_menu::TrackHandler ChooseMenuItem(const wchar_t* text) {
   return [text](const popup_menu& menu, wxWindow*, bool) { return menu.GetMenu()->FindItem(text); };
 }
+
+// Lets pending events and idle handlers run.
+inline void PumpEvents() {
+  for (int i = 0; i < 5; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Pumps, for at most a few seconds, until the script has acted on every dialog.
+inline bool RunModalScript(ModalScript& script) {
+  for (int i = 0; i < 300 && !script.IsDone(); ++i) {
+    PumpEvents();
+    wxMilliSleep(10);
+  }
+  return script.IsDone();
+}
+
+// A menu or toolbar command sent to a frame, and whether the frame enables it.
+inline void SendCommand(wxFrame* frame, int id) {
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(frame);
+  frame->ProcessWindowEvent(command);
+}
+inline bool IsCommandEnabled(wxFrame* frame, int id) {
+  wxUpdateUIEvent update(id);
+  update.SetEventObject(frame);
+  frame->ProcessWindowEvent(update);
+  return update.GetEnabled();
+}
+
+// A top-level window that keeps every registered message broadcast to it.
+class BroadcastListener : public wxFrame {
+public:
+  BroadcastListener() : wxFrame(nullptr, wxID_ANY, L"listener") {
+    Bind(EVT_CORVANE_MESSAGE, [this](platform::WindowMessageEvent& event) {
+      heard.push_back(event.GetMessage());
+      event.Skip();
+    });
+  }
+  std::vector<unsigned> heard;
+};
 
 }  // namespace corvane::test
