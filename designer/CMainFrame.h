@@ -8,6 +8,8 @@
 
 #include "common/ui/BaseFrameWnd.h"
 
+class ReportEditorNotifications;
+
 namespace designer {
 
 inline constexpr wchar_t kMainFrameName[] = L"DesignerFrameWnd";
@@ -22,6 +24,10 @@ public:
   // The view's place; the document template puts the view in it.
   wxWindow* GetViewParent() const { return this->m_viewArea; }
   void SetView(wxWindow* view);
+
+  // Where the canvas tells of the selection, the property bar and the tool
+  // box's highlight; none while the frame has no bars to tell.
+  virtual ReportEditorNotifications* GetEditorNotifications() { return nullptr; }
 
   // Shows the recent files in the File menu.
   void UpdateRecentFiles(const std::vector<std::wstring>& files);

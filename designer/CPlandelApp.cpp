@@ -69,6 +69,7 @@ bool CPlandelApp::InitInstance(const std::wstring& fileName) {
   m_document->AddView(m_view);
   frame->AddFrameView(m_view);
   frame->SetActiveView(m_view);
+  m_view->SetEditorNotifications(frame->GetEditorNotifications());
 
   BindCommands();
   m_files->SetChangedHandler([this] { DocumentChanged(); });
@@ -90,6 +91,8 @@ CPlandelApp::~CPlandelApp() {
   m_frame->Unbind(wxEVT_MENU, &CPlandelApp::OnCommand, this, ID_FILE_MRU_FILE1,
                   ID_FILE_MRU_FILE1 + static_cast<int>(kRecentFileCount) - 1);
   m_frame->Unbind(wxEVT_CLOSE_WINDOW, &CPlandelApp::OnFrameClose, this);
+  // The view outlives the document here: its canvas lets go of the entities.
+  if (m_view) m_view->ReleaseDocument();
   m_frame->Destroy();
 }
 

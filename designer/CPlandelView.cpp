@@ -3,24 +3,31 @@
 #include <algorithm>
 
 #include <wx/dcclient.h>
-#include <wx/settings.h>
 
 #include "common/UnitConversions.h"
 #include "designer/DesignerDocument.h"
 #include "designer/DesignerMessages.h"
+#include "designer/PaperSetup.h"
 #include "designer/bars/CRuler.h"
 #include "platform/WindowMessages.h"
+#include "template/CReportEntitySettings.h"
+#include "template/ReportEditorNotifications.h"
+#include "template/ui/CReportEditor.h"
 
 namespace designer {
 namespace {
 
-constexpr double kMinZoom = 0.05;
-constexpr double kMaxZoom = 4.0;
+// A zoom or zoom step as stored: x 100, truncated. The tiny nudge keeps a
+// zoom of 1.15 (114.99999... in binary) from being stored as 114.
+uint32_t Percent(double value) {
+  return value <= 0 ? 0 : static_cast<uint32_t>(value * 100 + 1e-6);
+}
 
 }  // namespace
 
 CPlandelView::CPlandelView(wxWindow* parent)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE) {
+  // The children cover the whole client area: nothing to erase or paint.
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, [this](wxPaintEvent&) { wxPaintDC dc(this); });
   Bind(wxEVT_SIZE, &CPlandelView::OnSize, this);
@@ -28,23 +35,33 @@ CPlandelView::CPlandelView(wxWindow* parent)
   Bind(wxEVT_CONTEXT_MENU, &CPlandelView::OnContextMenu, this);
   Bind(wxEVT_MENU, &CPlandelView::OnCommand, this);
   Bind(wxEVT_UPDATE_UI, &CPlandelView::OnUpdateCommand, this);
+  Bind(wxEVT_CHAR_HOOK, &CPlandelView::OnCharHook, this);
 }
 
 CPlandelView::~CPlandelView() {
   SaveSettings();
+  if (DesignerDocument* document = GetDesignerDocument()) document->GetDoc().SetEditor(nullptr);
 }
 
 DesignerDocument* CPlandelView::GetDesignerDocument() const {
   return dynamic_cast<DesignerDocument*>(GetDocument());
 }
 
+wxWindow* CPlandelView::GetCanvas() const {
+  return m_editor;
+}
+
+void CPlandelView::SetEditorNotifications(ReportEditorNotifications* notifications) {
+  m_notifications = notifications;
+  if (m_editor) m_editor->SetNotifications(notifications);
+}
+
 void CPlandelView::OnInitialUpdate() {
   View::OnInitialUpdate();
-  if (m_canvas) {
-    // A later document in the same frame keeps the settings of this run.
-    SetZoom(1.0);
-    return;
-  }
+  if (m_editor) return;  // OnUpdate has reset the canvas
+  DesignerDocument* document = GetDesignerDocument();
+  if (!document) return;
+
   m_contextMenu = std::make_unique<popup_menu>(10000);
   m_contextMenu->Create();
   m_contextMenu->InsertItem(L"Cut", ID_EDIT_CUT);
@@ -58,35 +75,82 @@ void CPlandelView::OnInitialUpdate() {
   wxClientDC dc(this);
   m_screenPpi = dc.GetPPI().x > 0 ? dc.GetPPI().x : kDefaultScreenDpi;
   SetScreenDpi(m_screenPpi);
-  m_settings = DesignerSettings::Load(m_screenPpi);
-  m_settingsLoaded = true;
+  DesignerSettings settings = DesignerSettings::Load(m_screenPpi);
+  CReportEntitySettings::Instance().SetUnits(settings.units);
 
   const wxSize client = GetClientSize();
-  m_canvas = new wxWindow(this, wxID_ANY, wxPoint(kRulerSize, kRulerSize),
-                          wxSize(std::max(client.x - kRulerSize, 1), std::max(client.y - kRulerSize, 1)));
-  m_canvas->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_APPWORKSPACE));
+  CPlandelDoc& doc = document->GetDoc();
+  m_editor = new CReportEditor;
+  m_editor->Create(0, wxRect(kRulerSize, kRulerSize, std::max(client.x - kRulerSize, 1), std::max(client.y - kRulerSize, 1)),
+                   this, &doc.GetContainer());
+  doc.SetEditor(&m_editor->Core());
+  // Entities read before the canvas existed draw on it as well.
+  for (int i = 0; CDiagramEntity* entity = doc.GetContainer().GetAt(i); ++i) {
+    if (!entity->GetParent()) entity->SetParent(&m_editor->Core());
+  }
+  m_editor->SetNotifications(m_notifications);
   m_horzRuler = new CHorzRuler(this, IDC_HORZ_RULER, wxRect(kRulerSize, 0, std::max(client.x, 1), kRulerSize));
   m_vertRuler = new CVertRuler(this, IDC_VERT_RULER, wxRect(0, kRulerSize, kRulerSize, std::max(client.y, 1)));
   m_cornerBox = new CCornerBox(this, IDC_CORNER_BOX, wxRect(0, 0, kRulerSize, kRulerSize));
-  m_horzRuler->SetMeasurement(m_settings.units);
-  m_vertRuler->SetMeasurement(m_settings.units);
-  m_cornerBox->SetMeasurement(m_settings.units);
+  SetRulersUnit(settings.units);
 
-  if (m_settings.width == -1) {
-    m_paper = PaperFromPrinter(m_screenPpi, DefaultPrinterMetrics());
-  } else {
-    m_paper = {m_settings.width, m_settings.height, m_settings.left, m_settings.top, m_settings.right,
-               m_settings.bottom};
+  if (settings.width == -1) {
+    const PaperSetup paper = PaperFromPrinter(m_screenPpi, DefaultPrinterMetrics());
+    settings.width = paper.width;
+    settings.height = paper.height;
+    settings.left = paper.left;
+    settings.top = paper.top;
+    settings.right = paper.right;
+    settings.bottom = paper.bottom;
   }
-  SetZoom(m_settings.Zoom());
+  ApplySettings(settings);
+  m_settingsLoaded = true;
   LayoutChildren();
 }
 
+void CPlandelView::ApplySettings(const DesignerSettings& s) {
+  using platform::gdi::Size;
+  m_editor->SetZoom(s.Zoom());
+  m_editor->SetZoomFactor(s.ZoomStep());
+  m_editor->SetVirtualSize(Size{s.width, s.height});
+  m_editor->SetMargins(s.left, s.top, s.right, s.bottom);
+  m_editor->SetSnapToGrid(s.snap);
+  m_editor->ShowGrid(s.grid);
+  m_editor->ShowMargin(s.margin);
+  m_editor->SetRestraints(s.restraint);
+  m_editor->SetBackgroundColor(s.colorBg);
+  m_editor->SetGridColor(s.colorGrid);
+  m_editor->SetMarginColor(s.colorMargin);
+  m_editor->SetScrollWheelMode(0);
+  m_editor->SetGridSize(Size{s.gridSize, s.gridSize});
+  m_editor->SetZoomMin(kMinZoom);
+  m_editor->SetZoomMax(kMaxZoom);
+  // Applying the settings does not change the template.
+  m_editor->SetModified(false);
+}
+
+void CPlandelView::OnUpdate(View*, long, void*) {
+  if (!m_editor) return;
+  // A new or opened template: the canvas starts at zoom 1, scrolled home, idle.
+  m_editor->Clear();
+  m_editor->SetZoom(m_editor->GetZoom());
+  ClearProperties();
+}
+
+void CPlandelView::ReleaseDocument() {
+  SaveSettings();
+  m_settingsLoaded = false;
+  if (DesignerDocument* document = GetDesignerDocument()) document->GetDoc().SetEditor(nullptr);
+  if (m_editor) {
+    m_editor->Core().UseOwnContainer();
+    m_editor->Redraw();
+  }
+}
+
 void CPlandelView::LayoutChildren() {
-  if (!m_canvas) return;
+  if (!m_editor) return;
   const wxSize client = GetClientSize();
-  m_canvas->SetSize(kRulerSize, kRulerSize, std::max(client.x - kRulerSize, 1),
-                    std::max(client.y - kRulerSize, 1));
+  m_editor->SetSize(kRulerSize, kRulerSize, std::max(client.x - kRulerSize, 1), std::max(client.y - kRulerSize, 1));
   m_horzRuler->SetSize(kRulerSize, 0, std::max(client.x, 1), kRulerSize);
   m_vertRuler->SetSize(0, kRulerSize, kRulerSize, std::max(client.y, 1));
 }
@@ -96,50 +160,94 @@ void CPlandelView::OnSize(wxSizeEvent& event) {
   event.Skip();
 }
 
-void CPlandelView::SetZoom(double zoom) {
-  // The stored zoom is taken as it is; the zoom commands keep within the limits.
-  m_zoom = zoom;
-  if (m_horzRuler) m_horzRuler->SetZoom(m_zoom);
-  if (m_vertRuler) m_vertRuler->SetZoom(m_zoom);
+double CPlandelView::GetZoom() const {
+  return m_editor ? m_editor->GetZoom() : 1.0;
+}
+
+wxSize CPlandelView::GetPaperSize() const {
+  if (!m_editor) return {};
+  const platform::gdi::Size paper = m_editor->GetVirtualSize();
+  return {paper.cx, paper.cy};
 }
 
 void CPlandelView::SetPaperSize(int width, int height) {
-  m_paper.width = width;
-  m_paper.height = height;
-  if (DesignerDocument* document = GetDesignerDocument()) document->SetModifiedFlag(true);
+  // The canvas marks the template modified.
+  if (m_editor) m_editor->SetPaperSize(platform::gdi::Size{width, height});
 }
 
-void CPlandelView::ApplyUnits(int32_t unit) {
-  m_settings.units = unit;
+int32_t CPlandelView::GetUnit() const {
+  return CReportEntitySettings::Instance().GetUnits();
+}
+
+void CPlandelView::SetRulersUnit(int32_t unit) {
+  CReportEntitySettings::Instance().SetUnits(unit);
   if (m_horzRuler) m_horzRuler->SetMeasurement(unit);
   if (m_vertRuler) m_vertRuler->SetMeasurement(unit);
   if (m_cornerBox) m_cornerBox->SetMeasurement(unit);
+}
+
+void CPlandelView::ApplyUnits(int32_t unit) {
+  SetRulersUnit(unit);
   SaveSettings();
-  if (m_canvas) {
-    m_canvas->Refresh();
-    m_canvas->Update();
-  }
+  if (m_editor) m_editor->Redraw();
+}
+
+DesignerSettings CPlandelView::GetSettings() const {
+  DesignerSettings s;
+  if (!m_editor) return s;
+  s.restraint = m_editor->GetRestraints();
+  const platform::gdi::Rect margins = m_editor->GetMargins();
+  s.left = margins.left;
+  s.top = margins.top;
+  s.right = margins.right;
+  s.bottom = margins.bottom;
+  const wxSize paper = GetPaperSize();
+  s.width = paper.x;
+  s.height = paper.y;
+  s.colorBg = m_editor->GetBackgroundColor();
+  s.colorGrid = m_editor->GetGridColor();
+  s.colorMargin = m_editor->GetMarginColor();
+  s.margin = m_editor->IsMarginVisible();
+  s.grid = m_editor->IsGridVisible();
+  s.snap = m_editor->GetSnapToGrid();
+  s.zoomFactor = Percent(m_editor->GetZoomFactor());
+  s.zoomLevel = Percent(m_editor->GetZoom());
+  s.units = GetUnit();
+  s.gridSize = m_editor->GetGridSize().cy;
+  return s;
 }
 
 void CPlandelView::SaveSettings() {
-  if (!m_settingsLoaded) return;
-  DesignerSettings s = m_settings;
-  s.width = m_paper.width;
-  s.height = m_paper.height;
-  s.left = m_paper.left;
-  s.top = m_paper.top;
-  s.right = m_paper.right;
-  s.bottom = m_paper.bottom;
-  s.zoomLevel = static_cast<uint32_t>(m_zoom * 100);
-  s.Save();
+  if (!m_settingsLoaded || !m_editor) return;
+  GetSettings().Save();
 }
 
 EditorState CPlandelView::GetEditorState() const {
   EditorState state;
-  state.grid = m_settings.grid;
-  state.margins = m_settings.margin;
-  state.snap = m_settings.snap;
+  if (!m_editor) return state;
+  state.selected = m_editor->GetSelectCount();
+  state.canPaste = m_editor->CanPaste();
+  state.canUndo = m_editor->CanUndo();
+  state.grid = m_editor->IsGridVisible();
+  state.margins = m_editor->IsMarginVisible();
+  state.snap = m_editor->GetSnapToGrid();
   return state;
+}
+
+bool CPlandelView::StartDrawing(int64_t toolCode) {
+  const std::optional<NewEntity> entity = EntityForToolCode(toolCode);
+  if (!entity || !m_editor) return false;
+  m_editor->StartDrawingObject(CreateNewEntity(*entity));
+  return true;
+}
+
+void CPlandelView::ClearProperties() {
+  if (m_notifications) m_notifications->ClearProperties();
+}
+
+void CPlandelView::DeleteSelection() {
+  m_editor->DeleteAllSelected();
+  ClearProperties();
 }
 
 void CPlandelView::OnMessage(platform::WindowMessageEvent& event) {
@@ -154,18 +262,14 @@ void CPlandelView::OnMessage(platform::WindowMessageEvent& event) {
     if (m_horzRuler) m_horzRuler->SetZoom(zoom);
     if (m_vertRuler) m_vertRuler->SetZoom(zoom);
   } else if (message == WM_REPORT_EDITOR_MOUSE) {
-    const auto* point = reinterpret_cast<const wxPoint*>(wParam);
+    // The canvas announces its own point type; both are two ints, x then y.
+    const auto* point = reinterpret_cast<const platform::gdi::Point*>(wParam);
     if (m_horzRuler) m_horzRuler->SetMouseMark(point ? point->x : -1);
     if (m_vertRuler) m_vertRuler->SetMouseMark(point ? point->y : -1);
   } else if (message == WM_REPORT_EDITOR_MEASUREMENT) {
-    const int32_t unit = static_cast<int32_t>(wParam);
-    m_settings.units = unit;
-    if (m_horzRuler) m_horzRuler->SetMeasurement(unit);
-    if (m_vertRuler) m_vertRuler->SetMeasurement(unit);
-    if (m_cornerBox) m_cornerBox->SetMeasurement(unit);
+    SetRulersUnit(static_cast<int32_t>(wParam));
   } else if (message == WM_CORVANE_START_DRAWING) {
-    // Codes outside the tool table start nothing; nothing to draw on yet.
-    (void)EntityForToolCode(static_cast<int64_t>(wParam));
+    StartDrawing(static_cast<int64_t>(wParam));
     event.SetResult(-1);
   } else {
     event.Skip();
@@ -174,24 +278,61 @@ void CPlandelView::OnMessage(platform::WindowMessageEvent& event) {
 
 void CPlandelView::OnCommand(wxCommandEvent& event) {
   const int id = event.GetId();
-  if (std::optional<double> zoom = FixedZoom(id)) {
-    SetZoom(*zoom);
+  if (!m_editor) {
+    event.Skip();
     return;
   }
-  switch (id) {
-    case ID_GRID: m_settings.grid = !m_settings.grid; break;
-    case ID_MARGINS: m_settings.margin = !m_settings.margin; break;
-    case ID_SNAP_TO_GRID: m_settings.snap = !m_settings.snap; break;
-    case ID_ZOOM_IN: SetZoom(std::min(m_zoom + m_settings.ZoomStep(), kMaxZoom)); break;
-    case ID_ZOOM_OUT: SetZoom(std::max(m_zoom - m_settings.ZoomStep(), kMinZoom)); break;
-    case ID_PAGE_SETUP: OnPageSetup(); break;
-    default: event.Skip(); return;
+  if (std::optional<double> zoom = FixedZoom(id)) {
+    m_editor->SetZoom(*zoom);
+    return;
   }
-  if (m_canvas) m_canvas->Refresh();
+  if (std::optional<NewEntity> entity = EntityForCommand(id)) {
+    m_editor->StartDrawingObject(CreateNewEntity(*entity));
+    return;
+  }
+  CReportEditor& editor = *m_editor;
+  switch (id) {
+    case ID_GRID: editor.ShowGrid(!editor.IsGridVisible()); break;
+    case ID_MARGINS: editor.ShowMargin(!editor.IsMarginVisible()); break;
+    case ID_SNAP_TO_GRID: editor.SetSnapToGrid(!editor.GetSnapToGrid()); break;
+    case ID_EDIT_COPY: editor.Copy(); break;
+    case ID_EDIT_CUT:
+      editor.Cut();
+      ClearProperties();
+      break;
+    case ID_EDIT_DELETE: DeleteSelection(); break;
+    case ID_EDIT_PASTE: editor.Paste(); break;
+    case ID_EDIT_UNDO: editor.Undo(); break;
+    // The canvas holds the zoom within its limits.
+    case ID_ZOOM_IN: editor.SetZoom(editor.GetZoom() + editor.GetZoomFactor()); break;
+    case ID_ZOOM_OUT: editor.SetZoom(editor.GetZoom() - editor.GetZoomFactor()); break;
+    case ID_ZOOM_TO_FIT: editor.ZoomToFit(); break;
+    case ID_ALIGN_LEFT: editor.LeftAlignSelected(); break;
+    case ID_ALIGN_RIGHT: editor.RightAlignSelected(); break;
+    case ID_ALIGN_TOP: editor.TopAlignSelected(); break;
+    case ID_ALIGN_BOTTOM: editor.BottomAlignSelected(); break;
+    case ID_SAME_WIDTH: editor.MakeSameSizeSelected(true, false); break;
+    case ID_SAME_HEIGHT: editor.MakeSameSizeSelected(false, true); break;
+    case ID_SAME_SIZE: editor.MakeSameSizeSelected(true, true); break;
+    case ID_BRING_TO_FRONT: editor.BringToFront(); break;
+    case ID_SEND_TO_BACK: editor.SendToBack(); break;
+    case ID_BRING_FORWARD: editor.BringForward(); break;
+    case ID_SEND_BACKWARD: editor.SendBackward(); break;
+    case ID_GROUP: editor.Group(); break;
+    case ID_UNGROUP: editor.Ungroup(); break;
+    case ID_MOVE_LEFT: editor.MoveSelectedLeft(); break;
+    case ID_MOVE_UP: editor.MoveSelectedUp(); break;
+    case ID_MOVE_RIGHT: editor.MoveSelectedRight(); break;
+    case ID_MOVE_DOWN: editor.MoveSelectedDown(); break;
+    case ID_PROPERTIES: editor.ShowProperties(); break;
+    case ID_PAGE_SETUP: OnPageSetup(); break;
+    default: event.Skip(); break;
+  }
 }
 
 void CPlandelView::OnUpdateCommand(wxUpdateUIEvent& event) {
   const std::optional<CommandState> state = GetCommandState(event.GetId(), GetEditorState());
+  // The frame knows its bars.
   if (!state || event.GetId() == ID_VIEW_TOOLBOX || event.GetId() == ID_VIEW_PROPERTIES) {
     event.Skip();
     return;
@@ -209,8 +350,33 @@ void CPlandelView::OnContextMenu(wxContextMenuEvent&) {
   m_contextMenu->Track(this, false);
 }
 
-void CPlandelView::PrintTemplate(platform::gdi::Canvas&, const wxRect&, double) {
-  // The paper is all there is to print until entities are drawn on the canvas.
+void CPlandelView::OnCharHook(wxKeyEvent& event) {
+  if (!m_editor) {
+    event.Skip();
+    return;
+  }
+  // Before the accelerators: Ctrl+arrow aligns, an arrow moves the selection
+  // one grid step, Delete deletes it.
+  const bool control = event.ControlDown();
+  switch (event.GetKeyCode()) {
+    case WXK_LEFT: control ? m_editor->LeftAlignSelected() : m_editor->MoveSelectedLeft(); break;
+    case WXK_UP: control ? m_editor->TopAlignSelected() : m_editor->MoveSelectedUp(); break;
+    case WXK_RIGHT: control ? m_editor->RightAlignSelected() : m_editor->MoveSelectedRight(); break;
+    case WXK_DOWN: control ? m_editor->BottomAlignSelected() : m_editor->MoveSelectedDown(); break;
+    case WXK_DELETE: DeleteSelection(); break;
+    default: event.Skip(); break;
+  }
+}
+
+void CPlandelView::PrintTemplate(platform::gdi::Canvas& canvas, const wxRect& rect, double scale) {
+  if (!m_editor) return;
+  DiagramEditorCore& core = m_editor->Core();
+  // Printed on white, whatever colour the paper has on screen.
+  const platform::gdi::COLORREF paper = core.backgroundColor;
+  core.backgroundColor = 0xFFFFFF;
+  core.Print(canvas, platform::gdi::Rect{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height}, scale);
+  core.backgroundColor = paper;
+  m_editor->Redraw();
 }
 
 void CPlandelView::OnPageSetup() {

@@ -1,5 +1,12 @@
 #include "designer/DesignerCommands.h"
 
+#include "template/CInvoiceRepeatField.h"
+#include "template/CReportEntityBox.h"
+#include "template/CReportEntityLabel.h"
+#include "template/CReportEntityLine.h"
+#include "template/CReportEntityPicture.h"
+#include "template/CReportInvoiceField.h"
+
 namespace designer {
 
 std::optional<CommandState> GetCommandState(int id, const EditorState& s) {
@@ -82,6 +89,32 @@ std::optional<NewEntity> EntityForToolCode(int64_t code) {
   if (code >= 50 && code <= 62) return NewEntity{NewEntityKind::InvoiceField, static_cast<int32_t>(code + 50)};
   if (code >= 102 && code <= 110) return NewEntity{NewEntityKind::RepeatField, static_cast<int32_t>(code - 100)};
   return std::nullopt;
+}
+
+std::optional<NewEntity> EntityForCommand(int id) {
+  switch (id) {
+    case ID_ADD_LABEL: return NewEntity{NewEntityKind::Label, 0};
+    case ID_ADD_BOX: return NewEntity{NewEntityKind::Box, 0};
+    case ID_ADD_LINE: return NewEntity{NewEntityKind::Line, 0};
+    case ID_ADD_PICTURE: return NewEntity{NewEntityKind::Picture, 0};
+    case ID_ADD_FIELD: return NewEntity{NewEntityKind::InvoiceField, 1};
+    case ID_ADD_REPEAT_FIELD: return NewEntity{NewEntityKind::RepeatField, 0};
+    default: return std::nullopt;
+  }
+}
+
+std::unique_ptr<CDiagramEntity> CreateNewEntity(const NewEntity& entity) {
+  switch (entity.kind) {
+    case NewEntityKind::Label: return std::make_unique<CReportEntityLabel>();
+    case NewEntityKind::Box: return std::make_unique<CReportEntityBox>();
+    case NewEntityKind::Line: return std::make_unique<CReportEntityLine>();
+    case NewEntityKind::Picture: return std::make_unique<CReportEntityPicture>();
+    case NewEntityKind::InvoiceField: return std::make_unique<CReportInvoiceField>(entity.field);
+    case NewEntityKind::RepeatField:
+      return entity.field == 0 ? std::make_unique<CInvoiceRepeatField>()
+                               : std::make_unique<CInvoiceRepeatField>(entity.field);
+  }
+  return nullptr;
 }
 
 }  // namespace designer

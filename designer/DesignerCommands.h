@@ -5,7 +5,10 @@
 // from these ids; the view answers the update-UI events from CommandState.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class CDiagramEntity;
 
 namespace designer {
 
@@ -110,5 +113,10 @@ struct NewEntity {
 };
 // nullopt for a code that starts nothing.
 std::optional<NewEntity> EntityForToolCode(int64_t code);
+// What an "add" command of the menus starts drawing; nullopt for other ids.
+// A repeat field of field 0 is the repeat field's own default.
+std::optional<NewEntity> EntityForCommand(int id);
+// The entity to draw: label, box, line, picture, invoice field or repeat field.
+std::unique_ptr<CDiagramEntity> CreateNewEntity(const NewEntity& entity);
 
 }  // namespace designer

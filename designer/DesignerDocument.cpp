@@ -1,26 +1,30 @@
 #include "designer/DesignerDocument.h"
 
 #include <filesystem>
+#include <stdexcept>
+
+#include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 
 namespace designer {
 
 void DesignerDocument::NewTemplate() {
-  m_template.Clear();
-  m_modified = false;
+  m_doc.OnNewDocument();
   UpdateAllViews(nullptr);
 }
 
 void DesignerDocument::LoadTemplate(const std::wstring& path) {
-  TemplateFile file;
-  file.Load(std::filesystem::path(path));
-  m_template = std::move(file);
-  m_modified = false;
+  const CPlandelDoc::LoadOutcome outcome = m_doc.Load(std::filesystem::path(path));
   UpdateAllViews(nullptr);
+  if (!outcome.Ok()) throw std::runtime_error(platform::ToUtf8(outcome.error));
+  if (outcome.skippedItems > 0) {
+    platform::ShowMessageBox(CPlandelDoc::SkippedItemsMessage(outcome.skippedItems), kAppTitle,
+                             platform::MB_OK | platform::MB_ICONINFORMATION);
+  }
 }
 
 void DesignerDocument::SaveTemplate(const std::wstring& path) {
-  m_template.Save(std::filesystem::path(path));
-  m_modified = false;
+  m_doc.Save(std::filesystem::path(path));
 }
 
 }  // namespace designer

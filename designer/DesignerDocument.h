@@ -1,28 +1,29 @@
 #pragma once
 
-// The designer's document: one template. Until the canvas edits entities,
-// it keeps the template's items as read, so opening and saving a template
-// keeps everything in it.
+// The designer's document: one template (CPlandelDoc) whose entities the
+// view's canvas edits, with the file side TemplateFiles drives.
 
-#include "common/TemplateFile.h"
 #include "common/ui/Document.h"
 #include "designer/TemplateFiles.h"
+#include "template/CPlandelDoc.h"
 
 namespace designer {
 
 class DesignerDocument : public Document, public TemplateStorage {
 public:
   void NewTemplate() override;
+  // Throws with the reason when the file cannot be read. Items of kinds the
+  // designer cannot show are left out, and the user is told so.
   void LoadTemplate(const std::wstring& path) override;
   void SaveTemplate(const std::wstring& path) override;
-  bool IsTemplateModified() const override { return m_modified; }
-  void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+  bool IsTemplateModified() const override { return m_doc.IsModified(); }
+  void SetModifiedFlag(bool modified = true) { m_doc.SetModifiedFlag(modified); }
 
-  const TemplateFile& GetTemplate() const { return m_template; }
+  CPlandelDoc& GetDoc() { return m_doc; }
+  const CPlandelDoc& GetDoc() const { return m_doc; }
 
 private:
-  TemplateFile m_template;
-  bool m_modified = false;
+  CPlandelDoc m_doc;
 };
 
 }  // namespace designer

@@ -4,6 +4,9 @@
 
 #include <set>
 
+#include "template/CInvoiceRepeatField.h"
+#include "template/CReportInvoiceField.h"
+
 using namespace designer;
 
 TEST(DesignerCommandsTest, SelectionCommandsNeedOneAndArrangingNeedsTwo) {
@@ -99,4 +102,32 @@ TEST(DesignerCommandsTest, EveryCommandHasAMenuIdOfItsOwn) {
   }
   EXPECT_EQ(ID_GRID, Cmd(32774));
   EXPECT_EQ(ID_FILE_NEW, Cmd(57600));
+}
+
+TEST(DesignerCommandsTest, AddCommandsStartTheirEntities) {
+  struct Case {
+    int id;
+    NewEntity entity;
+    const wchar_t* type;
+  } cases[] = {
+      {ID_ADD_LABEL, {NewEntityKind::Label, 0}, L"report_label"},
+      {ID_ADD_BOX, {NewEntityKind::Box, 0}, L"report_box"},
+      {ID_ADD_LINE, {NewEntityKind::Line, 0}, L"report_line"},
+      {ID_ADD_PICTURE, {NewEntityKind::Picture, 0}, L"report_picture"},
+      {ID_ADD_FIELD, {NewEntityKind::InvoiceField, 1}, L"invoice_field"},
+      {ID_ADD_REPEAT_FIELD, {NewEntityKind::RepeatField, 0}, L"inv_repeat_fld"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(EntityForCommand(c.id), c.entity) << c.id;
+    std::unique_ptr<CDiagramEntity> made = CreateNewEntity(c.entity);
+    ASSERT_TRUE(made) << c.id;
+    EXPECT_EQ(made->GetType(), c.type);
+  }
+  EXPECT_FALSE(EntityForCommand(ID_ZOOM_IN));
+
+  // The field numbers of tool codes reach the entities.
+  auto field = CreateNewEntity(*EntityForToolCode(62));
+  EXPECT_EQ(dynamic_cast<CReportInvoiceField&>(*field).GetFieldId().GetField(), 112);
+  auto repeat = CreateNewEntity(*EntityForToolCode(101));
+  EXPECT_EQ(dynamic_cast<CInvoiceRepeatField&>(*repeat).GetHeader()->GetFieldId().GetField(), 11);
 }

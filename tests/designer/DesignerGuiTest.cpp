@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include <wx/app.h>
 #include <wx/choice.h>
@@ -26,6 +27,11 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
+#include "template/CReportEntityBox.h"
+#include "template/CReportEntityLabel.h"
+#include "template/CReportInvoiceField.h"
+#include "template/ui/CReportEditor.h"
+#include "tests/preview/PreviewFixtures.h"
 
 using namespace designer;
 using corvane::test::TempDir;
@@ -49,6 +55,22 @@ void Command(CMainFrame* frame, int id) {
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+template <typename Entity>
+Entity* Place(CPlandelApp& app, int32_t left, int32_t top, int32_t right, int32_t bottom,
+              std::unique_ptr<Entity> entity) {
+  entity->SetRectPixels(left, top, right, bottom);
+  Entity* placed = entity.get();
+  app.GetDocument()->GetDoc().AddObject(std::move(entity));
+  return placed;
+}
+
+bool Enabled(CMainFrame* frame, int id) {
+  wxUpdateUIEvent event(id);
+  event.SetEventObject(frame);
+  frame->GetEventHandler()->ProcessEvent(event);
+  return event.GetSetEnabled() ? event.GetEnabled() : true;
 }
 
 // Closes the frame as the user does and waits until it is gone.
@@ -151,7 +173,7 @@ TEST_F(DesignerGuiTest, OpensTheFileOfTheCommandLineSavesAndReopensIt) {
   ASSERT_EQ(m_boxes.Shown().size(), 1u);
   EXPECT_NE(m_boxes.Shown()[0].text.find(L"Invalid file structure"), std::wstring::npos) << m_boxes.Shown()[0].text;
   EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"Untitled - Corvan Designer");
-  EXPECT_EQ(app.GetDocument()->GetTemplate().GetCount(), 0u);
+  EXPECT_EQ(app.GetDocument()->GetDoc().GetContainer().GetSize(), 0);
   // The recent list offers the files that opened.
   EXPECT_TRUE(app.GetFiles()->OpenRecent(0));
   EXPECT_EQ(app.GetMainFrame()->GetTitle(), L"copy.zlt - Corvan Designer");
@@ -231,6 +253,94 @@ TEST_F(DesignerGuiTest, PrintsThePaperToAPdfWithoutADialog) {
   unsetenv("CORVANE_PRINT_TO_FILE");
   EXPECT_EQ(m_boxes.Shown().size(), 1u);
   m_boxes.QueueAnswer(platform::IDNO);  // the paper changed
+  CloseAndWait(app);
+}
+
+TEST_F(DesignerGuiTest, ATemplateDrawnOnTheCanvasIsSavedReopenedAndPrintedToPdf) {
+  const std::filesystem::path zlt = m_dir / "drawn.zlt";
+  {
+    CPlandelApp app;
+    ASSERT_TRUE(app.InitInstance(L""));
+    Pump();
+    CPlandelView* view = app.GetView();
+    CReportEditor* editor = view->GetEditor();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(view->GetCanvas(), editor);
+    EXPECT_EQ(editor->GetDiagramEntityContainer(), &app.GetDocument()->GetDoc().GetContainer())
+        << "the canvas edits the document's entities";
+
+    // A tool code arms the canvas to draw its entity; an unknown code arms nothing.
+    EXPECT_EQ(platform::SendMessage(view, WM_CORVANE_START_DRAWING, 63), -1);
+    EXPECT_FALSE(editor->GetDrawingObject());
+    EXPECT_EQ(platform::SendMessage(view, WM_CORVANE_START_DRAWING, 1), -1);
+    ASSERT_TRUE(editor->GetDrawingObject());
+    EXPECT_EQ(editor->GetDrawingObject()->GetType(), L"report_label");
+    Command(app.GetMainFrame(), ID_ADD_BOX);
+    EXPECT_EQ(editor->GetDrawingObject()->GetType(), L"report_box");
+    editor->Clear();
+
+    auto* label = Place(app, 96, 96, 400, 130, std::make_unique<CReportEntityLabel>());
+    label->SetTitle(L"Thank you for your order");
+    Place(app, 96, 200, 400, 230, std::make_unique<CReportInvoiceField>(FieldId::kFirstInvoiceField));
+    auto* box = Place(app, 60, 60, 500, 300, std::make_unique<CReportEntityBox>());
+    editor->Redraw();
+    EXPECT_FALSE(Enabled(app.GetMainFrame(), ID_EDIT_DELETE)) << "nothing selected";
+
+    // The frame's menu commands reach the canvas.
+    editor->SelectAll();
+    EXPECT_TRUE(Enabled(app.GetMainFrame(), ID_ALIGN_LEFT));
+    Command(app.GetMainFrame(), ID_ALIGN_LEFT);
+    EXPECT_EQ(box->GetRect().left, 96) << "aligned with the label";
+    EXPECT_TRUE(Enabled(app.GetMainFrame(), ID_EDIT_UNDO));
+    Command(app.GetMainFrame(), ID_EDIT_UNDO);
+    EXPECT_EQ(app.GetDocument()->GetDoc().GetContainer().GetAt(2)->GetRect().left, 60);
+    editor->UnselectAll();
+    box = dynamic_cast<CReportEntityBox*>(app.GetDocument()->GetDoc().GetContainer().GetAt(2));
+    ASSERT_TRUE(box);
+    box->Select(true);
+    Command(app.GetMainFrame(), ID_EDIT_DELETE);
+    EXPECT_EQ(app.GetDocument()->GetDoc().GetContainer().GetSize(), 2);
+    Command(app.GetMainFrame(), ID_EDIT_UNDO);
+    ASSERT_EQ(app.GetDocument()->GetDoc().GetContainer().GetSize(), 3);
+    editor->UnselectAll();
+
+    // The context menu offers what the selection allows.
+    std::map<unsigned, bool> offered;
+    popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow*, bool) {
+      for (unsigned id : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_GROUP}) offered[id] = menu.IsItemEnabled(id);
+      return 0;
+    });
+    app.GetDocument()->GetDoc().GetContainer().GetAt(0)->Select(true);
+    Command(app.GetMainFrame(), ID_EDIT_COPY);
+    wxContextMenuEvent menuEvent(wxEVT_CONTEXT_MENU, editor->GetId(), wxPoint(-1, -1));
+    menuEvent.SetEventObject(editor);
+    editor->GetEventHandler()->ProcessEvent(menuEvent);
+    popup_menu::SetTrackHandler({});
+    EXPECT_EQ(offered, (std::map<unsigned, bool>{{ID_EDIT_CUT, true}, {ID_EDIT_PASTE, true}, {ID_GROUP, false}}));
+    editor->UnselectAll();
+
+    ASSERT_TRUE(app.GetFiles()->SaveAs(zlt.wstring()));
+    CloseAndWait(app);
+    EXPECT_TRUE(m_boxes.Shown().empty()) << "saved: no question on closing";
+  }
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(zlt.wstring()));
+  Pump();
+  const CDiagramEntityContainer& container = app.GetDocument()->GetDoc().GetContainer();
+  ASSERT_EQ(container.GetSize(), 3);
+  EXPECT_EQ(container.GetAt(0)->GetTitle(), L"Thank you for your order");
+  EXPECT_EQ(container.GetAt(0)->GetRect(), (platform::gdi::Rect{96, 96, 400, 130}));
+  EXPECT_EQ(container.GetAt(1)->GetType(), L"invoice_field");
+  EXPECT_EQ(container.GetAt(2)->GetType(), L"report_box");
+  EXPECT_FALSE(app.GetDocument()->IsTemplateModified());
+
+  const std::filesystem::path pdf = m_dir / "drawn.pdf";
+  setenv("CORVANE_PRINT_TO_FILE", pdf.c_str(), 1);
+  Command(app.GetMainFrame(), ID_FILE_PRINT);
+  unsetenv("CORVANE_PRINT_TO_FILE");
+  const std::string text = corvane::test::PdfText(pdf);
+  EXPECT_NE(text.find("Thank you for your order"), std::string::npos) << text;
+  EXPECT_TRUE(m_boxes.Shown().empty());
   CloseAndWait(app);
 }
 
