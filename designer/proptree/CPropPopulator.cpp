@@ -1,0 +1,287 @@
+#include "designer/proptree/CPropPopulator.h"
+
+#include "common/UnitConversions.h"
+#include "template/CInvoiceRepeatField.h"
+#include "template/CReportEntityBox.h"
+#include "template/CReportEntityLine.h"
+#include "template/CReportEntityPicture.h"
+#include "template/CReportTextEntity.h"
+#include "template/diagram/CDiagramEntityContainer.h"
+
+using platform::gdi::COLORREF;
+using platform::gdi::FW_BOLD;
+using platform::gdi::FW_NORMAL;
+using platform::gdi::LogFont;
+
+namespace designer {
+namespace {
+
+// What a position item shows of an edge: the edge truncated.
+int32_t Shown(double edge) {
+  return TruncateToInt32(edge);
+}
+
+}  // namespace
+
+void CPropPopulator::Writer::Begin() {
+  if (m_changed) return;
+  m_changed = true;
+  if (m_container) m_container->Snapshot();
+}
+
+void CPropPopulator::SetEntity(CDiagramEntity* entity) {
+  m_entity = entity;
+  m_container = entity ? entity->GetContainer() : nullptr;
+}
+
+bool CPropPopulator::IsEntityAlive() const {
+  if (!m_entity) return false;
+  return !m_container || m_container->Find(m_entity) >= 0;
+}
+
+void CPropPopulator::ApplyToEntity() {
+  if (!IsEntityAlive()) return;
+  Writer writer(m_container);
+  Apply(writer);
+  if (!writer.HasChanged()) return;
+  if (m_container) m_container->SetModified(true);
+  if (m_redraw) m_redraw();
+}
+
+CPropTreeItem* CPropPopulator::AddRoot(CPropTree& tree) {
+  tree.DeleteAllItems();
+  auto root = std::make_unique<CPropTreeItem>();
+  root->SetLabelText(L"General");
+  root->Expand();
+  return tree.InsertItem(std::move(root));
+}
+
+CPropTreeItemEdit* CPropPopulator::AddEdit(CPropTree& tree, CPropTreeItem* root, const wchar_t* label,
+                                           const wchar_t* info, CPropTreeItemEdit::Format format) {
+  auto item = std::make_unique<CPropTreeItemEdit>(this);
+  item->SetLabelText(label);
+  item->SetInfoText(info);
+  item->SetValueFormat(format);
+  return tree.Insert(std::move(item), root);
+}
+
+CPropTreeItemColor* CPropPopulator::AddColor(CPropTree& tree, CPropTreeItem* root, const wchar_t* label) {
+  auto item = std::make_unique<CPropTreeItemColor>(this);
+  item->SetLabelText(label);
+  item->SetInfoText(label);
+  return tree.Insert(std::move(item), root);
+}
+
+CPropPopulator::Positions CPropPopulator::AddPositions(CPropTree& tree, CPropTreeItem* root) {
+  using Format = CPropTreeItemEdit::Format;
+  Positions items;
+  items.x1 = AddEdit(tree, root, L"X1", L"Horizontal Position for Point 1", Format::Integer);
+  items.y1 = AddEdit(tree, root, L"Y1", L"Vertical Position for Point 1", Format::Integer);
+  items.x2 = AddEdit(tree, root, L"X2", L"Horizontal Position for Point 2", Format::Integer);
+  items.y2 = AddEdit(tree, root, L"Y2", L"Vertical Position for Point 2", Format::Integer);
+  return items;
+}
+
+void CPropPopulator::ShowPositions(const Positions& items, const CDiagramEntity& entity) {
+  items.x1->SetInt(Shown(entity.GetLeft()));
+  items.y1->SetInt(Shown(entity.GetTop()));
+  items.x2->SetInt(Shown(entity.GetRight()));
+  items.y2->SetInt(Shown(entity.GetBottom()));
+}
+
+void CPropPopulator::WritePositions(Writer& writer, const Positions& items, CDiagramEntity& entity) {
+  // Single edges, so that the entity's rules for them apply; a field with
+  // children (a repeat field's header) places them again.
+  bool moved = false;
+  auto edge = [&](double now, CPropTreeItemEdit* item, void (CDiagramEntity::*set)(double)) {
+    writer.Write(Shown(now), item->GetInt(), [&] {
+      (entity.*set)(item->GetInt());
+      moved = true;
+    });
+  };
+  edge(entity.GetLeft(), items.x1, &CDiagramEntity::SetLeft);
+  edge(entity.GetTop(), items.y1, &CDiagramEntity::SetTop);
+  edge(entity.GetRight(), items.x2, &CDiagramEntity::SetRight);
+  edge(entity.GetBottom(), items.y2, &CDiagramEntity::SetBottom);
+  if (moved) entity.PlaceChildren();
+}
+
+CPropPopulator::TextItems CPropPopulator::AddTextItems(CPropTree& tree, CPropTreeItem* root) {
+  TextItems items;
+  items.color = AddColor(tree, root, L"Font Color");
+  auto font = std::make_unique<CPropTreeItemFont>(this);
+  font->SetLabelText(L"Font");
+  font->SetInfoText(L"Font");
+  items.font = tree.Insert(std::move(font), root);
+  auto align = std::make_unique<CPropTreeItemCombo>(this);
+  align->SetLabelText(L"Align");
+  align->SetInfoText(L"Text Alignment");
+  align->AddString(L"Left", 0);
+  align->AddString(L"Center", 1);
+  align->AddString(L"Right", 2);
+  items.align = tree.Insert(std::move(align), root);
+  return items;
+}
+
+void CPropPopulator::ShowText(const TextItems& items, const CReportTextEntity& entity) {
+  items.color->SetItemValue(entity.GetTextColor());
+  items.align->SetItemValue(entity.GetAlignment());
+  LogFont font;
+  font.height = entity.GetFontSize();
+  font.faceName = entity.GetFontFace();
+  font.weight = entity.GetBold() ? FW_BOLD : FW_NORMAL;
+  font.italic = entity.GetItalic();
+  font.underline = entity.GetUnderline();
+  font.strikeOut = entity.GetStrikeOut();
+  items.font->SetFont(font);
+}
+
+void CPropPopulator::WriteText(Writer& writer, const TextItems& items, CReportTextEntity& entity) {
+  writer.Write(entity.GetTextColor(), items.color->GetItemValue(),
+               [&] { entity.SetTextColor(items.color->GetItemValue()); });
+  writer.Write(entity.GetAlignment(), items.align->GetItemValue(),
+               [&] { entity.SetAlignment(items.align->GetItemValue()); });
+  const LogFont& font = items.font->GetFont();
+  writer.Write(entity.GetFontFace(), font.faceName, [&] { entity.SetFontFace(font.faceName); });
+  writer.Write(entity.GetFontSize(), font.height, [&] { entity.SetFontSize(font.height); });
+  // Bold is weight 700 exactly.
+  writer.Write(entity.GetBold(), font.weight == FW_BOLD, [&] { entity.SetBold(font.weight == FW_BOLD); });
+  writer.Write(entity.GetItalic(), font.italic, [&] { entity.SetItalic(font.italic); });
+  writer.Write(entity.GetUnderline(), font.underline, [&] { entity.SetUnderline(font.underline); });
+  writer.Write(entity.GetStrikeOut(), font.strikeOut, [&] { entity.SetStrikeOut(font.strikeOut); });
+}
+
+void CInvFieldPropPopulator::Populate(CPropTree& tree) {
+  CPropTreeItem* root = AddRoot(tree);
+  m_positions = AddPositions(tree, root);
+  m_text = AddTextItems(tree, root);
+}
+
+CReportTextEntity* CInvFieldPropPopulator::TextEntity() const {
+  return dynamic_cast<CReportTextEntity*>(GetEntity());
+}
+
+void CInvFieldPropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive() || !m_positions.x1) return;
+  ShowPositions(m_positions, *GetEntity());
+  if (CReportTextEntity* text = TextEntity()) ShowText(m_text, *text);
+}
+
+void CInvFieldPropPopulator::Apply(Writer& writer) {
+  if (!m_positions.x1) return;
+  CReportTextEntity* text = TextEntity();
+  // The header takes its text attributes before the field moves it.
+  if (text) WriteText(writer, m_text, *text);
+  WritePositions(writer, m_positions, *GetEntity());
+}
+
+CReportTextEntity* CInvRepeatFieldPropPopulator::TextEntity() const {
+  auto* field = dynamic_cast<CInvoiceRepeatField*>(GetEntity());
+  return field ? field->GetHeader() : nullptr;
+}
+
+void CLabelPropPopulator::Populate(CPropTree& tree) {
+  CPropTreeItem* root = AddRoot(tree);
+  m_textItem = AddEdit(tree, root, L"Text", L"Text", CPropTreeItemEdit::Format::Text);
+  m_positions = AddPositions(tree, root);
+  m_text = AddTextItems(tree, root);
+}
+
+void CLabelPropPopulator::UpdateFromEntity() {
+  CInvFieldPropPopulator::UpdateFromEntity();
+  if (IsEntityAlive() && m_textItem) m_textItem->SetText(GetEntity()->GetTitle());
+}
+
+void CLabelPropPopulator::Apply(Writer& writer) {
+  if (!m_textItem) return;
+  writer.Write(GetEntity()->GetTitle(), m_textItem->GetText(), [&] { GetEntity()->SetTitle(m_textItem->GetText()); });
+  CInvFieldPropPopulator::Apply(writer);
+}
+
+void CLinePropPopulator::Populate(CPropTree& tree) {
+  CPropTreeItem* root = AddRoot(tree);
+  m_thickness = AddEdit(tree, root, L"Thickness", L"Border Thickness", CPropTreeItemEdit::Format::Integer);
+  m_positions = AddPositions(tree, root);
+  m_color = AddColor(tree, root, L"Border Color");
+}
+
+void CLinePropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive()) return;
+  auto* line = dynamic_cast<CReportEntityLine*>(GetEntity());
+  if (!line || !m_thickness) return;
+  m_thickness->SetInt(line->GetPenWidth());
+  ShowPositions(m_positions, *line);
+  m_color->SetItemValue(line->GetPenColor());
+}
+
+void CLinePropPopulator::Apply(Writer& writer) {
+  auto* line = dynamic_cast<CReportEntityLine*>(GetEntity());
+  if (!line || !m_thickness) return;
+  writer.Write(line->GetPenWidth(), m_thickness->GetInt(), [&] { line->SetPenWidth(m_thickness->GetInt()); });
+  WritePositions(writer, m_positions, *line);
+  writer.Write(line->GetPenColor(), m_color->GetItemValue(), [&] { line->SetPenColor(m_color->GetItemValue()); });
+}
+
+void CRectPropPopulator::Populate(CPropTree& tree) {
+  CPropTreeItem* root = AddRoot(tree);
+  m_thickness = AddEdit(tree, root, L"Thickness", L"Border Thickness", CPropTreeItemEdit::Format::Integer);
+  m_positions = AddPositions(tree, root);
+  m_color = AddColor(tree, root, L"Border Color");
+}
+
+void CRectPropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive()) return;
+  auto* box = dynamic_cast<CReportBorderEntity*>(GetEntity());
+  if (!box || !m_thickness) return;
+  m_thickness->SetInt(box->GetBorderWidth());
+  ShowPositions(m_positions, *box);
+  m_color->SetItemValue(box->GetBorderColor());
+}
+
+void CRectPropPopulator::Apply(Writer& writer) {
+  auto* box = dynamic_cast<CReportBorderEntity*>(GetEntity());
+  if (!box || !m_thickness) return;
+  writer.Write(box->GetBorderWidth(), m_thickness->GetInt(), [&] { box->SetBorderWidth(m_thickness->GetInt()); });
+  WritePositions(writer, m_positions, *box);
+  writer.Write(box->GetBorderColor(), m_color->GetItemValue(),
+               [&] { box->SetBorderColor(m_color->GetItemValue()); });
+}
+
+void CPicturePropPopulator::Populate(CPropTree& tree) {
+  CPropTreeItem* root = AddRoot(tree);
+  m_positions = AddPositions(tree, root);
+  auto path = std::make_unique<CPropTreeItemBrowseFile>(kFilter, L"", this);
+  path->SetLabelText(L"Picture");
+  path->SetInfoText(L"Picture");
+  m_path = tree.Insert(std::move(path), root);
+}
+
+void CPicturePropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive()) return;
+  auto* picture = dynamic_cast<CReportEntityPicture*>(GetEntity());
+  if (!picture || !m_path) return;
+  ShowPositions(m_positions, *picture);
+  m_path->SetItemValue(picture->GetPath());
+}
+
+void CPicturePropPopulator::Apply(Writer& writer) {
+  auto* picture = dynamic_cast<CReportEntityPicture*>(GetEntity());
+  if (!picture || !m_path) return;
+  WritePositions(writer, m_positions, *picture);
+  writer.Write(picture->GetPath(), m_path->GetItemValue(), [&] { picture->SetPath(m_path->GetItemValue()); });
+}
+
+std::unique_ptr<CPropPopulator> MakePopulator(PopulatorKind kind) {
+  switch (kind) {
+    case PopulatorKind::Label: return std::make_unique<CLabelPropPopulator>();
+    case PopulatorKind::InvoiceField: return std::make_unique<CInvFieldPropPopulator>();
+    case PopulatorKind::RepeatField: return std::make_unique<CInvRepeatFieldPropPopulator>();
+    case PopulatorKind::Rect: return std::make_unique<CRectPropPopulator>();
+    case PopulatorKind::Line: return std::make_unique<CLinePropPopulator>();
+    case PopulatorKind::Picture: return std::make_unique<CPicturePropPopulator>();
+    case PopulatorKind::None: break;
+  }
+  return nullptr;
+}
+
+}  // namespace designer

@@ -1,0 +1,155 @@
+#include "designer/proptree/CPropTree.h"
+
+#include <algorithm>
+
+namespace designer {
+namespace {
+
+void CollectVisible(const CPropTreeItem& item, std::vector<CPropTreeItem*>& out) {
+  for (const auto& child : item.GetChildren()) {
+    out.push_back(child.get());
+    if (child->IsExpanded()) CollectVisible(*child, out);
+  }
+}
+
+bool Contains(const CPropTreeItem& item, const CPropTreeItem* wanted) {
+  if (&item == wanted) return true;
+  for (const auto& child : item.GetChildren()) {
+    if (Contains(*child, wanted)) return true;
+  }
+  return false;
+}
+
+template <class Action>
+void ForEach(CPropTreeItem& item, Action action) {
+  action(item);
+  for (const auto& child : item.GetChildren()) ForEach(*child, action);
+}
+
+}  // namespace
+
+CPropTree::CPropTree() {
+  m_root.m_tree = this;
+  m_root.Expand();
+}
+
+CPropTree::~CPropTree() {
+  // No notifications while the tree goes.
+  m_listener = nullptr;
+  m_observer = nullptr;
+}
+
+CPropTreeItem* CPropTree::InsertItem(std::unique_ptr<CPropTreeItem> item, CPropTreeItem* parent) {
+  if (!item) return nullptr;
+  if (!parent) parent = &m_root;
+  CPropTreeItem* inserted = item.get();
+  inserted->m_tree = this;
+  inserted->m_parent = parent;
+  inserted->m_id = m_nextId++;
+  parent->m_children.push_back(std::move(item));
+  SendNotify(kItemInserted, inserted);
+  if (m_observer) m_observer->OnTreeItemsChanged();
+  return inserted;
+}
+
+bool CPropTree::DeleteSubtree(CPropTreeItem* item) {
+  bool allGone = true;
+  // Children first; a kept child keeps this item too, so that it is never
+  // left without its parent.
+  for (size_t i = item->m_children.size(); i-- > 0;) {
+    if (!DeleteSubtree(item->m_children[i].get())) allGone = false;
+  }
+  if (item == &m_root) return allGone;
+  if (!allGone || SendNotify(kDeleteItem, item) != 0) return false;
+  if (m_focused && Contains(*item, m_focused)) m_focused = nullptr;
+  auto& siblings = item->m_parent->m_children;
+  siblings.erase(std::find_if(siblings.begin(), siblings.end(),
+                              [item](const std::unique_ptr<CPropTreeItem>& child) { return child.get() == item; }));
+  return true;
+}
+
+bool CPropTree::DeleteItem(CPropTreeItem* item) {
+  const bool deleted = DeleteSubtree(item ? item : &m_root);
+  if (m_observer) m_observer->OnTreeItemsChanged();
+  return deleted;
+}
+
+void CPropTree::DeleteAllItems() {
+  DeleteItem(nullptr);
+  m_nextId = 1;
+}
+
+std::vector<CPropTreeItem*> CPropTree::GetVisibleItems() const {
+  std::vector<CPropTreeItem*> items;
+  CollectVisible(m_root, items);
+  return items;
+}
+
+void CPropTree::FocusTo(CPropTreeItem* item) {
+  if (!item) return;
+  const bool changed = item != m_focused;
+  SelectItems(nullptr, false);
+  item->Select();
+  m_focused = item;
+  EnsureVisible(item);
+  if (changed) SendNotify(kSelChanged, item);
+}
+
+void CPropTree::FocusFirst() {
+  const auto items = GetVisibleItems();
+  if (!items.empty()) FocusTo(items.front());
+}
+
+void CPropTree::FocusLast() {
+  const auto items = GetVisibleItems();
+  if (!items.empty()) FocusTo(items.back());
+}
+
+void CPropTree::FocusPrev() {
+  const auto items = GetVisibleItems();
+  if (items.empty()) return;
+  const auto at = std::find(items.begin(), items.end(), m_focused);
+  if (at == items.end()) return FocusTo(items.back());
+  FocusTo(at == items.begin() ? *at : *(at - 1));
+}
+
+void CPropTree::FocusNext() {
+  const auto items = GetVisibleItems();
+  if (items.empty()) return;
+  const auto at = std::find(items.begin(), items.end(), m_focused);
+  if (at == items.end()) return FocusTo(items.front());
+  FocusTo(at + 1 == items.end() ? *at : *(at + 1));
+}
+
+void CPropTree::EnsureVisible(CPropTreeItem* item) {
+  for (CPropTreeItem* parent = item ? item->GetParent() : nullptr; parent; parent = parent->GetParent()) {
+    parent->Expand();
+  }
+}
+
+void CPropTree::SetColumn(int32_t x, int32_t clientWidth) {
+  x = std::max(x, kMinColumn);
+  if (clientWidth > 0) x = std::min(x, clientWidth - kMinColumn);
+  m_column = x;
+}
+
+void CPropTree::SelectItems(CPropTreeItem* item, bool select) {
+  ForEach(item ? *item : m_root, [&](CPropTreeItem& each) {
+    if (&each != &m_root) each.Select(select);
+  });
+}
+
+void CPropTree::UpdateMoveAllItems() {
+  ForEach(m_root, [](CPropTreeItem& each) { each.OnMove(); });
+}
+
+void CPropTree::RefreshItems(CPropTreeItem* item) {
+  ForEach(item ? *item : m_root, [](CPropTreeItem& each) { each.OnRefresh(); });
+  if (m_observer) m_observer->OnTreeValuesChanged();
+}
+
+int64_t CPropTree::SendNotify(int32_t code, CPropTreeItem* item) {
+  return m_listener ? m_listener(code, item) : 0;
+}
+
+}  // namespace designer
