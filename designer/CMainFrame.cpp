@@ -9,7 +9,13 @@
 #include <wx/toolbar.h>
 
 #include "common/RegistryHelpers.h"
+#include "common/ui/View.h"
 #include "designer/DesignerCommands.h"
+#include "designer/DesignerMessages.h"
+#include "designer/bars/CAutoHideBar.h"
+#include "designer/bars/CDiagramPropertyBar.h"
+#include "designer/bars/CDrawBar.h"
+#include "platform/WindowMessages.h"
 #include "designer/DesignerSettings.h"
 #include "designer/TemplateFiles.h"
 
@@ -98,12 +104,45 @@ wxMenuBar* BuildMenus(wxMenu*& fileMenu) {
   return bar;
 }
 
-wxPanel* MakeBarPlace(wxWindow* parent, int id, const wxString& caption) {
-  auto* bar = new wxPanel(parent, id, wxDefaultPosition, wxSize(170, -1), wxBORDER_THEME);
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(bar, wxID_ANY, caption), 0, wxALL, 4);
-  bar->SetSizer(sizer);
-  return bar;
+std::wstring BarStateKey() {
+  return std::wstring(kProfileKey) + L"\\" + kMainFrameName + L"_Bar";
+}
+
+std::wstring BarProfileName() {
+  return std::wstring(kMainFrameName) + L"_Bar";
+}
+
+// Delivers a message to the window and every window in it, parent first.
+void SendToDescendants(wxWindow* window, unsigned message, platform::WPARAM wParam) {
+  platform::SendMessage(window, message, wParam);
+  for (wxWindow* child : window->GetChildren()) SendToDescendants(child, message, wParam);
+}
+
+wxSize ToWx(platform::gdi::Size size) {
+  return {size.cx, size.cy};
+}
+
+AutoHideSide SideOfPane(const wxAuiPaneInfo& pane) {
+  switch (pane.dock_direction) {
+    case wxAUI_DOCK_TOP: return AutoHideSide::Top;
+    case wxAUI_DOCK_RIGHT: return AutoHideSide::Right;
+    case wxAUI_DOCK_BOTTOM: return AutoHideSide::Bottom;
+    default: return AutoHideSide::Left;
+  }
+}
+
+wxAuiPaneInfo BarPane(CPinDockBar* bar) {
+  const SizingBarSizes& sizes = bar->GetSizes();
+  return wxAuiPaneInfo()
+      .Name(bar->GetCaption())
+      .Caption(bar->GetCaption())
+      .Layer(1)
+      .PinButton(true)
+      .CloseButton(true)
+      .MaximizeButton(false)
+      .BestSize(ToWx(sizes.vert))
+      .FloatingSize(ToWx(sizes.floating))
+      .MinSize(ToWx(SizingBarSizes::kMinVert));
 }
 
 }  // namespace
@@ -145,22 +184,62 @@ int CMainFrame::OnCreate() {
   status->SetStatusText("NUM", 2);
   status->SetStatusText("SCRL", 3);
 
-  m_propertyBar = MakeBarPlace(this, kPropertyBarId, "Properties");
+  m_aui.SetManagedWindow(this);
+  m_toolBox = new CDrawBar(this, kToolboxBarId);
+  m_toolBox->SetOnTool([this](int32_t code) { StartDrawing(code); });
+  m_propertyBar = new CDiagramPropertyBar(this, kPropertyBarId);
+  m_propertyBar->SetRedraw([this] {
+    if (View* view = GetActiveView()) {
+      view->GetViewWindow()->Refresh();
+      view->GetViewWindow()->Update();
+    }
+  });
+  for (CPinDockBar* bar : {static_cast<CPinDockBar*>(m_toolBox), static_cast<CPinDockBar*>(m_propertyBar)}) {
+    bar->GetSizes() = SizingBarSizes::Load(kProfileKey, BarProfileName(), bar->GetId());
+  }
   m_viewArea = new wxPanel(this);
   m_viewArea->SetSizer(new wxBoxSizer(wxVERTICAL));
-  m_toolBox = MakeBarPlace(this, kToolboxBarId, "Toolbox");
-  auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-  sizer->Add(m_propertyBar, 0, wxEXPAND);
-  sizer->Add(m_viewArea, 1, wxEXPAND);
-  sizer->Add(m_toolBox, 0, wxEXPAND);
-  SetSizer(sizer);
+  m_aui.AddPane(m_viewArea, wxAuiPaneInfo().Name("View").CenterPane());
+  m_aui.AddPane(m_propertyBar, BarPane(m_propertyBar).Left());
+  m_aui.AddPane(m_toolBox, BarPane(m_toolBox).Right());
+  for (int side = 0; side < 4; ++side) {
+    auto* autoHide = new CAutoHideBar(this, static_cast<AutoHideSide>(side));
+    autoHide->SetOnPin([this](CPinDockBar* bar) { UnpinBar(bar); });
+    m_autoHide[static_cast<size_t>(side)] = autoHide;
+    wxAuiPaneInfo pane;
+    pane.Name(wxString::Format("AutoHide%d", side)).CaptionVisible(false).PaneBorder(false).Gripper(false)
+        .Layer(10).DockFixed().Resizable(false).Floatable(false).Movable(false).CloseButton(false).Hide();
+    if (IsHorizontal(static_cast<AutoHideSide>(side))) {
+      pane.MinSize(-1, kAutoHideThickness).BestSize(-1, kAutoHideThickness);
+    } else {
+      pane.MinSize(kAutoHideThickness, -1).BestSize(kAutoHideThickness, -1);
+    }
+    switch (static_cast<AutoHideSide>(side)) {
+      case AutoHideSide::Top: pane.Top(); break;
+      case AutoHideSide::Left: pane.Left(); break;
+      case AutoHideSide::Right: pane.Right(); break;
+      case AutoHideSide::Bottom: pane.Bottom(); break;
+    }
+    m_aui.AddPane(autoHide, pane);
+  }
+  m_aui.Bind(wxEVT_AUI_PANE_BUTTON, [this](wxAuiManagerEvent& event) {
+    auto* bar = dynamic_cast<CPinDockBar*>(event.GetPane() ? event.GetPane()->window : nullptr);
+    if (bar && event.GetButton() == wxAUI_BUTTON_PIN) {
+      // The pin parks the bar instead of floating it.
+      CallAfter([this, bar] { PinBar(bar); });
+      event.Veto();
+      return;
+    }
+    event.Skip();
+  });
 
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ToggleBar(m_toolBox); }, ID_VIEW_TOOLBOX);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ToggleBar(m_propertyBar); }, ID_VIEW_PROPERTIES);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowBar(m_toolBox, !IsBarVisible(m_toolBox)); }, ID_VIEW_TOOLBOX);
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowBar(m_propertyBar, !IsBarVisible(m_propertyBar)); },
+       ID_VIEW_PROPERTIES);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ToggleBar(GetToolBar()); }, ID_VIEW_TOOLBAR);
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { ToggleBar(GetStatusBar()); }, ID_VIEW_STATUS_BAR);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(m_toolBox->IsShown()); }, ID_VIEW_TOOLBOX);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(m_propertyBar->IsShown()); }, ID_VIEW_PROPERTIES);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(IsBarVisible(m_toolBox)); }, ID_VIEW_TOOLBOX);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(IsBarVisible(m_propertyBar)); }, ID_VIEW_PROPERTIES);
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(GetToolBar() && GetToolBar()->IsShown()); },
        ID_VIEW_TOOLBAR);
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(GetStatusBar() && GetStatusBar()->IsShown()); },
@@ -169,34 +248,129 @@ int CMainFrame::OnCreate() {
   return 0;
 }
 
+CMainFrame::~CMainFrame() {
+  m_aui.UnInit();
+}
+
 void CMainFrame::SetView(wxWindow* view) {
   m_viewArea->GetSizer()->Add(view, 1, wxEXPAND);
-  Layout();
   m_viewArea->Layout();
+  m_aui.Update();
 }
 
 void CMainFrame::ToggleBar(wxWindow* bar) {
   if (!bar) return;
   bar->Show(!bar->IsShown());
   SendSizeEvent();
-  Layout();
+  m_aui.Update();
+}
+
+void CMainFrame::StartDrawing(int32_t toolCode) {
+  SendToDescendants(this, WM_CORVANE_START_DRAWING, static_cast<platform::WPARAM>(toolCode));
+}
+
+CAutoHideBar* CMainFrame::FindAutoHideBar(const CPinDockBar* bar) const {
+  for (CAutoHideBar* autoHide : m_autoHide) {
+    if (autoHide && autoHide->HasTab(bar)) return autoHide;
+  }
+  return nullptr;
+}
+
+bool CMainFrame::IsBarVisible(const CPinDockBar* bar) const {
+  if (!bar) return false;
+  if (FindAutoHideBar(bar)) return true;
+  const wxAuiPaneInfo& pane = const_cast<wxAuiManager&>(m_aui).GetPane(const_cast<CPinDockBar*>(bar));
+  return pane.IsOk() && pane.IsShown();
+}
+
+void CMainFrame::ShowBar(CPinDockBar* bar, bool show) {
+  if (!bar) return;
+  if (!show && FindAutoHideBar(bar)) UnpinBar(bar);
+  m_aui.GetPane(bar).Show(show);
+  m_aui.Update();
+}
+
+void CMainFrame::UpdateAutoHidePanes() {
+  for (CAutoHideBar* autoHide : m_autoHide) m_aui.GetPane(autoHide).Show(!autoHide->IsEmpty());
+  m_aui.Update();
+}
+
+void CMainFrame::PinBar(CPinDockBar* bar) {
+  if (!bar || FindAutoHideBar(bar)) return;
+  wxAuiPaneInfo& pane = m_aui.GetPane(bar);
+  if (!pane.IsOk()) return;
+  const AutoHideSide side = pane.IsFloating() ? AutoHideSide::Left : SideOfPane(pane);
+  m_autoHide[static_cast<size_t>(side)]->AddTab(bar);
+  pane.Hide();
+  UpdateAutoHidePanes();
+}
+
+void CMainFrame::UnpinBar(CPinDockBar* bar) {
+  CAutoHideBar* autoHide = FindAutoHideBar(bar);
+  if (!autoHide) return;
+  autoHide->RemoveTab(bar);
+  m_aui.GetPane(bar).Show();
+  UpdateAutoHidePanes();
 }
 
 void CMainFrame::LoadPaneState() {
-  const std::wstring key = std::wstring(kProfileKey) + L"\\" + kMainFrameName + L"_Bar";
-  uint32_t shown = 1;
-  if (RegReadDword(key, L"Toolbox", &shown) == kRegSuccess) m_toolBox->Show(shown != 0);
-  if (RegReadDword(key, L"Properties", &shown) == kRegSuccess) m_propertyBar->Show(shown != 0);
+  const std::wstring key = BarStateKey();
+  if (const auto layout = RegReadString(key, L"Layout")) m_aui.LoadPerspective(wxString(*layout), false);
+  // The panes' shown state comes from the keys of their own.
+  uint32_t value = 1;
+  if (RegReadDword(key, L"Toolbox", &value) == kRegSuccess) m_aui.GetPane(m_toolBox).Show(value != 0);
+  if (RegReadDword(key, L"Properties", &value) == kRegSuccess) m_aui.GetPane(m_propertyBar).Show(value != 0);
+  for (int side = 0; side < 4; ++side) m_aui.GetPane(m_autoHide[static_cast<size_t>(side)]).Hide();
+  m_aui.Update();
+  for (CPinDockBar* bar : {static_cast<CPinDockBar*>(m_toolBox), static_cast<CPinDockBar*>(m_propertyBar)}) {
+    const std::wstring name = bar->GetCaption().ToStdWstring() + L"AutoHide";
+    if (RegReadDword(key, name, &value) != kRegSuccess || value < 1 || value > 4) continue;
+    m_autoHide[value - 1]->AddTab(bar);
+    m_aui.GetPane(bar).Hide();
+  }
+  UpdateAutoHidePanes();
 }
 
-void CMainFrame::SavePaneState() const {
-  const std::wstring key = std::wstring(kProfileKey) + L"\\" + kMainFrameName + L"_Bar";
-  RegWriteDword(key, L"Toolbox", m_toolBox->IsShown() ? 1 : 0);
-  RegWriteDword(key, L"Properties", m_propertyBar->IsShown() ? 1 : 0);
+void CMainFrame::SavePaneState() {
+  const std::wstring key = BarStateKey();
+  for (CPinDockBar* bar : {static_cast<CPinDockBar*>(m_toolBox), static_cast<CPinDockBar*>(m_propertyBar)}) {
+    const std::wstring name = bar->GetCaption().ToStdWstring();
+    CAutoHideBar* autoHide = FindAutoHideBar(bar);
+    RegWriteDword(key, name + L"AutoHide", autoHide ? static_cast<uint32_t>(autoHide->GetSide()) + 1 : 0);
+    RegWriteDword(key, name, IsBarVisible(bar) ? 1 : 0);
+    // Sizes as the bar has them where it is now.
+    const wxAuiPaneInfo& pane = m_aui.GetPane(bar);
+    SizingBarSizes& sizes = bar->GetSizes();
+    if (pane.IsFloating() && pane.frame) {
+      sizes.floating = {pane.frame->GetSize().x, pane.frame->GetSize().y};
+    } else if (!autoHide && pane.IsShown()) {
+      const wxSize size = bar->GetSize();
+      if (pane.dock_direction == wxAUI_DOCK_TOP || pane.dock_direction == wxAUI_DOCK_BOTTOM) {
+        sizes.horz = {size.x, size.y};
+      } else {
+        sizes.vert = {size.x, size.y};
+      }
+    }
+    sizes.ApplyMinimums();
+    sizes.Save(kProfileKey, BarProfileName(), bar->GetId());
+  }
+  // The layout with every bar back in its dock, so that a parked bar comes
+  // back where it was.
+  std::vector<CPinDockBar*> parked;
+  for (CAutoHideBar* autoHide : m_autoHide) {
+    for (CPinDockBar* bar : autoHide->GetBars()) parked.push_back(bar);
+  }
+  for (CPinDockBar* bar : parked) m_aui.GetPane(bar).Show();
+  RegWriteString(key, L"Layout", m_aui.SavePerspective().ToStdWstring());
+  for (CPinDockBar* bar : parked) m_aui.GetPane(bar).Hide();
 }
 
 bool CMainFrame::Destroy() {
   if (m_toolBox && GetHandle() && !IsBeingDeleted()) SavePaneState();
+  // The sliding frames are top-level windows: they go with the frame.
+  for (CAutoHideBar* autoHide : m_autoHide) {
+    for (CPinDockBar* bar : autoHide ? autoHide->GetBars() : std::vector<CPinDockBar*>{}) autoHide->RemoveTab(bar);
+  }
   return BaseFrameWnd::Destroy();
 }
 

@@ -198,53 +198,68 @@ void CLabelPropPopulator::Apply(Writer& writer) {
   CInvFieldPropPopulator::Apply(writer);
 }
 
-void CLinePropPopulator::Populate(CPropTree& tree) {
+void CBorderPropPopulator::Populate(CPropTree& tree) {
   CPropTreeItem* root = AddRoot(tree);
   m_thickness = AddEdit(tree, root, L"Thickness", L"Border Thickness", CPropTreeItemEdit::Format::Integer);
   m_positions = AddPositions(tree, root);
   m_color = AddColor(tree, root, L"Border Color");
 }
 
-void CLinePropPopulator::UpdateFromEntity() {
-  if (!IsEntityAlive()) return;
-  auto* line = dynamic_cast<CReportEntityLine*>(GetEntity());
-  if (!line || !m_thickness) return;
-  m_thickness->SetInt(line->GetPenWidth());
-  ShowPositions(m_positions, *line);
-  m_color->SetItemValue(line->GetPenColor());
+void CBorderPropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive() || !HasBorder() || !m_thickness) return;
+  m_thickness->SetInt(GetWidth());
+  ShowPositions(m_positions, *GetEntity());
+  m_color->SetItemValue(GetColor());
 }
 
-void CLinePropPopulator::Apply(Writer& writer) {
-  auto* line = dynamic_cast<CReportEntityLine*>(GetEntity());
-  if (!line || !m_thickness) return;
-  writer.Write(line->GetPenWidth(), m_thickness->GetInt(), [&] { line->SetPenWidth(m_thickness->GetInt()); });
-  WritePositions(writer, m_positions, *line);
-  writer.Write(line->GetPenColor(), m_color->GetItemValue(), [&] { line->SetPenColor(m_color->GetItemValue()); });
+void CBorderPropPopulator::Apply(Writer& writer) {
+  if (!HasBorder() || !m_thickness) return;
+  writer.Write(GetWidth(), m_thickness->GetInt(), [&] { SetWidth(m_thickness->GetInt()); });
+  WritePositions(writer, m_positions, *GetEntity());
+  writer.Write(GetColor(), m_color->GetItemValue(), [&] { SetColor(m_color->GetItemValue()); });
 }
 
-void CRectPropPopulator::Populate(CPropTree& tree) {
-  CPropTreeItem* root = AddRoot(tree);
-  m_thickness = AddEdit(tree, root, L"Thickness", L"Border Thickness", CPropTreeItemEdit::Format::Integer);
-  m_positions = AddPositions(tree, root);
-  m_color = AddColor(tree, root, L"Border Color");
+namespace {
+
+CReportEntityLine* Line(CDiagramEntity* entity) {
+  return dynamic_cast<CReportEntityLine*>(entity);
+}
+CReportBorderEntity* Box(CDiagramEntity* entity) {
+  return dynamic_cast<CReportBorderEntity*>(entity);
 }
 
-void CRectPropPopulator::UpdateFromEntity() {
-  if (!IsEntityAlive()) return;
-  auto* box = dynamic_cast<CReportBorderEntity*>(GetEntity());
-  if (!box || !m_thickness) return;
-  m_thickness->SetInt(box->GetBorderWidth());
-  ShowPositions(m_positions, *box);
-  m_color->SetItemValue(box->GetBorderColor());
+}  // namespace
+
+bool CLinePropPopulator::HasBorder() const {
+  return Line(GetEntity()) != nullptr;
+}
+int32_t CLinePropPopulator::GetWidth() const {
+  return Line(GetEntity())->GetPenWidth();
+}
+void CLinePropPopulator::SetWidth(int32_t width) {
+  Line(GetEntity())->SetPenWidth(width);
+}
+COLORREF CLinePropPopulator::GetColor() const {
+  return Line(GetEntity())->GetPenColor();
+}
+void CLinePropPopulator::SetColor(COLORREF color) {
+  Line(GetEntity())->SetPenColor(color);
 }
 
-void CRectPropPopulator::Apply(Writer& writer) {
-  auto* box = dynamic_cast<CReportBorderEntity*>(GetEntity());
-  if (!box || !m_thickness) return;
-  writer.Write(box->GetBorderWidth(), m_thickness->GetInt(), [&] { box->SetBorderWidth(m_thickness->GetInt()); });
-  WritePositions(writer, m_positions, *box);
-  writer.Write(box->GetBorderColor(), m_color->GetItemValue(),
-               [&] { box->SetBorderColor(m_color->GetItemValue()); });
+bool CRectPropPopulator::HasBorder() const {
+  return Box(GetEntity()) != nullptr;
+}
+int32_t CRectPropPopulator::GetWidth() const {
+  return Box(GetEntity())->GetBorderWidth();
+}
+void CRectPropPopulator::SetWidth(int32_t width) {
+  Box(GetEntity())->SetBorderWidth(width);
+}
+COLORREF CRectPropPopulator::GetColor() const {
+  return Box(GetEntity())->GetBorderColor();
+}
+void CRectPropPopulator::SetColor(COLORREF color) {
+  Box(GetEntity())->SetBorderColor(color);
 }
 
 void CPicturePropPopulator::Populate(CPropTree& tree) {

@@ -131,13 +131,20 @@ private:
 };
 
 // Lines and boxes: border thickness, the positions and the border colour.
-class CLinePropPopulator : public CPropPopulator {
+class CBorderPropPopulator : public CPropPopulator {
 public:
   void Populate(CPropTree& tree) override;
   void UpdateFromEntity() override;
 
 protected:
   void Apply(Writer& writer) override;
+  // The pen of a line, the border of a box; false for an entity of
+  // another kind.
+  virtual bool HasBorder() const = 0;
+  virtual int32_t GetWidth() const = 0;
+  virtual void SetWidth(int32_t width) = 0;
+  virtual platform::gdi::COLORREF GetColor() const = 0;
+  virtual void SetColor(platform::gdi::COLORREF color) = 0;
 
 private:
   CPropTreeItemEdit* m_thickness = nullptr;
@@ -145,18 +152,22 @@ private:
   CPropTreeItemColor* m_color = nullptr;
 };
 
-class CRectPropPopulator : public CPropPopulator {
-public:
-  void Populate(CPropTree& tree) override;
-  void UpdateFromEntity() override;
-
+class CLinePropPopulator : public CBorderPropPopulator {
 protected:
-  void Apply(Writer& writer) override;
+  bool HasBorder() const override;
+  int32_t GetWidth() const override;
+  void SetWidth(int32_t width) override;
+  platform::gdi::COLORREF GetColor() const override;
+  void SetColor(platform::gdi::COLORREF color) override;
+};
 
-private:
-  CPropTreeItemEdit* m_thickness = nullptr;
-  Positions m_positions;
-  CPropTreeItemColor* m_color = nullptr;
+class CRectPropPopulator : public CBorderPropPopulator {
+protected:
+  bool HasBorder() const override;
+  int32_t GetWidth() const override;
+  void SetWidth(int32_t width) override;
+  platform::gdi::COLORREF GetColor() const override;
+  void SetColor(platform::gdi::COLORREF color) override;
 };
 
 class CPicturePropPopulator : public CPropPopulator {

@@ -95,6 +95,20 @@ std::wstring CPropTreeItemColor::GetDisplayText() const {
   return text;
 }
 
+platform::gdi::Rect CPropTreeItemColor::PaletteRect(size_t index) {
+  const int32_t column = static_cast<int32_t>(index % 8);
+  const int32_t row = static_cast<int32_t>(index / 8);
+  const int32_t left = 3 + 18 * column, top = 3 + 18 * row;
+  return {left, top, left + 13, top + 13};
+}
+
+int32_t CPropTreeItemColor::PaletteIndexAt(platform::gdi::Point point) {
+  for (size_t i = 0; i < kPalette.size(); ++i) {
+    if (PaletteRect(i).Contains(point)) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
 void CPropTreeItemColor::PickPalette(size_t index) {
   if (index >= kPalette.size()) return;
   m_color = kPalette[index];

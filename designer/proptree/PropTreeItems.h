@@ -83,6 +83,14 @@ public:
   // "R = %d, G = %d, B = %d".
   std::wstring GetDisplayText() const override;
 
+  // The palette popup: 151 x 120, entry i a 13-pixel square at
+  // (3 + 18 * column, 3 + 18 * row), and "More Colors" below them.
+  static constexpr platform::gdi::Size kPopupSize{151, 120};
+  static constexpr platform::gdi::Rect kMoreColorsRect{40, 94, 110, 114};
+  static platform::gdi::Rect PaletteRect(size_t index);
+  // The palette entry under a point of the popup, or -1.
+  static int32_t PaletteIndexAt(platform::gdi::Point point);
+
   // The palette entry becomes the value and the item commits.
   void PickPalette(size_t index);
   // Runs the colour dialog with the tree's input disabled; the chosen

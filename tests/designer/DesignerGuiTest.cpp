@@ -23,6 +23,8 @@
 #include "designer/DesignerCommands.h"
 #include "designer/DesignerDocument.h"
 #include "designer/DesignerMessages.h"
+#include "designer/bars/CDiagramPropertyBar.h"
+#include "designer/bars/CDrawBar.h"
 #include "designer/bars/CRuler.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"

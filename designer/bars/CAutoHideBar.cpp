@@ -1,0 +1,272 @@
+#include "designer/bars/CAutoHideBar.h"
+
+#include <algorithm>
+
+#include <wx/dcbuffer.h>
+#include <wx/settings.h>
+
+#include "designer/bars/CPinDockBar.h"
+
+namespace designer {
+namespace {
+
+constexpr int kCaptionHeight = 18;
+constexpr int kPinSize = 11;
+constexpr int kSlideTimerMs = 100;
+
+wxRect ToWx(const platform::gdi::Rect& rect) {
+  return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+platform::gdi::Rect FromWx(const wxRect& rect) {
+  return {rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+}
+
+wxFont TabFont() {
+  return wxFont(wxFontInfo(9).FaceName("Arial"));
+}
+
+}  // namespace
+
+CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docked, int32_t fullSize)
+    : wxFrame(wxGetTopLevelParent(bar), wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+              wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE),
+      m_bar(bar),
+      m_docked(docked),
+      m_fullSize(fullSize),
+      m_timer(this) {
+  m_caption = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxSize(-1, kCaptionHeight));
+  m_caption->SetBackgroundStyle(wxBG_STYLE_PAINT);
+  m_caption->Bind(wxEVT_PAINT, &CDrawFrame::PaintCaption, this);
+  m_caption->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+    const bool hot = PinRect().Contains(event.GetPosition());
+    if (hot != m_pinHot) {
+      m_pinHot = hot;
+      m_caption->Refresh();
+    }
+  });
+  m_caption->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+    if (PinRect().Contains(event.GetPosition())) CallAfter([this] { m_bar->PinBack(this); });
+  });
+  m_docked->Reparent(this);
+  m_docked->Show();
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    const wxSize client = GetClientSize();
+    m_caption->SetSize(0, 0, client.x, kCaptionHeight);
+    m_docked->SetSize(0, kCaptionHeight, client.x, std::max(client.y - kCaptionHeight, 1));
+    // A size the user gives the frame is its new full size.
+    if (!IsSliding() && IsShown()) {
+      m_fullSize = IsHorizontal(m_bar->GetSide()) ? GetSize().y : GetSize().x;
+    }
+    event.Skip();
+  });
+  Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+    // Losing the focus hides the frame, after the activation has settled.
+    if (!event.GetActive()) CallAfter([this] {
+        if (!IsActive()) HideFrame();
+      });
+    event.Skip();
+  });
+  Bind(wxEVT_TIMER, &CDrawFrame::OnTimer, this);
+}
+
+CDrawFrame::~CDrawFrame() {
+  m_timer.Stop();
+}
+
+wxRect CDrawFrame::PinRect() const {
+  const wxSize size = m_caption->GetClientSize();
+  return {size.x - kPinSize - 4, (kCaptionHeight - kPinSize) / 2, kPinSize, kPinSize};
+}
+
+void CDrawFrame::PaintCaption(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(m_caption);
+  const wxRect all(m_caption->GetClientSize());
+  const bool active = IsActive();
+  const wxColour from = wxSystemSettings::GetColour(active ? wxSYS_COLOUR_ACTIVECAPTION : wxSYS_COLOUR_INACTIVECAPTION);
+  const wxColour to =
+      wxSystemSettings::GetColour(active ? wxSYS_COLOUR_GRADIENTACTIVECAPTION : wxSYS_COLOUR_GRADIENTINACTIVECAPTION);
+  dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+  dc.Clear();
+  dc.GradientFillLinear(wxRect(15, 0, std::max(all.width - 15, 1), all.height), from, to);
+  dc.SetTextForeground(
+      wxSystemSettings::GetColour(active ? wxSYS_COLOUR_CAPTIONTEXT : wxSYS_COLOUR_INACTIVECAPTIONTEXT));
+  dc.SetFont(wxFont(wxFontInfo(8.5).FaceName("Tahoma")));
+  dc.DrawLabel(GetTitle(), wxRect(17, 0, all.width - 40, all.height), wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+  // The pin: a head and a needle, upright (pinned back on a click).
+  const wxRect pin = PinRect();
+  dc.SetPen(wxPen(m_pinHot ? *wxWHITE : *wxBLACK));
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  if (m_pinHot) dc.DrawRectangle(wxRect(pin).Inflate(1));
+  dc.DrawRectangle(pin.x + 3, pin.y, 5, 6);
+  dc.DrawLine(pin.x + 1, pin.y + 6, pin.x + 10, pin.y + 6);
+  dc.DrawLine(pin.x + 5, pin.y + 6, pin.x + 5, pin.y + 11);
+}
+
+void CDrawFrame::SlideOut() {
+  if (IsShown()) return;
+  const wxRect bar = m_bar->GetScreenRect();
+  const wxRect open = ToWx(SlideOpenRect(m_bar->GetSide(), FromWx(bar), m_fullSize));
+  m_timer.Start(kSlideTimerMs);
+  SetSize(open);
+  Show();
+  Raise();
+  SetFocus();
+}
+
+bool CDrawFrame::SlideStep() {
+  m_timer.Stop();
+  const auto next = SlideStepRect(m_bar->GetSide(), FromWx(GetScreenRect()), m_fullSize);
+  if (!next) return false;
+  SetSize(ToWx(*next));
+  m_timer.Start(kSlideTimerMs);
+  return true;
+}
+
+void CDrawFrame::OnTimer(wxTimerEvent&) {
+  SlideStep();
+}
+
+void CDrawFrame::HideFrame() {
+  m_timer.Stop();
+  Hide();
+}
+
+void CDrawFrame::ReleaseDocked(wxWindow* newParent) {
+  m_timer.Stop();
+  m_docked->Reparent(newParent);
+}
+
+CAutoHideBar::CAutoHideBar(wxWindow* parent, AutoHideSide side)
+    : wxWindow(parent, kBaseId + static_cast<int>(side), wxDefaultPosition,
+               IsHorizontal(side) ? wxSize(-1, kAutoHideThickness) : wxSize(kAutoHideThickness, -1)),
+      m_side(side) {
+  SetName("tesT");
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  Bind(wxEVT_PAINT, &CAutoHideBar::OnPaint, this);
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    LayoutTabs();
+    Refresh();
+    event.Skip();
+  });
+  Bind(wxEVT_MOTION, [this](wxMouseEvent& event) { HoverAt(event.GetPosition()); });
+}
+
+CAutoHideBar::~CAutoHideBar() {
+  for (CDrawFrame* frame : m_frames) {
+    if (frame) frame->Destroy();
+  }
+}
+
+void CAutoHideBar::LayoutTabs() {
+  wxClientDC dc(this);
+  dc.SetFont(TabFont());
+  for (AutoHideTab& tab : m_tabs) tab.textExtent = dc.GetTextExtent(tab.text).GetWidth();
+  LayoutAutoHideTabs(m_side, FromWx(wxRect(GetClientSize())), m_tabs);
+}
+
+void CAutoHideBar::AddTab(CPinDockBar* bar, uint32_t flags) {
+  wxWindow* hosted = bar->GetHostedWindow();
+  const wxSize size = bar->GetSize();
+  const int32_t depth = IsHorizontal(m_side) ? size.y : size.x;
+  AutoHideTab tab;
+  tab.text = bar->GetTabTitle().ToStdWstring();
+  tab.flags = flags;
+  tab.window = bar;
+  m_tabs.push_back(tab);
+  m_frames.push_back(new CDrawFrame(this, bar->GetTabTitle(), hosted, std::max(depth, 60) + 2));
+  LayoutTabs();
+  Refresh();
+  Update();
+}
+
+void CAutoHideBar::RemoveTab(CPinDockBar* bar) {
+  for (size_t i = 0; i < m_tabs.size(); ++i) {
+    if (m_tabs[i].window != bar) continue;
+    if (m_frames[i]) {
+      m_frames[i]->ReleaseDocked(bar);
+      m_frames[i]->Destroy();
+    }
+    m_tabs.erase(m_tabs.begin() + static_cast<std::ptrdiff_t>(i));
+    m_frames.erase(m_frames.begin() + static_cast<std::ptrdiff_t>(i));
+    bar->TakeBackHostedWindow();
+    break;
+  }
+  // The frames follow their tabs through the tidying.
+  std::vector<AutoHideTab> tidied = m_tabs;
+  TidyAutoHideSeparators(tidied);
+  if (tidied.size() != m_tabs.size()) {
+    std::vector<CDrawFrame*> frames;
+    for (const AutoHideTab& tab : tidied) {
+      const auto at = std::find_if(m_tabs.begin(), m_tabs.end(), [&](const AutoHideTab& t) { return t.window == tab.window; });
+      frames.push_back(m_frames[static_cast<size_t>(at - m_tabs.begin())]);
+    }
+    m_tabs = tidied;
+    m_frames = frames;
+  }
+  m_hot = -1;
+  LayoutTabs();
+  Refresh();
+}
+
+bool CAutoHideBar::HasTab(const CPinDockBar* bar) const {
+  return GetFrame(bar) != nullptr;
+}
+
+CDrawFrame* CAutoHideBar::GetFrame(const CPinDockBar* bar) const {
+  for (size_t i = 0; i < m_tabs.size(); ++i) {
+    if (m_tabs[i].window == bar) return m_frames[i];
+  }
+  return nullptr;
+}
+
+std::vector<CPinDockBar*> CAutoHideBar::GetBars() const {
+  std::vector<CPinDockBar*> bars;
+  for (const AutoHideTab& tab : m_tabs) {
+    if (!(tab.flags & kTabSeparator)) bars.push_back(static_cast<CPinDockBar*>(tab.window));
+  }
+  return bars;
+}
+
+void CAutoHideBar::PinBack(CDrawFrame* frame) {
+  for (size_t i = 0; i < m_frames.size(); ++i) {
+    if (m_frames[i] == frame && m_onPin) return m_onPin(static_cast<CPinDockBar*>(m_tabs[i].window));
+  }
+}
+
+void CAutoHideBar::HoverAt(wxPoint point) {
+  const int32_t at = AutoHideTabAt(m_tabs, {point.x, point.y});
+  if (at < 0) return;
+  if (at != m_hot) {
+    m_hot = at;
+    MakeAutoHideTabHot(m_tabs, at);
+    LayoutTabs();
+    Refresh();
+  }
+  CDrawFrame* frame = m_frames[static_cast<size_t>(at)];
+  if (frame && !frame->IsShown()) frame->SlideOut();
+}
+
+void CAutoHideBar::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  dc.SetBackground(wxBrush(wxColour(232, 232, 232)));
+  dc.Clear();
+  dc.SetTextForeground(*wxBLACK);
+  dc.SetFont(TabFont());
+  const bool horizontal = IsHorizontal(m_side);
+  for (const AutoHideTab& tab : m_tabs) {
+    if (tab.flags & kTabSeparator) continue;
+    const wxRect rect = ToWx(tab.rect);
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(rect);
+    if (!(tab.flags & (kTabText | kTabTextShown))) continue;
+    if (horizontal) {
+      dc.DrawText(tab.text, rect.x + 18, rect.y + 1);
+    } else {
+      dc.DrawRotatedText(tab.text, rect.x + 3, rect.GetBottom() - 18, 90);
+    }
+  }
+}
+
+}  // namespace designer

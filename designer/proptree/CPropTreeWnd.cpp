@@ -1,0 +1,284 @@
+#include "designer/proptree/CPropTreeWnd.h"
+
+#include <wx/dcclient.h>
+#include <wx/dialog.h>
+#include <wx/propgrid/manager.h>
+#include <wx/propgrid/props.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+
+#include "designer/proptree/PropTreeItems.h"
+
+namespace designer {
+namespace {
+
+wxColour ToWx(platform::gdi::COLORREF color) {
+  return {static_cast<unsigned char>(platform::gdi::GetRValue(color)),
+          static_cast<unsigned char>(platform::gdi::GetGValue(color)),
+          static_cast<unsigned char>(platform::gdi::GetBValue(color))};
+}
+
+wxRect ToWx(const platform::gdi::Rect& rect) {
+  return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+// The palette popup of a colour item: 40 squares and "More Colors". Ends
+// with the chosen entry's index, kMore for "More Colors", or wxID_CANCEL.
+class ColourPalettePopup : public wxDialog {
+public:
+  static constexpr int kMore = 1000;
+
+  ColourPalettePopup(wxWindow* parent, wxPoint at)
+      : wxDialog(parent, wxID_ANY, wxString(), at, wxDefaultSize, wxBORDER_RAISED) {
+    SetClientSize(CPropTreeItemColor::kPopupSize.cx, CPropTreeItemColor::kPopupSize.cy);
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    Bind(wxEVT_PAINT, &ColourPalettePopup::OnPaint, this);
+    Bind(wxEVT_MOTION, &ColourPalettePopup::OnMotion, this);
+    Bind(wxEVT_LEFT_DOWN, &ColourPalettePopup::OnDown, this);
+    Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+      // Closing the popup (a click elsewhere) ends it as a cancel.
+      if (!event.GetActive() && IsModal()) EndModal(wxID_CANCEL);
+      event.Skip();
+    });
+  }
+
+private:
+  void OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    for (size_t i = 0; i < CPropTreeItemColor::kPalette.size(); ++i) {
+      const wxRect square = ToWx(CPropTreeItemColor::PaletteRect(i));
+      dc.SetPen(wxPen(static_cast<int>(i) == m_hot ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(wxRect(square).Inflate(2));
+      dc.SetPen(*wxTRANSPARENT_PEN);
+      dc.SetBrush(wxBrush(ToWx(CPropTreeItemColor::kPalette[i])));
+      dc.DrawRectangle(ToWx(CPropTreeItemColor::PaletteRect(i)));
+    }
+    const wxRect more = ToWx(CPropTreeItemColor::kMoreColorsRect);
+    dc.SetPen(wxPen(m_moreHot ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(more);
+    dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+    dc.DrawLabel("More Colors", more, wxALIGN_CENTER);
+  }
+  void OnMotion(wxMouseEvent& event) {
+    const platform::gdi::Point point{event.GetX(), event.GetY()};
+    const int hot = CPropTreeItemColor::PaletteIndexAt(point);
+    const bool moreHot = CPropTreeItemColor::kMoreColorsRect.Contains(point);
+    if (hot != m_hot || moreHot != m_moreHot) {
+      m_hot = hot;
+      m_moreHot = moreHot;
+      Refresh();
+    }
+    SetCursor(hot >= 0 || moreHot ? wxCursor(wxCURSOR_HAND) : wxNullCursor);
+  }
+  void OnDown(wxMouseEvent& event) {
+    const platform::gdi::Point point{event.GetX(), event.GetY()};
+    const int index = CPropTreeItemColor::PaletteIndexAt(point);
+    if (index >= 0) return EndModal(index);
+    if (CPropTreeItemColor::kMoreColorsRect.Contains(point)) EndModal(kMore);
+  }
+
+  int m_hot = -1;
+  bool m_moreHot = false;
+};
+
+// A row whose "..." button runs the item's own chooser; the row shows the
+// item's text and is not typed into.
+class ItemDialogProperty : public wxEditorDialogProperty {
+public:
+  ItemDialogProperty(const wxString& label, CPropTreeItem* item) : wxEditorDialogProperty(label, wxPG_LABEL), m_item(item) {
+    SetFlag(wxPG_PROP_READONLY);
+    SetFlag(wxPG_PROP_ACTIVE_BTN);
+    m_value = wxString(item->GetDisplayText());
+    if (dynamic_cast<CPropTreeItemColor*>(item)) SetFlag(wxPG_PROP_CUSTOMIMAGE);
+  }
+
+  wxString ValueToString(wxVariant& value, int) const override { return value.GetString(); }
+
+  wxSize OnMeasureImage(int item) const override {
+    return dynamic_cast<CPropTreeItemColor*>(m_item) ? wxPG_DEFAULT_IMAGE_SIZE : wxSize(0, 0);
+  }
+  void OnCustomPaint(wxDC& dc, const wxRect& rect, wxPGPaintData&) override {
+    if (auto* color = dynamic_cast<CPropTreeItemColor*>(m_item)) {
+      dc.SetPen(*wxBLACK_PEN);
+      dc.SetBrush(wxBrush(ToWx(color->GetItemValue())));
+      dc.DrawRectangle(rect);
+    }
+  }
+
+protected:
+  bool DisplayEditorDialog(wxPropertyGrid* grid, wxVariant&) override {
+    m_item->Activate();
+    if (auto* color = dynamic_cast<CPropTreeItemColor*>(m_item)) {
+      const wxRect cell = grid->GetPropertyRect(this, this);
+      const wxPoint at = grid->ClientToScreen(wxPoint(grid->GetSplitterPosition(), cell.GetBottom()));
+      ColourPalettePopup popup(grid, at);
+      const int chosen = popup.ShowModal();
+      if (chosen == ColourPalettePopup::kMore) {
+        color->ChooseMoreColors(grid);
+      } else if (chosen >= 0 && chosen < static_cast<int>(CPropTreeItemColor::kPalette.size())) {
+        color->PickPalette(static_cast<size_t>(chosen));
+      } else {
+        m_item->CommitChanges();
+      }
+    } else if (auto* browse = dynamic_cast<CPropTreeItemBrowse*>(m_item)) {
+      browse->Browse(grid);
+    }
+    // The items show their values again through the tree's refresh.
+    return false;
+  }
+
+private:
+  CPropTreeItem* m_item;
+};
+
+}  // namespace
+
+CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id)
+    : wxPanel(parent, id), m_tree(tree) {
+  m_grid = new wxPropertyGridManager(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxPG_DESCRIPTION);
+  m_grid->SetDescBoxHeight(50);
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(m_grid, 1, wxEXPAND);
+  SetSizer(sizer);
+  m_grid->Bind(wxEVT_PG_CHANGED, &CPropTreeWnd::OnChanged, this);
+  m_grid->Bind(wxEVT_PG_SELECTED, &CPropTreeWnd::OnSelected, this);
+  m_tree.SetObserver(this);
+  Rebuild();
+}
+
+CPropTreeWnd::~CPropTreeWnd() {
+  m_tree.SetObserver(nullptr);
+}
+
+wxPGProperty* CPropTreeWnd::GetProperty(CPropTreeItem* item) const {
+  for (const auto& [property, each] : m_items) {
+    if (each == item) return property;
+  }
+  return nullptr;
+}
+
+void CPropTreeWnd::Rebuild() {
+  m_updating = true;
+  m_grid->GetGrid()->Clear();
+  m_items.clear();
+  AddItems(*m_tree.GetRootItem(), nullptr);
+  m_updating = false;
+  m_grid->GetGrid()->SetSplitterPosition(m_tree.GetColumn());
+  m_grid->Refresh();
+}
+
+void CPropTreeWnd::AddItems(CPropTreeItem& parent, wxPGProperty* parentProperty) {
+  wxPropertyGrid* grid = m_grid->GetGrid();
+  for (const auto& child : parent.GetChildren()) {
+    CPropTreeItem* item = child.get();
+    const wxString label(item->GetLabelText());
+    wxPGProperty* property = nullptr;
+    if (item->IsRootLevel()) {
+      property = new wxPropertyCategory(label, wxString::Format("item%d", item->GetId()));
+    } else if (auto* edit = dynamic_cast<CPropTreeItemEdit*>(item)) {
+      property = new wxStringProperty(label, wxString::Format("item%d", item->GetId()), wxString(edit->GetText()));
+    } else if (auto* combo = dynamic_cast<CPropTreeItemCombo*>(item)) {
+      wxPGChoices choices;
+      for (const auto& [text, data] : combo->GetEntries()) choices.Add(wxString(text), data);
+      property = new wxEnumProperty(label, wxString::Format("item%d", item->GetId()), choices);
+    } else if (dynamic_cast<CPropTreeItemColor*>(item) || dynamic_cast<CPropTreeItemBrowse*>(item)) {
+      property = new ItemDialogProperty(label, item);
+      property->SetName(wxString::Format("item%d", item->GetId()));
+    } else {
+      property = new wxStringProperty(label, wxString::Format("item%d", item->GetId()));
+      property->ChangeFlag(wxPG_PROP_READONLY, true);
+    }
+    property->SetHelpString(wxString(item->GetInfoText()));
+    if (parentProperty) {
+      grid->AppendIn(parentProperty, property);
+    } else {
+      grid->Append(property);
+    }
+    if (auto* edit = dynamic_cast<CPropTreeItemEdit*>(item); edit && edit->IsPassword()) {
+      property->SetAttribute(wxPG_STRING_PASSWORD, true);
+    }
+    if (item->IsReadOnly()) property->ChangeFlag(wxPG_PROP_READONLY, true);
+    m_items[property] = item;
+    ShowValue(item, property);
+    AddItems(*item, property);
+    if (item->HasChildren() && !item->IsExpanded()) grid->Collapse(property);
+  }
+}
+
+void CPropTreeWnd::ShowValue(CPropTreeItem* item, wxPGProperty* property) {
+  if (item->IsRootLevel()) return;
+  if (auto* combo = dynamic_cast<CPropTreeItemCombo*>(item)) {
+    if (combo->GetCurSel() >= 0) {
+      property->SetValue(wxVariant(static_cast<long>(combo->GetItemValue())));
+    } else {
+      property->SetValueToUnspecified();
+    }
+  } else if (auto* edit = dynamic_cast<CPropTreeItemEdit*>(item)) {
+    property->SetValue(wxVariant(wxString(edit->GetText())));
+  } else {
+    property->SetValue(wxVariant(wxString(item->GetDisplayText())));
+  }
+}
+
+void CPropTreeWnd::RefreshValues() {
+  m_updating = true;
+  for (const auto& [property, item] : m_items) ShowValue(item, property);
+  m_updating = false;
+  m_grid->GetGrid()->RefreshGrid();
+}
+
+void CPropTreeWnd::OnTreeItemsChanged() {
+  // Rows are rebuilt by whoever filled the tree, once it is filled; an
+  // emptied tree shows no rows at once.
+  if (m_tree.GetRootItem()->GetChildren().empty() && !m_items.empty()) Rebuild();
+}
+
+void CPropTreeWnd::OnTreeValuesChanged() {
+  RefreshValues();
+}
+
+void CPropTreeWnd::EditText(CPropTreeItem* item, const std::wstring& text) {
+  auto* edit = dynamic_cast<CPropTreeItemEdit*>(item);
+  if (!edit || m_tree.IsInputDisabled()) return;
+  edit->Activate();
+  edit->SetText(text);
+  edit->CommitChanges();
+}
+
+void CPropTreeWnd::ChooseEntry(CPropTreeItem* item, int32_t index) {
+  auto* combo = dynamic_cast<CPropTreeItemCombo*>(item);
+  if (!combo || m_tree.IsInputDisabled()) return;
+  combo->Activate();
+  combo->SetCurSel(index);
+  combo->CommitChanges();
+}
+
+void CPropTreeWnd::OnChanged(wxPropertyGridEvent& event) {
+  if (m_updating) return;
+  const auto found = m_items.find(event.GetProperty());
+  if (found == m_items.end()) return;
+  CPropTreeItem* item = found->second;
+  // The commit may rebuild nothing but refreshes every row; the event's
+  // property stays valid.
+  if (dynamic_cast<CPropTreeItemCombo*>(item)) {
+    ChooseEntry(item, event.GetProperty()->GetChoiceSelection());
+  } else if (dynamic_cast<CPropTreeItemEdit*>(item)) {
+    EditText(item, event.GetProperty()->GetValueAsString().ToStdWstring());
+  }
+}
+
+void CPropTreeWnd::OnSelected(wxPropertyGridEvent& event) {
+  const auto found = m_items.find(event.GetProperty());
+  CPropTreeItem* item = found == m_items.end() ? nullptr : found->second;
+  if (item == m_tree.GetFocusedItem()) return;
+  m_tree.SelectItems(nullptr, false);
+  if (item) item->Select();
+  m_tree.SetFocusedItem(item);
+  m_tree.SendNotify(CPropTree::kSelChanged, item);
+}
+
+}  // namespace designer

@@ -1,0 +1,58 @@
+#pragma once
+
+// The property tree on screen: a wx property grid with its description pane
+// showing a CPropTree. Top-level items become categories, the others rows
+// whose in-place editors write through the items: text for edit items, a
+// choice for combos, a "..." button for colours (the 40-colour palette
+// popup), files and fonts (their dialogs). Each edit activates its item and
+// commits it once.
+
+#include <map>
+
+#include <wx/panel.h>
+
+#include "designer/proptree/CPropTree.h"
+
+class wxPGProperty;
+class wxPropertyGridManager;
+class wxPropertyGridEvent;
+
+namespace designer {
+
+class CPropTreeWnd : public wxPanel, private CPropTree::Observer {
+public:
+  static constexpr int kControlId = 144;
+
+  // The tree is not owned; it outlives the window.
+  CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id = kControlId);
+  ~CPropTreeWnd() override;
+
+  // Builds the rows from the tree's items again.
+  void Rebuild();
+  // Shows every item's value again.
+  void RefreshValues();
+
+  CPropTree& GetTree() { return m_tree; }
+  wxPropertyGridManager* GetGrid() const { return m_grid; }
+  wxPGProperty* GetProperty(CPropTreeItem* item) const;
+
+  // What the user does in a row, for the window's own use and for tests:
+  // types text into an edit, chooses a combo entry.
+  void EditText(CPropTreeItem* item, const std::wstring& text);
+  void ChooseEntry(CPropTreeItem* item, int32_t index);
+
+private:
+  void OnTreeItemsChanged() override;
+  void OnTreeValuesChanged() override;
+  void OnChanged(wxPropertyGridEvent& event);
+  void OnSelected(wxPropertyGridEvent& event);
+  void AddItems(CPropTreeItem& parent, wxPGProperty* parentProperty);
+  void ShowValue(CPropTreeItem* item, wxPGProperty* property);
+
+  CPropTree& m_tree;
+  wxPropertyGridManager* m_grid = nullptr;
+  std::map<wxPGProperty*, CPropTreeItem*> m_items;
+  bool m_updating = false;
+};
+
+}  // namespace designer

@@ -1,0 +1,201 @@
+// The designer's bars under Xvfb: the tool box's outlook bar turning a click
+// into a tool code, the property bar editing an entity through the property
+// grid with undo, floating and docking a bar, parking it on an auto-hide bar
+// and finding the bars as they were after a restart.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/propgrid/manager.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
+
+#include "DesignerTestSupport.h"
+#include "TestEnvironment.h"
+#include "designer/CMainFrame.h"
+#include "designer/CPlandelApp.h"
+#include "designer/DesignerCommands.h"
+#include "designer/DesignerMessages.h"
+#include "designer/bars/CAutoHideBar.h"
+#include "designer/bars/CDiagramPropertyBar.h"
+#include "designer/bars/CDrawBar.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowMessages.h"
+#include "template/CReportEntityBox.h"
+#include "template/CReportEntityLabel.h"
+#include "template/diagram/CDiagramEntityContainer.h"
+
+using namespace designer;
+using designer::test::CloseAndWait;
+using designer::test::Pump;
+
+namespace {
+
+CPropTreeItem* ItemLabelled(CPropTree& tree, const std::wstring& label) {
+  for (CPropTreeItem* item : tree.GetVisibleItems()) {
+    if (item->GetLabelText() == label) return item;
+  }
+  return nullptr;
+}
+
+class DesignerBarsGuiTest : public ::testing::Test {
+protected:
+  platform::MessageBoxRecorder m_boxes;
+};
+
+}  // namespace
+
+TEST_F(DesignerBarsGuiTest, AToolClickSendsItsCodeToTheWindowsOfTheFrame) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  CMainFrame* frame = app.GetMainFrame();
+  Pump();
+  CDrawBar* toolBox = frame->GetToolBoxBar();
+  ASSERT_TRUE(toolBox);
+  CGfxOutBarCtrl* outBar = toolBox->GetOutBar();
+  EXPECT_EQ(outBar->GetId(), CDrawBar::kOutBarId);
+  EXPECT_EQ(outBar->GetLayout().GetFolderCount(), 3);
+  EXPECT_EQ(outBar->GetSelFolder(), 0);
+
+  // Whatever window listens hears the code; a plain child of the view will do.
+  std::vector<platform::WPARAM> codes;
+  auto* listener = new wxWindow(frame->GetViewParent(), wxID_ANY);
+  listener->Bind(EVT_CORVANE_MESSAGE, [&](platform::WindowMessageEvent& event) {
+    if (event.GetMessage() == WM_CORVANE_START_DRAWING) codes.push_back(event.GetWParam());
+  });
+  const wxRect second = [&] {
+    const auto rect = outBar->GetLayout().GetItemRect(1);
+    return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
+  }();
+  outBar->PressAt(second.GetPosition() + wxPoint(3, 3));
+  outBar->ReleaseAt(second.GetPosition() + wxPoint(3, 3));
+  ASSERT_EQ(codes.size(), 1u);
+  EXPECT_EQ(codes[0], 51u) << "\"Date\"";
+
+  // A press on one item released on another drags (the folder allows it),
+  // which clicks nothing.
+  const auto first = outBar->GetLayout().GetItemRect(0);
+  outBar->PressAt({first.left + 3, first.top + 3});
+  outBar->DragTo({second.x + 3, second.GetBottom() + 4});
+  outBar->ReleaseAt({second.x + 3, second.GetBottom() + 4});
+  EXPECT_EQ(codes.size(), 1u);
+  EXPECT_EQ(outBar->GetFolderItemData(1), 50) << "\"Invoice Number\" moved below \"Date\"";
+
+  // The drawing folder.
+  const auto drawing = outBar->GetLayout().GetFolderRect(2);
+  outBar->PressAt({drawing.left + 5, drawing.top + 5});
+  outBar->ReleaseAt({drawing.left + 5, drawing.top + 5});
+  EXPECT_EQ(outBar->GetSelFolder(), 2);
+  EXPECT_EQ(outBar->GetFolderItemData(3), 4) << "\"Picture\"";
+  listener->Destroy();
+  CloseAndWait(app);
+}
+
+TEST_F(DesignerBarsGuiTest, ThePropertyBarEditsAnEntityAsOneUndoStep) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  CMainFrame* frame = app.GetMainFrame();
+  Pump();
+  CDiagramEntityContainer container;
+  auto made = std::make_unique<CReportEntityLabel>();
+  made->SetRect(10, 20, 110, 60);
+  CReportEntityLabel* label = made.get();
+  container.Add(std::move(made));
+
+  CDiagramPropertyBar* bar = frame->GetPropertyBar();
+  bar->ShowEntity(*label, label->GetPopulator());
+  Pump();
+  CPropTreeWnd* window = bar->GetTreeWindow();
+  CPropTreeItem* text = ItemLabelled(bar->GetTree(), L"Text");
+  ASSERT_TRUE(text);
+  wxPGProperty* property = window->GetProperty(text);
+  ASSERT_TRUE(property);
+  EXPECT_EQ(property->GetValueAsString(), "Label");
+  EXPECT_EQ(property->GetHelpString(), "Text");
+
+  // As the user types into the grid: the grid sends its changed event.
+  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(property, wxString("Invoice \"A\"")));
+  Pump();
+  EXPECT_EQ(label->GetTitle(), L"Invoice \"A\"");
+  EXPECT_TRUE(container.IsModified());
+  EXPECT_EQ(container.GetUndoCount(), 1);
+
+  CPropTreeItem* align = ItemLabelled(bar->GetTree(), L"Align");
+  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(window->GetProperty(align), wxVariant(1L)));
+  EXPECT_EQ(label->GetAlignment(), 1);
+  EXPECT_EQ(container.GetUndoCount(), 2);
+
+  container.Undo();
+  container.Undo();
+  EXPECT_EQ(container.GetAt(0)->GetTitle(), L"Label");
+  bar->ClearProperties();
+  EXPECT_EQ(window->GetGrid()->GetGrid()->GetRoot()->GetChildCount(), 0u);
+  CloseAndWait(app);
+}
+
+TEST_F(DesignerBarsGuiTest, BarsFloatDockParkAndComeBackAsTheyWere) {
+  {
+    CPlandelApp app;
+    ASSERT_TRUE(app.InitInstance(L""));
+    CMainFrame* frame = app.GetMainFrame();
+    Pump();
+    wxAuiManager& aui = frame->GetAuiManager();
+    CDrawBar* toolBox = frame->GetToolBoxBar();
+    CDiagramPropertyBar* properties = frame->GetPropertyBar();
+    EXPECT_EQ(aui.GetPane(properties).dock_direction, wxAUI_DOCK_LEFT);
+    EXPECT_EQ(aui.GetPane(toolBox).dock_direction, wxAUI_DOCK_RIGHT);
+
+    // Float the property bar and dock it again.
+    aui.GetPane(properties).Float().FloatingPosition(200, 200);
+    aui.Update();
+    Pump();
+    EXPECT_TRUE(aui.GetPane(properties).IsFloating());
+    EXPECT_NE(wxGetTopLevelParent(properties), frame);
+    aui.GetPane(properties).Dock().Left();
+    aui.Update();
+    Pump();
+    EXPECT_TRUE(aui.GetPane(properties).IsDocked());
+    EXPECT_EQ(wxGetTopLevelParent(properties), frame);
+
+    // Park the tool box on the right auto-hide bar and slide it out.
+    frame->PinBar(toolBox);
+    Pump();
+    CAutoHideBar* right = frame->GetAutoHideBar(AutoHideSide::Right);
+    ASSERT_TRUE(right->HasTab(toolBox));
+    EXPECT_TRUE(aui.GetPane(right).IsShown());
+    EXPECT_FALSE(aui.GetPane(toolBox).IsShown());
+    EXPECT_TRUE(frame->IsBarVisible(toolBox));
+    ASSERT_EQ(right->GetTabs().size(), 1u);
+    EXPECT_EQ(right->GetTabs()[0].text, L" OutlookBar ");
+    const auto tab = right->GetTabs()[0].rect;
+    right->HoverAt({tab.left + 3, tab.top + 3});
+    CDrawFrame* sliding = right->GetFrame(toolBox);
+    ASSERT_TRUE(sliding);
+    EXPECT_TRUE(sliding->IsShown());
+    EXPECT_EQ(toolBox->GetOutBar()->GetParent(), sliding);
+    while (sliding->SlideStep()) {
+    }
+    EXPECT_EQ(sliding->GetSize().x, sliding->GetFullSize());
+
+    // The property bar parks on the left with its own title.
+    frame->PinBar(properties);
+    CAutoHideBar* left = frame->GetAutoHideBar(AutoHideSide::Left);
+    ASSERT_TRUE(left->HasTab(properties));
+    EXPECT_EQ(left->GetTabs()[0].text, L"Properties");
+    frame->UnpinBar(properties);
+    EXPECT_FALSE(left->HasTab(properties));
+    EXPECT_TRUE(aui.GetPane(properties).IsShown());
+    EXPECT_EQ(properties->GetTreeWindow()->GetParent(), properties);
+    EXPECT_FALSE(aui.GetPane(left).IsShown()) << "an empty auto-hide bar hides";
+    CloseAndWait(app);
+  }
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  CMainFrame* frame = app.GetMainFrame();
+  Pump();
+  EXPECT_TRUE(frame->GetAutoHideBar(AutoHideSide::Right)->HasTab(frame->GetToolBoxBar())) << "still parked";
+  EXPECT_TRUE(frame->GetAuiManager().GetPane(frame->GetPropertyBar()).IsShown());
+  frame->UnpinBar(frame->GetToolBoxBar());
+  EXPECT_TRUE(frame->GetAuiManager().GetPane(frame->GetToolBoxBar()).IsShown());
+  EXPECT_EQ(frame->GetAuiManager().GetPane(frame->GetToolBoxBar()).dock_direction, wxAUI_DOCK_RIGHT);
+  CloseAndWait(app);
+}
