@@ -16,6 +16,7 @@
 #include "designer/bars/CDiagramPropertyBar.h"
 #include "designer/bars/CDrawBar.h"
 #include "platform/WindowMessages.h"
+#include "template/ReportEditorNotifications.h"
 #include "designer/DesignerSettings.h"
 #include "designer/TemplateFiles.h"
 
@@ -246,6 +247,33 @@ int CMainFrame::OnCreate() {
        ID_VIEW_STATUS_BAR);
   LoadPaneState();
   return 0;
+}
+
+// The canvas's announcements of zoom, scrolling and the mouse reach the view
+// as messages; the frame answers for its bars.
+class CMainFrame::BarNotifications : public ReportEditorNotifications {
+public:
+  explicit BarNotifications(CMainFrame& frame) : m_frame(frame) {}
+
+  void OnEditorZoom(int32_t) override {}
+  void OnEditorHScroll(int32_t) override {}
+  void OnEditorVScroll(int32_t) override {}
+  void OnEditorMouse(std::optional<platform::gdi::Point>) override {}
+  void ClearToolboxHighlight() override { m_frame.m_toolBox->GetOutBar()->ResetSelection(); }
+  bool IsPropertyBarVisible() const override { return m_frame.IsBarVisible(m_frame.m_propertyBar); }
+  void ShowEntityProperties(CDiagramEntity& entity, PopulatorKind populator) override {
+    if (!IsPropertyBarVisible()) m_frame.ShowBar(m_frame.m_propertyBar, true);
+    m_frame.m_propertyBar->ShowEntity(entity, populator);
+  }
+  void ClearProperties() override { m_frame.m_propertyBar->ClearProperties(); }
+
+private:
+  CMainFrame& m_frame;
+};
+
+ReportEditorNotifications* CMainFrame::GetEditorNotifications() {
+  if (!m_notifications) m_notifications = std::make_unique<BarNotifications>(*this);
+  return m_notifications.get();
 }
 
 CMainFrame::~CMainFrame() {

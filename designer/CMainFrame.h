@@ -7,6 +7,7 @@
 // layout, sizes and auto-hidden state as "DesignerFrameWnd".
 
 #include <array>
+#include <memory>
 
 #include <wx/aui/framemanager.h>
 #include <wx/panel.h>
@@ -53,8 +54,8 @@ public:
   void SetView(wxWindow* view);
 
   // Where the canvas tells of the selection, the property bar and the tool
-  // box's highlight; none while the frame has no bars to tell.
-  virtual ReportEditorNotifications* GetEditorNotifications() { return nullptr; }
+  // box's highlight: the frame's bars.
+  virtual ReportEditorNotifications* GetEditorNotifications();
 
   // Shows the recent files in the File menu.
   void UpdateRecentFiles(const std::vector<std::wstring>& files);
@@ -71,6 +72,8 @@ private:
   void SavePaneState();
   void UpdateAutoHidePanes();
 
+  class BarNotifications;
+  std::unique_ptr<BarNotifications> m_notifications;
   wxAuiManager m_aui;
   CDrawBar* m_toolBox = nullptr;
   CDiagramPropertyBar* m_propertyBar = nullptr;

@@ -302,7 +302,12 @@ void CPlandelView::OnCommand(wxCommandEvent& event) {
       break;
     case ID_EDIT_DELETE: DeleteSelection(); break;
     case ID_EDIT_PASTE: editor.Paste(); break;
-    case ID_EDIT_UNDO: editor.Undo(); break;
+    case ID_EDIT_UNDO:
+      // The undone entities are new objects: the property bar shows them anew.
+      editor.Undo();
+      ClearProperties();
+      editor.UpdateProperties();
+      break;
     // The canvas holds the zoom within its limits.
     case ID_ZOOM_IN: editor.SetZoom(editor.GetZoom() + editor.GetZoomFactor()); break;
     case ID_ZOOM_OUT: editor.SetZoom(editor.GetZoom() - editor.GetZoomFactor()); break;

@@ -13,6 +13,8 @@
 #include "TestEnvironment.h"
 #include "designer/CMainFrame.h"
 #include "designer/CPlandelApp.h"
+#include "designer/CPlandelView.h"
+#include "designer/DesignerDocument.h"
 #include "designer/DesignerCommands.h"
 #include "designer/DesignerMessages.h"
 #include "designer/bars/CAutoHideBar.h"
@@ -23,6 +25,7 @@
 #include "template/CReportEntityBox.h"
 #include "template/CReportEntityLabel.h"
 #include "template/diagram/CDiagramEntityContainer.h"
+#include "template/ui/CReportEditor.h"
 
 using namespace designer;
 using designer::test::CloseAndWait;
@@ -35,6 +38,26 @@ CPropTreeItem* ItemLabelled(CPropTree& tree, const std::wstring& label) {
     if (item->GetLabelText() == label) return item;
   }
   return nullptr;
+}
+
+void Mouse(wxWindow* window, wxEventType type, wxPoint point) {
+  wxMouseEvent event(type);
+  event.SetPosition(point);
+  event.SetEventObject(window);
+  event.m_leftDown = type != wxEVT_LEFT_UP;
+  window->GetEventHandler()->ProcessEvent(event);
+}
+
+void ClickItem(CGfxOutBarCtrl* outBar, int32_t index) {
+  const auto rect = outBar->GetLayout().GetItemRect(index);
+  outBar->PressAt({rect.left + 3, rect.top + 3});
+  outBar->ReleaseAt({rect.left + 3, rect.top + 3});
+}
+
+void ClickFolder(CGfxOutBarCtrl* outBar, int32_t index) {
+  const auto rect = outBar->GetLayout().GetFolderRect(index);
+  outBar->PressAt({rect.left + 5, rect.top + 5});
+  outBar->ReleaseAt({rect.left + 5, rect.top + 5});
 }
 
 class DesignerBarsGuiTest : public ::testing::Test {
@@ -87,6 +110,62 @@ TEST_F(DesignerBarsGuiTest, AToolClickSendsItsCodeToTheWindowsOfTheFrame) {
   EXPECT_EQ(outBar->GetSelFolder(), 2);
   EXPECT_EQ(outBar->GetFolderItemData(3), 4) << "\"Picture\"";
   listener->Destroy();
+  CloseAndWait(app);
+}
+
+// The road a user takes: a tool from the tool box, a rectangle drawn on the
+// canvas, its border changed in the property bar, then Edit > Undo.
+TEST_F(DesignerBarsGuiTest, DrawAToolEditItsPropertyAndUndo) {
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(L""));
+  CMainFrame* frame = app.GetMainFrame();
+  Pump();
+  CReportEditor* editor = app.GetView()->GetEditor();
+  ASSERT_TRUE(editor);
+  CGfxOutBarCtrl* outBar = frame->GetToolBoxBar()->GetOutBar();
+  ClickFolder(outBar, 2);
+  ClickItem(outBar, 1);  // "Rectangle"
+  ASSERT_TRUE(editor->GetDrawingObject());
+  EXPECT_EQ(editor->GetDrawingObject()->GetType(), L"report_box");
+
+  Mouse(editor, wxEVT_LEFT_DOWN, {100, 100});
+  Mouse(editor, wxEVT_MOTION, {220, 170});
+  Mouse(editor, wxEVT_LEFT_UP, {220, 170});
+  Pump();
+  CDiagramEntityContainer& container = app.GetDocument()->GetDoc().GetContainer();
+  ASSERT_EQ(container.GetSize(), 1);
+  auto* box = dynamic_cast<CReportEntityBox*>(container.GetAt(0));
+  ASSERT_TRUE(box);
+  EXPECT_EQ(outBar->GetLayout().GetSelectedItem(), -1) << "the press on the canvas drops the tool's highlight";
+
+  // The drawn box is selected and shown in the property bar.
+  CDiagramPropertyBar* bar = frame->GetPropertyBar();
+  ASSERT_TRUE(bar->GetPopulator());
+  EXPECT_EQ(bar->GetPopulator()->GetEntity(), box);
+  CPropTreeItem* thickness = ItemLabelled(bar->GetTree(), L"Thickness");
+  ASSERT_TRUE(thickness);
+  const int undo = container.GetUndoCount();
+  const bool modifiedBefore = app.GetDocument()->IsTemplateModified();
+  wxPGProperty* property = bar->GetTreeWindow()->GetProperty(thickness);
+  ASSERT_TRUE(bar->GetTreeWindow()->GetGrid()->GetGrid()->ChangePropertyValue(property, wxString("3")));
+  Pump();
+  EXPECT_EQ(box->GetBorderWidth(), 3);
+  EXPECT_EQ(container.GetUndoCount(), undo + 1);
+  EXPECT_TRUE(app.GetDocument()->IsTemplateModified());
+  (void)modifiedBefore;
+
+  wxCommandEvent undoCommand(wxEVT_MENU, ID_EDIT_UNDO);
+  undoCommand.SetEventObject(frame);
+  frame->GetEventHandler()->ProcessEvent(undoCommand);
+  Pump();
+  ASSERT_EQ(container.GetSize(), 1);
+  auto* restored = dynamic_cast<CReportEntityBox*>(container.GetAt(0));
+  ASSERT_TRUE(restored);
+  EXPECT_EQ(restored->GetBorderWidth(), 0);
+  // The bar shows the restored box, never the one undo deleted.
+  if (bar->GetPopulator()) EXPECT_EQ(bar->GetPopulator()->GetEntity(), restored);
+  app.GetDocument()->GetDoc().SetModifiedFlag(false);
+  container.SetModified(false);
   CloseAndWait(app);
 }
 

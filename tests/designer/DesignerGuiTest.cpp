@@ -13,6 +13,7 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
+#include "DesignerTestSupport.h"
 #include "TestEnvironment.h"
 #include "common/TemplateFile.h"
 #include "common/ui/CBaseEdit.h"
@@ -37,16 +38,10 @@
 
 using namespace designer;
 using corvane::test::TempDir;
+using designer::test::CloseAndWait;
+using designer::test::Pump;
 
 namespace {
-
-void Pump() {
-  for (int i = 0; i < 5; ++i) {
-    wxYield();
-    wxMilliSleep(10);
-    wxTheApp->ProcessIdle();
-  }
-}
 
 void Command(CMainFrame* frame, int id) {
   wxCommandEvent event(wxEVT_MENU, id);
@@ -75,14 +70,6 @@ bool Enabled(CMainFrame* frame, int id) {
   return event.GetSetEnabled() ? event.GetEnabled() : true;
 }
 
-// Closes the frame as the user does and waits until it is gone.
-void CloseAndWait(CPlandelApp& app) {
-  wxWeakRef<CMainFrame> frame(app.GetMainFrame());
-  ASSERT_TRUE(frame);
-  frame->Close();
-  Pump();
-  ASSERT_FALSE(frame) << "the frame is still open";
-}
 
 class DesignerGuiTest : public ::testing::Test {
 protected:
