@@ -2,16 +2,13 @@
 // (XTest under Xvfb): a drag moves an entity, a band selects two.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
-#include <thread>
-
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include "GuiEvents.h"
 #include "platform/WindowMessages.h"
 #include "template/ui/CReportEditor.h"
 
@@ -20,31 +17,11 @@ using platform::gdi::Size;
 
 namespace {
 
+using corvane::test::PumpFor;
+using corvane::test::WaitFor;
+
 void Pump() {
-  for (int i = 0; i < 3; ++i) {
-    wxYield();
-    wxTheApp->ProcessIdle();
-  }
-}
-
-// Pumps events until the condition holds or five seconds pass.
-bool WaitFor(const std::function<bool()>& condition) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    Pump();
-    wxMilliSleep(10);
-  }
-  return true;
-}
-
-// Pumps for a while, so that real time passes with events handled.
-void PumpFor(int milliseconds) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  while (std::chrono::steady_clock::now() < until) {
-    Pump();
-    wxMilliSleep(10);
-  }
+  corvane::test::PumpEvents();
 }
 
 class CanvasGuiTest : public ::testing::Test {
@@ -77,22 +54,8 @@ protected:
   }
   wxPoint Screen(int x, int y) const { return editor->ClientToScreen(wxPoint(x, y)); }
 
-  // Presses at one client point, holds past the drag delay, moves in steps
-  // to another and releases, all through the X server.
   void Drag(wxPoint from, wxPoint to) {
-    wxUIActionSimulator mouse;
-    mouse.MouseMove(Screen(from.x, from.y));
-    PumpFor(50);
-    mouse.MouseDown();
-    ASSERT_TRUE(WaitFor([&] { return editor->HasCapture(); })) << "the press reached the canvas";
-    PumpFor(700);
-    for (int step = 1; step <= 5; ++step) {
-      mouse.MouseMove(Screen(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5));
-      PumpFor(30);
-    }
-    mouse.MouseUp();
-    ASSERT_TRUE(WaitFor([&] { return !editor->HasCapture(); })) << "the release reached the canvas";
-    PumpFor(50);
+    ASSERT_TRUE(corvane::test::DragWithMouse(editor, from, to)) << "the press or release did not reach the canvas";
   }
 
   CDiagramEntityContainer container;

@@ -1,0 +1,120 @@
+// The designer as a user drives it, with real mouse and keys from the X
+// server (XTest under Xvfb): a tool code arms the canvas, a drag draws the
+// entity, the arrow keys move it by a grid step, Delete deletes it and the
+// frame's Ctrl+Z takes it back, and a right-click offers the context menu.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include <wx/uiaction.h>
+#include <wx/weakref.h>
+
+#include "GuiEvents.h"
+#include "designer/CMainFrame.h"
+#include "designer/CPlandelApp.h"
+#include "designer/CPlandelView.h"
+#include "designer/DesignerCommands.h"
+#include "designer/DesignerDocument.h"
+#include "designer/DesignerMessages.h"
+#include "designer/bars/CRuler.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowMessages.h"
+#include "template/ui/CReportEditor.h"
+
+using namespace designer;
+using corvane::test::PumpFor;
+using corvane::test::WaitFor;
+
+namespace {
+
+class DesignerKeysGuiTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(app.InitInstance(L""));
+    frame = app.GetMainFrame();
+    frame->SetSize(20, 20, 1000, 720);
+    frame->Raise();
+    view = app.GetView();
+    editor = view->GetEditor();
+    ASSERT_TRUE(WaitFor([&] { return editor->IsShownOnScreen() && editor->GetClientSize().x > 300; }));
+    PumpFor(200);
+  }
+  void TearDown() override {
+    wxWeakRef<CMainFrame> open(app.GetMainFrame());
+    if (!open) return;
+    boxes.QueueAnswer(platform::IDNO);
+    open->Close();
+    EXPECT_TRUE(WaitFor([&] { return !open; }));
+  }
+
+  wxPoint Screen(int x, int y) const { return editor->ClientToScreen(wxPoint(x, y)); }
+  CDiagramEntityContainer& Container() { return app.GetDocument()->GetDoc().GetContainer(); }
+
+  void Drag(wxPoint from, wxPoint to) {
+    ASSERT_TRUE(corvane::test::DragWithMouse(editor, from, to)) << "the press or release did not reach the canvas";
+  }
+
+  platform::MessageBoxRecorder boxes;
+  CPlandelApp app;
+  CMainFrame* frame = nullptr;
+  CPlandelView* view = nullptr;
+  CReportEditor* editor = nullptr;
+};
+
+TEST_F(DesignerKeysGuiTest, ABoxDrawnWithTheMouseIsMovedDeletedAndTakenBackWithKeys) {
+  // The tool box's click for a box.
+  platform::SendMessage(view, WM_CORVANE_START_DRAWING, 2);
+  Drag(wxPoint(100, 100), wxPoint(300, 200));
+  ASSERT_EQ(Container().GetSize(), 1);
+  CDiagramEntity* box = Container().GetAt(0);
+  EXPECT_EQ(box->GetType(), L"report_box");
+  const platform::gdi::Rect drawn = box->GetRect();
+  EXPECT_EQ(drawn.Width(), 200);
+  EXPECT_EQ(drawn.Height(), 100);
+  EXPECT_TRUE(app.GetDocument()->IsTemplateModified());
+  EXPECT_EQ(editor->GetInteractMode(), 0) << "one entity per click of the tool box";
+
+  wxUIActionSimulator input;
+  input.MouseMove(Screen(200, 150));
+  PumpFor(50);
+  input.MouseClick();
+  ASSERT_TRUE(WaitFor([&] { return box->IsSelected() && !editor->HasCapture(); }));
+  ASSERT_TRUE(WaitFor([&] { return editor->HasFocus(); }));
+
+  const int step = editor->GetGridSize().cx;
+  ASSERT_GT(step, 0);
+  input.Char(WXK_RIGHT);
+  ASSERT_TRUE(WaitFor([&] { return Container().GetAt(0)->GetRect().left == drawn.left + step; }));
+  input.Char(WXK_DOWN);
+  ASSERT_TRUE(WaitFor([&] { return Container().GetAt(0)->GetRect().top == drawn.top + step; }));
+  // Aligning needs two: Ctrl+Left with one selected changes nothing.
+  input.Char(WXK_LEFT, wxMOD_CONTROL);
+  PumpFor(200);
+  EXPECT_EQ(Container().GetAt(0)->GetRect().left, drawn.left + step);
+
+  input.Char(WXK_DELETE);
+  ASSERT_TRUE(WaitFor([&] { return Container().GetSize() == 0; }));
+  input.Char('Z', wxMOD_CONTROL);
+  ASSERT_TRUE(WaitFor([&] { return Container().GetSize() == 1; })) << "Ctrl+Z of the Edit menu";
+
+  // A right-click offers the context menu; choosing Delete deletes.
+  std::map<unsigned, bool> offered;
+  popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow* owner, bool) {
+    for (unsigned id : {ID_EDIT_DELETE, ID_EDIT_PASTE, ID_GROUP}) offered[id] = menu.IsItemEnabled(id);
+    wxCommandEvent chosen(wxEVT_MENU, ID_EDIT_DELETE);
+    owner->GetEventHandler()->ProcessEvent(chosen);
+    return 1;
+  });
+  Container().GetAt(0)->Select(true);
+  const platform::gdi::Rect now = Container().GetAt(0)->GetRect();
+  input.MouseMove(Screen((now.left + now.right) / 2, (now.top + now.bottom) / 2));
+  PumpFor(50);
+  input.MouseClick(wxMOUSE_BTN_RIGHT);
+  const bool shown = WaitFor([&] { return !offered.empty(); });
+  popup_menu::SetTrackHandler({});
+  ASSERT_TRUE(shown) << "no context menu";
+  EXPECT_EQ(offered, (std::map<unsigned, bool>{{ID_EDIT_DELETE, true}, {ID_EDIT_PASTE, false}, {ID_GROUP, false}}));
+  EXPECT_EQ(Container().GetSize(), 0);
+}
+
+}  // namespace

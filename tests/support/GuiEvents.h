@@ -1,0 +1,65 @@
+#pragma once
+
+// Window tests with real input: waiting for what the X server and wx
+// deliver (events are pumped while real time passes), and a mouse drag
+// through the X server.
+
+#include <chrono>
+#include <functional>
+
+#include <wx/app.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+namespace corvane::test {
+
+inline void PumpEvents() {
+  for (int i = 0; i < 3; ++i) {
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Pumps events until the condition holds or five seconds pass.
+inline bool WaitFor(const std::function<bool()>& condition) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    PumpEvents();
+    wxMilliSleep(10);
+  }
+  return true;
+}
+
+// Pumps for a while, so that real time passes with events handled.
+inline void PumpFor(int milliseconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < until) {
+    PumpEvents();
+    wxMilliSleep(10);
+  }
+}
+
+// Presses at one client point of the window, holds past a canvas's drag
+// delay, moves in five steps to another point and releases. False when the
+// press or the release did not reach the window.
+inline bool DragWithMouse(wxWindow* window, wxPoint from, wxPoint to) {
+  auto screen = [window](int x, int y) { return window->ClientToScreen(wxPoint(x, y)); };
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(screen(from.x, from.y));
+  PumpFor(50);
+  mouse.MouseDown();
+  if (!WaitFor([&] { return window->HasCapture(); })) return false;
+  PumpFor(700);
+  for (int step = 1; step <= 5; ++step) {
+    mouse.MouseMove(screen(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5));
+    PumpFor(30);
+  }
+  mouse.MouseUp();
+  if (!WaitFor([&] { return !window->HasCapture(); })) return false;
+  PumpFor(50);
+  return true;
+}
+
+}  // namespace corvane::test
