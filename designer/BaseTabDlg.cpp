@@ -14,10 +14,14 @@ BaseDlgTabPage::BaseDlgTabPage(uint32_t templateId, wxWindow* parent)
 BaseTabDlg::BaseTabDlg(uint32_t templateId, wxWindow* parent, const std::wstring& title)
     : BaseDialog(templateId, parent, title) {
   m_tabs = new wxNotebook(this, 1056);
-  auto* buttons = new wxStdDialogButtonSizer;
-  buttons->AddButton(new wxButton(this, platform::IDOK, "OK"));
-  buttons->AddButton(new wxButton(this, platform::IDCANCEL, "Cancel"));
-  buttons->Realize();
+  // OK and Cancel keep their dialog ids (1 and 2), which a standard button
+  // sizer would not place: a plain row, right-aligned.
+  auto* ok = new wxButton(this, platform::IDOK, "OK");
+  ok->SetDefault();
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->AddStretchSpacer();
+  buttons->Add(ok, 0, wxRIGHT, 5);
+  buttons->Add(new wxButton(this, platform::IDCANCEL, "Cancel"));
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(m_tabs, 1, wxEXPAND | wxALL, 5);
   sizer->Add(buttons, 0, wxEXPAND | wxALL, 5);

@@ -10,6 +10,7 @@
 
 #include <wx/app.h>
 #include <wx/choice.h>
+#include <wx/notebook.h>
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
@@ -352,6 +353,12 @@ TEST_F(DesignerGuiTest, PageSetupRefusesAPaperOfNoSizeAndReadsTheOldUnitFirst) {
   COptionsDlg dialog(target, nullptr);
   auto* page = dynamic_cast<COptionsPage1*>(dialog.GetCreatedPage(COptionsPage1::IDD));
   ASSERT_TRUE(page);
+  dialog.Layout();
+  wxWindow* ok = dialog.FindWindow(platform::IDOK);
+  wxWindow* cancel = dialog.FindWindow(platform::IDCANCEL);
+  ASSERT_TRUE(ok && cancel);
+  EXPECT_GE(ok->GetPosition().y, dialog.GetTabControl()->GetRect().GetBottom()) << "the buttons lie below the tabs";
+  EXPECT_LT(ok->GetPosition().x, cancel->GetPosition().x);
   const double ppi = page->GetValues().ScaleX();  // inches first
   EXPECT_EQ(page->GetUnitCombo()->GetStringSelection(), "Inches");
   EXPECT_EQ(page->GetWidthEdit()->GetValue(), wxString::Format("%.02f", 816 / ppi));
