@@ -73,11 +73,13 @@ bool CPlandelApp::InitInstance(const std::wstring& fileName) {
 
   BindCommands();
   m_files->SetChangedHandler([this] { DocumentChanged(); });
-  frame->InitialUpdateFrame(false);
+  // The template first, then the view's first update, which applies the
+  // stored settings (zoom among them) to the canvas showing it.
   if (fileName.empty())
     m_files->New();
   else
     m_files->Open(fileName);
+  frame->InitialUpdateFrame(false);
   DocumentChanged();
   frame->ShowFrame();
   return true;

@@ -206,6 +206,7 @@ TEST_F(DesignerGuiTest, OpensWhereItWasClosed) {
     ASSERT_TRUE(app.InitInstance(L""));
     app.GetMainFrame()->SetSize(140, 90, 700, 520);
     Command(app.GetMainFrame(), ID_VIEW_TOOLBOX);  // the tool box hidden
+    Command(app.GetMainFrame(), ID_ZOOM_200);
     Pump();
     closedAt = app.GetMainFrame()->GetRect();
     EXPECT_FALSE(app.GetMainFrame()->GetToolBoxBar()->IsShown());
@@ -217,6 +218,8 @@ TEST_F(DesignerGuiTest, OpensWhereItWasClosed) {
   EXPECT_EQ(app.GetMainFrame()->GetRect(), closedAt);
   EXPECT_FALSE(app.GetMainFrame()->GetToolBoxBar()->IsShown());
   EXPECT_TRUE(app.GetMainFrame()->GetPropertyBar()->IsShown());
+  EXPECT_DOUBLE_EQ(app.GetView()->GetZoom(), 2.0) << "the zoom of the last run";
+  EXPECT_DOUBLE_EQ(app.GetView()->GetHorzRuler()->GetZoom(), 2.0);
   Command(app.GetMainFrame(), ID_VIEW_TOOLBOX);
   CloseAndWait(app);
 }
