@@ -211,9 +211,9 @@ int CMainFrame::OnCreate() {
     pane.Name(wxString::Format("AutoHide%d", side)).CaptionVisible(false).PaneBorder(false).Gripper(false)
         .Layer(10).DockFixed().Resizable(false).Floatable(false).Movable(false).CloseButton(false).Hide();
     if (IsHorizontal(static_cast<AutoHideSide>(side))) {
-      pane.MinSize(-1, kAutoHideThickness).BestSize(-1, kAutoHideThickness);
+      pane.MinSize(kAutoHideThickness, kAutoHideThickness).BestSize(100, kAutoHideThickness);
     } else {
-      pane.MinSize(kAutoHideThickness, -1).BestSize(kAutoHideThickness, -1);
+      pane.MinSize(kAutoHideThickness, kAutoHideThickness).BestSize(kAutoHideThickness, 100);
     }
     switch (static_cast<AutoHideSide>(side)) {
       case AutoHideSide::Top: pane.Top(); break;

@@ -45,7 +45,7 @@ CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docke
       m_caption->Refresh();
     }
   });
-  m_caption->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+  m_caption->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
     if (PinRect().Contains(event.GetPosition())) CallAfter([this] { m_bar->PinBack(this); });
   });
   m_docked->Reparent(this);
@@ -61,10 +61,15 @@ CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docke
     event.Skip();
   });
   Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
-    // Losing the focus hides the frame, after the activation has settled.
-    if (!event.GetActive()) CallAfter([this] {
+    // Losing the focus hides the frame, after the activation has settled;
+    // a frame the window manager never activated stays until it was.
+    if (event.GetActive()) {
+      m_wasActive = true;
+    } else if (m_wasActive) {
+      CallAfter([this] {
         if (!IsActive()) HideFrame();
       });
+    }
     event.Skip();
   });
   Bind(wxEVT_TIMER, &CDrawFrame::OnTimer, this);
@@ -107,9 +112,12 @@ void CDrawFrame::SlideOut() {
   if (IsShown()) return;
   const wxRect bar = m_bar->GetScreenRect();
   const wxRect open = ToWx(SlideOpenRect(m_bar->GetSide(), FromWx(bar), m_fullSize));
+  m_wasActive = false;
   m_timer.Start(kSlideTimerMs);
   SetSize(open);
   Show();
+  // Some window managers place a frame anew when it is shown.
+  SetSize(open);
   Raise();
   SetFocus();
 }
@@ -139,7 +147,7 @@ void CDrawFrame::ReleaseDocked(wxWindow* newParent) {
 
 CAutoHideBar::CAutoHideBar(wxWindow* parent, AutoHideSide side)
     : wxWindow(parent, kBaseId + static_cast<int>(side), wxDefaultPosition,
-               IsHorizontal(side) ? wxSize(-1, kAutoHideThickness) : wxSize(kAutoHideThickness, -1)),
+               IsHorizontal(side) ? wxSize(100, kAutoHideThickness) : wxSize(kAutoHideThickness, 100)),
       m_side(side) {
   SetName("tesT");
   SetBackgroundStyle(wxBG_STYLE_PAINT);

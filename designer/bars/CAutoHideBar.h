@@ -48,6 +48,7 @@ private:
   wxWindow* m_docked;
   int32_t m_fullSize;
   bool m_pinHot = false;
+  bool m_wasActive = false;
   wxTimer m_timer;
 };
 

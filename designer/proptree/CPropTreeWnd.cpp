@@ -1,7 +1,10 @@
 #include "designer/proptree/CPropTreeWnd.h"
 
+#include <optional>
+
 #include <wx/dcclient.h>
 #include <wx/dialog.h>
+#include <wx/propgrid/editors.h>
 #include <wx/propgrid/manager.h>
 #include <wx/propgrid/props.h>
 #include <wx/settings.h>
@@ -85,33 +88,40 @@ private:
 };
 
 // A row whose "..." button runs the item's own chooser; the row shows the
-// item's text and is not typed into.
+// item's text and is not typed into. The grid may keep a row a little after
+// the tree dropped its item, so the row holds no item: it asks the window for
+// it and keeps a copy of what it paints.
 class ItemDialogProperty : public wxEditorDialogProperty {
 public:
-  ItemDialogProperty(const wxString& label, CPropTreeItem* item) : wxEditorDialogProperty(label, wxPG_LABEL), m_item(item) {
-    SetFlag(wxPG_PROP_READONLY);
-    SetFlag(wxPG_PROP_ACTIVE_BTN);
+  ItemDialogProperty(const wxString& label, const wxString& name, CPropTreeWnd* window, CPropTreeItem* item)
+      : wxEditorDialogProperty(label, name), m_window(window) {
+    // Only the button edits; the text is drawn.
+    SetFlag(wxPG_PROP_NOEDITOR);
     m_value = wxString(item->GetDisplayText());
-    if (dynamic_cast<CPropTreeItemColor*>(item)) SetFlag(wxPG_PROP_CUSTOMIMAGE);
+    if (auto* color = dynamic_cast<CPropTreeItemColor*>(item)) {
+      SetFlag(wxPG_PROP_CUSTOMIMAGE);
+      m_colour = color->GetItemValue();
+    }
   }
 
+  void SetColour(platform::gdi::COLORREF colour) { m_colour = colour; }
+  const wxPGEditor* DoGetEditorClass() const override { return wxPGEditor_TextCtrlAndButton; }
   wxString ValueToString(wxVariant& value, int) const override { return value.GetString(); }
 
-  wxSize OnMeasureImage(int item) const override {
-    return dynamic_cast<CPropTreeItemColor*>(m_item) ? wxPG_DEFAULT_IMAGE_SIZE : wxSize(0, 0);
-  }
+  wxSize OnMeasureImage(int) const override { return m_colour ? wxPG_DEFAULT_IMAGE_SIZE : wxSize(0, 0); }
   void OnCustomPaint(wxDC& dc, const wxRect& rect, wxPGPaintData&) override {
-    if (auto* color = dynamic_cast<CPropTreeItemColor*>(m_item)) {
-      dc.SetPen(*wxBLACK_PEN);
-      dc.SetBrush(wxBrush(ToWx(color->GetItemValue())));
-      dc.DrawRectangle(rect);
-    }
+    if (!m_colour) return;
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(wxBrush(ToWx(*m_colour)));
+    dc.DrawRectangle(rect);
   }
 
 protected:
   bool DisplayEditorDialog(wxPropertyGrid* grid, wxVariant&) override {
-    m_item->Activate();
-    if (auto* color = dynamic_cast<CPropTreeItemColor*>(m_item)) {
+    CPropTreeItem* item = m_window->GetItem(this);
+    if (!item || m_window->GetTree().IsInputDisabled()) return false;
+    item->Activate();
+    if (auto* color = dynamic_cast<CPropTreeItemColor*>(item)) {
       const wxRect cell = grid->GetPropertyRect(this, this);
       const wxPoint at = grid->ClientToScreen(wxPoint(grid->GetSplitterPosition(), cell.GetBottom()));
       ColourPalettePopup popup(grid, at);
@@ -121,9 +131,9 @@ protected:
       } else if (chosen >= 0 && chosen < static_cast<int>(CPropTreeItemColor::kPalette.size())) {
         color->PickPalette(static_cast<size_t>(chosen));
       } else {
-        m_item->CommitChanges();
+        item->CommitChanges();
       }
-    } else if (auto* browse = dynamic_cast<CPropTreeItemBrowse*>(m_item)) {
+    } else if (auto* browse = dynamic_cast<CPropTreeItemBrowse*>(item)) {
       browse->Browse(grid);
     }
     // The items show their values again through the tree's refresh.
@@ -131,7 +141,8 @@ protected:
   }
 
 private:
-  CPropTreeItem* m_item;
+  CPropTreeWnd* m_window;
+  std::optional<platform::gdi::COLORREF> m_colour;
 };
 
 }  // namespace
@@ -140,6 +151,9 @@ CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id)
     : wxPanel(parent, id), m_tree(tree) {
   m_grid = new wxPropertyGridManager(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxPG_DESCRIPTION);
+  // The bar decides the width; the grid never asks for more.
+  m_grid->SetMinSize(wxSize(1, 1));
+  SetMinSize(wxSize(1, 1));
   m_grid->SetDescBoxHeight(50);
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(m_grid, 1, wxEXPAND);
@@ -154,6 +168,11 @@ CPropTreeWnd::~CPropTreeWnd() {
   m_tree.SetObserver(nullptr);
 }
 
+CPropTreeItem* CPropTreeWnd::GetItem(wxPGProperty* property) const {
+  const auto found = m_items.find(property);
+  return found == m_items.end() ? nullptr : found->second;
+}
+
 wxPGProperty* CPropTreeWnd::GetProperty(CPropTreeItem* item) const {
   for (const auto& [property, each] : m_items) {
     if (each == item) return property;
@@ -164,6 +183,7 @@ wxPGProperty* CPropTreeWnd::GetProperty(CPropTreeItem* item) const {
 void CPropTreeWnd::Rebuild() {
   m_updating = true;
   m_grid->GetGrid()->Clear();
+  m_grid->SetDescription(wxString(), wxString());
   m_items.clear();
   AddItems(*m_tree.GetRootItem(), nullptr);
   m_updating = false;
@@ -186,8 +206,7 @@ void CPropTreeWnd::AddItems(CPropTreeItem& parent, wxPGProperty* parentProperty)
       for (const auto& [text, data] : combo->GetEntries()) choices.Add(wxString(text), data);
       property = new wxEnumProperty(label, wxString::Format("item%d", item->GetId()), choices);
     } else if (dynamic_cast<CPropTreeItemColor*>(item) || dynamic_cast<CPropTreeItemBrowse*>(item)) {
-      property = new ItemDialogProperty(label, item);
-      property->SetName(wxString::Format("item%d", item->GetId()));
+      property = new ItemDialogProperty(label, wxString::Format("item%d", item->GetId()), this, item);
     } else {
       property = new wxStringProperty(label, wxString::Format("item%d", item->GetId()));
       property->ChangeFlag(wxPG_PROP_READONLY, true);
@@ -220,6 +239,9 @@ void CPropTreeWnd::ShowValue(CPropTreeItem* item, wxPGProperty* property) {
   } else if (auto* edit = dynamic_cast<CPropTreeItemEdit*>(item)) {
     property->SetValue(wxVariant(wxString(edit->GetText())));
   } else {
+    if (auto* color = dynamic_cast<CPropTreeItemColor*>(item)) {
+      if (auto* row = dynamic_cast<ItemDialogProperty*>(property)) row->SetColour(color->GetItemValue());
+    }
     property->SetValue(wxVariant(wxString(item->GetDisplayText())));
   }
 }

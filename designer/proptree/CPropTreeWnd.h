@@ -35,6 +35,8 @@ public:
   CPropTree& GetTree() { return m_tree; }
   wxPropertyGridManager* GetGrid() const { return m_grid; }
   wxPGProperty* GetProperty(CPropTreeItem* item) const;
+  // The item a row shows; null for a row whose item is gone.
+  CPropTreeItem* GetItem(wxPGProperty* property) const;
 
   // What the user does in a row, for the window's own use and for tests:
   // types text into an edit, chooses a combo entry.

@@ -154,10 +154,17 @@ TEST_F(DesignerBarsGuiTest, DrawAToolEditItsPropertyAndUndo) {
   EXPECT_TRUE(app.GetDocument()->IsTemplateModified());
   (void)modifiedBefore;
 
+  // Undo while the colour row is selected: the rows go with the entity, and
+  // painting the grid afterwards touches nothing of them.
+  wxPropertyGrid* grid = bar->GetTreeWindow()->GetGrid()->GetGrid();
+  grid->SelectProperty(bar->GetTreeWindow()->GetProperty(ItemLabelled(bar->GetTree(), L"Border Color")), true);
+  Pump();
   wxCommandEvent undoCommand(wxEVT_MENU, ID_EDIT_UNDO);
   undoCommand.SetEventObject(frame);
   frame->GetEventHandler()->ProcessEvent(undoCommand);
   Pump();
+  grid->Refresh();
+  grid->Update();
   ASSERT_EQ(container.GetSize(), 1);
   auto* restored = dynamic_cast<CReportEntityBox*>(container.GetAt(0));
   ASSERT_TRUE(restored);
