@@ -1,5 +1,6 @@
 #include "designer/proptree/CPropTreeWnd.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <wx/dcclient.h>
@@ -8,6 +9,7 @@
 #include <wx/propgrid/manager.h>
 #include <wx/propgrid/props.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 #include <wx/sizer.h>
 
 #include "designer/proptree/PropTreeItems.h"
@@ -39,8 +41,13 @@ public:
     Bind(wxEVT_MOTION, &ColourPalettePopup::OnMotion, this);
     Bind(wxEVT_LEFT_DOWN, &ColourPalettePopup::OnDown, this);
     Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
-      // Closing the popup (a click elsewhere) ends it as a cancel.
-      if (!event.GetActive() && IsModal()) EndModal(wxID_CANCEL);
+      // A click elsewhere ends the popup as a cancel (as does Escape), once
+      // the window manager has activated it at all.
+      if (event.GetActive()) {
+        m_wasActive = true;
+      } else if (m_wasActive && IsModal()) {
+        EndModal(wxID_CANCEL);
+      }
       event.Skip();
     });
   }
@@ -85,6 +92,7 @@ private:
 
   int m_hot = -1;
   bool m_moreHot = false;
+  bool m_wasActive = false;
 };
 
 // A row whose "..." button runs the item's own chooser; the row shows the
@@ -122,8 +130,12 @@ protected:
     if (!item || m_window->GetTree().IsInputDisabled()) return false;
     item->Activate();
     if (auto* color = dynamic_cast<CPropTreeItemColor*>(item)) {
-      const wxRect cell = grid->GetPropertyRect(this, this);
-      const wxPoint at = grid->ClientToScreen(wxPoint(grid->GetSplitterPosition(), cell.GetBottom()));
+      // Below the row's "..." button, right-aligned with it.
+      wxPoint at = wxGetMousePosition();
+      if (wxWindow* button = grid->GetEditorControlSecondary()) {
+        const wxRect screen = button->GetScreenRect();
+        at = wxPoint(std::max(screen.GetRight() - CPropTreeItemColor::kPopupSize.cx, 0), screen.GetBottom() + 1);
+      }
       ColourPalettePopup popup(grid, at);
       const int chosen = popup.ShowModal();
       if (chosen == ColourPalettePopup::kMore) {
@@ -185,6 +197,7 @@ void CPropTreeWnd::Rebuild() {
   m_grid->GetGrid()->Clear();
   m_grid->SetDescription(wxString(), wxString());
   m_items.clear();
+  m_fontEffects.clear();
   AddItems(*m_tree.GetRootItem(), nullptr);
   m_updating = false;
   m_grid->GetGrid()->SetSplitterPosition(m_tree.GetColumn());
@@ -222,13 +235,35 @@ void CPropTreeWnd::AddItems(CPropTreeItem& parent, wxPGProperty* parentProperty)
     }
     if (item->IsReadOnly()) property->ChangeFlag(wxPG_PROP_READONLY, true);
     m_items[property] = item;
+    if (auto* font = dynamic_cast<CPropTreeItemFont*>(item)) AddFontEffects(font, property);
     ShowValue(item, property);
     AddItems(*item, property);
     if (item->HasChildren() && !item->IsExpanded()) grid->Collapse(property);
   }
 }
 
+// The font dialog of the desktop offers no underline or strike-out: the font
+// row carries them as two check boxes of its own.
+void CPropTreeWnd::AddFontEffects(CPropTreeItemFont* font, wxPGProperty* property) {
+  const wxString name = property->GetName();
+  const wxString labels[] = {"Underline", "Strike-out"};
+  for (int effect = 0; effect < 2; ++effect) {
+    auto* check = new wxBoolProperty(labels[effect], name + (effect == 0 ? ".underline" : ".strikeout"));
+    check->SetHelpString(labels[effect]);
+    m_grid->GetGrid()->AppendIn(property, check);
+    check->SetAttribute(wxPG_BOOL_USE_CHECKBOX, true);
+    m_fontEffects[check] = {font, effect};
+  }
+  m_grid->GetGrid()->Expand(property);
+}
+
 void CPropTreeWnd::ShowValue(CPropTreeItem* item, wxPGProperty* property) {
+  if (auto* font = dynamic_cast<CPropTreeItemFont*>(item)) {
+    for (const auto& [check, effect] : m_fontEffects) {
+      if (effect.first != font) continue;
+      check->SetValue(wxVariant(effect.second == 0 ? font->GetFont().underline : font->GetFont().strikeOut));
+    }
+  }
   if (item->IsRootLevel()) return;
   if (auto* combo = dynamic_cast<CPropTreeItemCombo*>(item)) {
     if (combo->GetCurSel() >= 0) {
@@ -279,8 +314,21 @@ void CPropTreeWnd::ChooseEntry(CPropTreeItem* item, int32_t index) {
   combo->CommitChanges();
 }
 
+void CPropTreeWnd::SetFontEffect(CPropTreeItem* item, int effect, bool on) {
+  auto* font = dynamic_cast<CPropTreeItemFont*>(item);
+  if (!font || m_tree.IsInputDisabled()) return;
+  font->Activate();
+  platform::gdi::LogFont changed = font->GetFont();
+  (effect == 0 ? changed.underline : changed.strikeOut) = on;
+  font->SetFont(changed);
+  font->CommitChanges();
+}
+
 void CPropTreeWnd::OnChanged(wxPropertyGridEvent& event) {
   if (m_updating) return;
+  if (const auto effect = m_fontEffects.find(event.GetProperty()); effect != m_fontEffects.end()) {
+    return SetFontEffect(effect->second.first, effect->second.second, event.GetProperty()->GetValue().GetBool());
+  }
   const auto found = m_items.find(event.GetProperty());
   if (found == m_items.end()) return;
   CPropTreeItem* item = found->second;

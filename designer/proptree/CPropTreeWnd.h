@@ -19,6 +19,8 @@ class wxPropertyGridEvent;
 
 namespace designer {
 
+class CPropTreeItemFont;
+
 class CPropTreeWnd : public wxPanel, private CPropTree::Observer {
 public:
   static constexpr int kControlId = 144;
@@ -42,6 +44,8 @@ public:
   // types text into an edit, chooses a combo entry.
   void EditText(CPropTreeItem* item, const std::wstring& text);
   void ChooseEntry(CPropTreeItem* item, int32_t index);
+  // Sets the font's underline (effect 0) or strike-out (1).
+  void SetFontEffect(CPropTreeItem* item, int effect, bool on);
 
 private:
   void OnTreeItemsChanged() override;
@@ -50,10 +54,13 @@ private:
   void OnSelected(wxPropertyGridEvent& event);
   void AddItems(CPropTreeItem& parent, wxPGProperty* parentProperty);
   void ShowValue(CPropTreeItem* item, wxPGProperty* property);
+  void AddFontEffects(CPropTreeItemFont* font, wxPGProperty* property);
 
   CPropTree& m_tree;
   wxPropertyGridManager* m_grid = nullptr;
   std::map<wxPGProperty*, CPropTreeItem*> m_items;
+  // The underline and strike-out rows of font rows: the font item and which.
+  std::map<wxPGProperty*, std::pair<CPropTreeItemFont*, int>> m_fontEffects;
   bool m_updating = false;
 };
 

@@ -210,6 +210,17 @@ TEST_F(DesignerBarsGuiTest, ThePropertyBarEditsAnEntityAsOneUndoStep) {
   EXPECT_EQ(label->GetAlignment(), 1);
   EXPECT_EQ(container.GetUndoCount(), 2);
 
+  // The font row's own check boxes: underline and strike-out.
+  wxPGProperty* fontRow = window->GetProperty(ItemLabelled(bar->GetTree(), L"Font"));
+  ASSERT_TRUE(fontRow);
+  ASSERT_EQ(fontRow->GetChildCount(), 2u);
+  EXPECT_EQ(fontRow->Item(1)->GetLabel(), "Strike-out");
+  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(fontRow->Item(1), wxVariant(true)));
+  EXPECT_TRUE(label->GetStrikeOut());
+  EXPECT_FALSE(label->GetUnderline());
+  EXPECT_EQ(container.GetUndoCount(), 3);
+
+  container.Undo();
   container.Undo();
   container.Undo();
   EXPECT_EQ(container.GetAt(0)->GetTitle(), L"Label");
