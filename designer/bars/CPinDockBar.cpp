@@ -5,7 +5,7 @@
 namespace designer {
 
 CPinDockBar::CPinDockBar(wxWindow* parent, int id, const wxString& caption)
-    : wxPanel(parent, id), m_caption(caption) {
+    : wxPanel(parent, id, wxDefaultPosition, wxSize(200, 300)), m_caption(caption) {
   SetName(caption);
   SetSizer(new wxBoxSizer(wxVERTICAL));
 }

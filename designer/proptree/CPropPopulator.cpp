@@ -31,12 +31,16 @@ void CPropPopulator::Writer::Begin() {
 
 void CPropPopulator::SetEntity(CDiagramEntity* entity) {
   m_entity = entity;
+  m_entityId = entity ? entity->GetId() : 0;
   m_container = entity ? entity->GetContainer() : nullptr;
 }
 
 bool CPropPopulator::IsEntityAlive() const {
   if (!m_entity) return false;
-  return !m_container || m_container->Find(m_entity) >= 0;
+  if (!m_container) return true;
+  // Another entity may have taken the address of a deleted one: only the
+  // same entity (or its undone copy, which keeps the id) counts.
+  return m_container->Find(m_entity) >= 0 && m_entity->GetId() == m_entityId;
 }
 
 void CPropPopulator::ApplyToEntity() {

@@ -93,6 +93,7 @@ protected:
 
 private:
   CDiagramEntity* m_entity = nullptr;
+  int32_t m_entityId = 0;
   CDiagramEntityContainer* m_container = nullptr;
   std::function<void()> m_redraw;
 };

@@ -157,16 +157,26 @@ private:
   std::optional<platform::gdi::COLORREF> m_colour;
 };
 
+const wxSize kInitialSize(200, 300);
+
 }  // namespace
 
 CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id)
-    : wxPanel(parent, id), m_tree(tree) {
-  m_grid = new wxPropertyGridManager(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                     wxPG_DESCRIPTION);
-  // The bar decides the width; the grid never asks for more.
-  m_grid->SetMinSize(wxSize(1, 1));
-  SetMinSize(wxSize(1, 1));
-  m_grid->SetDescBoxHeight(50);
+    : wxPanel(parent, id, wxDefaultPosition, kInitialSize), m_tree(tree) {
+  // Created at a size with room for the description pane, which a tiny
+  // first size would make negative.
+  m_grid = new wxPropertyGridManager(this, wxID_ANY, wxDefaultPosition, kInitialSize, wxPG_DESCRIPTION);
+  // The bar decides the width; the grid asks only for the height of its
+  // description pane and a row.
+  m_grid->SetMinSize(wxSize(1, 3 * kDescriptionHeight));
+  SetMinSize(wxSize(1, 3 * kDescriptionHeight));
+  // The description pane takes its height once the grid has its own.
+  m_grid->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    if (m_descHeightSet || m_grid->GetClientSize().y <= 2 * kDescriptionHeight) return;
+    m_descHeightSet = true;
+    CallAfter([this] { m_grid->SetDescBoxHeight(kDescriptionHeight); });
+  });
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(m_grid, 1, wxEXPAND);
   SetSizer(sizer);

@@ -24,6 +24,7 @@ class CPropTreeItemFont;
 class CPropTreeWnd : public wxPanel, private CPropTree::Observer {
 public:
   static constexpr int kControlId = 144;
+  static constexpr int kDescriptionHeight = 50;
 
   // The tree is not owned; it outlives the window.
   CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id = kControlId);
@@ -62,6 +63,7 @@ private:
   // The underline and strike-out rows of font rows: the font item and which.
   std::map<wxPGProperty*, std::pair<CPropTreeItemFont*, int>> m_fontEffects;
   bool m_updating = false;
+  bool m_descHeightSet = false;
 };
 
 }  // namespace designer

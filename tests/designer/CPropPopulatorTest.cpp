@@ -254,3 +254,16 @@ TEST_F(PopulatorTest, AnEntityThatLeftItsContainerIsNotTouched) {
   EXPECT_EQ(m_redraws, 0);
   (void)box;
 }
+
+// A deleted entity's address may be taken by a new one; the bar's rows must
+// not write into that one.
+TEST_F(PopulatorTest, AnotherEntityAtTheAddressOfTheShownOneIsNotTouched) {
+  auto* box = Show(std::make_unique<CReportEntityBox>());
+  box->SetId(box->GetId() + 1000);  // as if a new entity now lived there
+  auto* thickness = ItemOf<CPropTreeItemEdit>(L"Thickness");
+  thickness->Activate();
+  thickness->SetText(L"9");
+  thickness->CommitChanges();
+  EXPECT_EQ(box->GetBorderWidth(), 0);
+  EXPECT_EQ(m_container.GetUndoCount(), 0);
+}
