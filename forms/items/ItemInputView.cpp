@@ -49,7 +49,12 @@ ItemInputView::ItemInputView(wxWindow* frame) : wxPanel(frame, wxID_ANY) {
   m_list->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) {
     if (GetSelectedCount() > 0) Properties();
   });
-  m_list->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent&) { ShowContextMenu(); });
+  m_list->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent& event) {
+    // A right click on a row that is not selected selects it first.
+    const long row = event.GetItem().IsOk() ? m_list->GetRowOf(event.GetItem()) : -1;
+    if (row >= 0 && !m_list->IsSelected(event.GetItem())) m_list->SelectRow(row);
+    ShowContextMenu();
+  });
   BindCommands();
 }
 
@@ -57,7 +62,10 @@ ItemInputFrame* ItemInputView::GetInputFrame() {
   return dynamic_cast<ItemInputFrame*>(GetParentFrame());
 }
 
-void ItemInputView::OnUpdate(View*, long hint, void*) {
+void ItemInputView::OnUpdate(View*, long hint, void* hintObject) {
+  // An update with a hint object is meant for that one view (the navigation
+  // tree showing a list in the main window).
+  if (hintObject) return;
   if (hint == kHintInitial || hint == kHintReload) Fill();
 }
 

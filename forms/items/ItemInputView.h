@@ -32,6 +32,7 @@ public:
   explicit ItemInputView(wxWindow* frame);
 
   wxWindow* GetViewWindow() override { return this; }
+  // Hints 0 and 1 without a hint object reload the list.
   void OnUpdate(View* sender, long hint, void* hintObject) override;
 
   // Reloads the rows from the frame's range.

@@ -129,6 +129,14 @@ TEST_F(ItemInputWindowGui, AReceiptIsAddedAndDeletedFromTheWindowWithTheStockFol
   EXPECT_EQ(view->GetList()->GetRowCount(), 0u);
   EXPECT_DOUBLE_EQ(Stock(bolt), 0.0);
   EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::Item()});
+
+  // An update meant for one view of the main window leaves the list alone;
+  // the refresh message reloads it.
+  Committed([&] { Receive(bolt, 2.0); });
+  m_document.UpdateAllViews(nullptr, 0, &m_document);
+  EXPECT_EQ(view->GetList()->GetRowCount(), 0u);
+  platform::SendToThreadWindows(RefreshMessages::ItemsInput(), 0, 0);
+  EXPECT_EQ(view->GetList()->GetRowCount(), 1u);
 }
 
 }  // namespace
