@@ -1,8 +1,6 @@
 // Start-up of the main program to a filled invoice list on a large database,
 // beside the time of the list's own queries. Needs a display (xvfb-run).
 //
-//   startup [DATABASE]
-//
 // The database is the one of the data_access benchmark (100,000 invoices of
 // 5 lines, ten years): data_access-100k.fdb beside this program, made by
 // running data_access first when it is not there yet. Each measured run
@@ -10,7 +8,15 @@
 // window with the navigation tree) and chooses a node of the tree, as a user
 // would; the list is filled when the choice returns. The queries alone are
 // the invoice list query and the company names of its rows, through
-// DataAccess on the same connection.
+// DataAccess on the same connection. The floor is a bare frame: the same
+// file attached, a plain wxFrame shown and those queries run; start-up to the
+// filled list is set beside it as a ratio.
+//
+// Memory: in a fresh process per list (this program run with --memory N),
+// the resident size when the main window is up, then the peak and the size
+// kept once the list is filled, per row.
+//
+//   startup [DATABASE]
 
 #include <algorithm>
 #include <chrono>
@@ -26,7 +32,11 @@
 #include <vector>
 
 #include <wx/app.h>
+#include <wx/frame.h>
 #include <wx/init.h>
+
+#include <fstream>
+#include <sstream>
 
 #include "data/Connection.h"
 #include "data/DataAccess.h"
@@ -60,6 +70,26 @@ void Pump() {
   for (int i = 0; i < 5; ++i) wxYield();
 }
 
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM").
+long StatusKb(const std::string& field) {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  while (std::getline(in, line))
+    if (line.rfind(field + ":", 0) == 0) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
+  return -1;
+}
+
+// Starts the peak (VmHWM) again from the present size.
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct Memory {
+  long windowKb = 0;  // resident with the main window up
+  long peakKb = 0;    // peak until the list is filled
+  long keptKb = 0;    // resident once filled
+};
+
 struct Timing {
   double mainWindow = std::numeric_limits<double>::infinity();  // attach + start-up, window shown
   double listFilled = std::numeric_limits<double>::infinity();  // ... and the node's list filled
@@ -68,7 +98,8 @@ struct Timing {
 
 // One start-up: attach, start, choose the node that `pick` finds; the times
 // since the start.
-Timing StartAndChoose(const std::string& database, const std::function<wxTreeItemId(CLeftView&)>& pick) {
+Timing StartAndChoose(const std::string& database, const std::function<wxTreeItemId(CLeftView&)>& pick,
+                      Memory* memory = nullptr) {
   Timing timing;
   DisconnectDatabase();
   const Clock::time_point start = Clock::now();
@@ -77,12 +108,21 @@ Timing StartAndChoose(const std::string& database, const std::function<wxTreeIte
   if (app->Startup() != CQuennetApp::StartupResult::Started) throw std::runtime_error("start-up failed");
   Pump();
   timing.mainWindow = Since(start);
+  if (memory) {
+    memory->windowKb = StatusKb("VmRSS");
+    ResetPeak();
+  }
   CLeftView& tree = *app->GetMainFrame()->GetLeftView();
   tree.SelectItem(pick(tree));
   auto* list = dynamic_cast<InvoicesView*>(app->GetMainFrame()->GetRightView());
   if (!list) throw std::runtime_error("no invoice list");
   list->Update();
   timing.listFilled = Since(start);
+  if (memory) {
+    Pump();
+    memory->peakKb = StatusKb("VmHWM");
+    memory->keptKb = StatusKb("VmRSS");
+  }
   timing.rows = list->GetItemCount();
   app->CloseMainWindow();
   app.reset();
@@ -95,10 +135,10 @@ Timing StartAndChoose(const std::string& database, const std::function<wxTreeIte
 double ListQueries(const InvoicePeriod& period, bool paid, bool unpaid, size_t& rows) {
   const Clock::time_point start = Clock::now();
   DataAccess& data = DataAccess::Instance();
-  std::vector<InvoiceRecord> invoices;
-  data.LoadInvoices(invoices, period.start, period.LastSecond(), 0, paid, unpaid);
+  std::vector<InvoiceListRecord> invoices;
+  data.LoadInvoiceList(invoices, period.start, period.LastSecond(), 0, paid, unpaid);
   std::map<int32_t, std::wstring> names;
-  for (const InvoiceRecord& invoice : invoices)
+  for (const InvoiceListRecord& invoice : invoices)
     if (invoice.companyObjectId != 0 && !names.count(invoice.companyObjectId)) {
       CompanyRecord company;
       data.LoadCompany(invoice.companyObjectId, company);
@@ -106,6 +146,24 @@ double ListQueries(const InvoicePeriod& period, bool paid, bool unpaid, size_t& 
     }
   rows = invoices.size();
   return Since(start);
+}
+
+// The floor: the file attached, a bare frame shown, the list's queries run.
+double BareFrame(const std::string& database, const InvoicePeriod& period, bool paid, bool unpaid,
+                 double& frameSeconds) {
+  DisconnectDatabase();
+  const Clock::time_point start = Clock::now();
+  ConnectDatabaseFile(database);
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "Corvane");
+  frame->Show();
+  Pump();
+  frameSeconds = Since(start);
+  size_t rows = 0;
+  ListQueries(period, paid, unpaid, rows);
+  const double total = Since(start);
+  frame->Destroy();
+  Pump();
+  return total;
 }
 
 struct Case {
@@ -122,7 +180,10 @@ wxIMPLEMENT_APP_NO_MAIN(BenchApp);
 
 int main(int argc, char** argv) {
   const fs::path folder = fs::absolute(fs::path(argv[0])).parent_path();
-  const fs::path database = argc > 1 ? fs::absolute(argv[1]) : folder / "data_access-100k.fdb";
+  const bool memoryRun = argc > 2 && std::string(argv[1]) == "--memory";
+  const int databaseArg = memoryRun ? 3 : 1;
+  const fs::path database =
+      argc > databaseArg ? fs::absolute(argv[databaseArg]) : folder / "data_access-100k.fdb";
   const fs::path work = folder / "startup-work";
   fs::create_directories(work / "config");
   // The program's window places and list layouts go to a config of our own.
@@ -157,23 +218,60 @@ int main(int argc, char** argv) {
 
   int status = 0;
   try {
-    std::printf("%-32s %7s %12s %12s %12s\n", "list", "rows", "main window", "list filled", "queries");
-    for (const Case& c : cases) {
-      Timing best;
-      for (int run = 0; run < kRuns; ++run) {
-        const Timing timing = StartAndChoose(database.string(), c.pick);
-        best.mainWindow = std::min(best.mainWindow, timing.mainWindow);
-        best.listFilled = std::min(best.listFilled, timing.listFilled);
-        best.rows = timing.rows;
+    if (memoryRun) {
+      // One list in this fresh process: resident kB with the window up, the
+      // peak and the kept size once filled, and the rows.
+      Memory memory;
+      const Timing timing = StartAndChoose(database.string(), cases[std::atoi(argv[2])].pick, &memory);
+      std::printf("%ld %ld %ld %zu\n", memory.windowKb, memory.peakKb, memory.keptKb, timing.rows);
+    } else {
+      std::printf("%-32s %7s %12s %12s %12s %12s %7s %14s %14s\n", "list", "rows", "main window",
+                  "list filled", "queries", "bare frame", "ratio", "peak KB/row", "kept KB/row");
+      double frame = 0.0;
+      for (size_t index = 0; index < std::size(cases); ++index) {
+        const Case& c = cases[index];
+        Timing best;
+        for (int run = 0; run < kRuns; ++run) {
+          const Timing timing = StartAndChoose(database.string(), c.pick);
+          best.mainWindow = std::min(best.mainWindow, timing.mainWindow);
+          best.listFilled = std::min(best.listFilled, timing.listFilled);
+          best.rows = timing.rows;
+        }
+        double queries = std::numeric_limits<double>::infinity();
+        double floor = std::numeric_limits<double>::infinity();
+        size_t rows = 0;
+        for (int run = 0; run < kRuns; ++run) {
+          double frameSeconds = 0.0;
+          floor = std::min(floor, BareFrame(database.string(), c.period, c.paid, c.unpaid, frameSeconds));
+          frame = run == 0 && index == 0 ? frameSeconds : std::min(frame, frameSeconds);
+          queries = std::min(queries, ListQueries(c.period, c.paid, c.unpaid, rows));
+        }
+        if (rows != best.rows)
+          std::cerr << "the list shows " << best.rows << " rows, the query gives " << rows << "\n";
+
+        // Memory in a fresh process, under the same display.
+        DisconnectDatabase();
+        const std::string command = "'" + fs::absolute(argv[0]).string() + "' --memory " +
+                                    std::to_string(index) + " '" + database.string() + "'";
+        std::string memoryText;
+        if (FILE* child = popen(command.c_str(), "r")) {
+          char line[256];
+          while (std::fgets(line, sizeof line, child)) memoryText += line;
+          pclose(child);
+        }
+        ConnectDatabaseFile(database.string());
+        long windowKb = 0, peakKb = 0, keptKb = 0;
+        size_t memoryRows = 0;
+        std::istringstream(memoryText) >> windowKb >> peakKb >> keptKb >> memoryRows;
+        const double perRow = memoryRows ? 1.0 / static_cast<double>(memoryRows) : 0.0;
+        std::printf("%-32s %7zu %11.3fs %11.3fs %11.3fs %11.3fs %6.2fx %14.2f %14.2f\n", c.name, best.rows,
+                    best.mainWindow, best.listFilled, queries, floor, best.listFilled / floor,
+                    (peakKb - windowKb) * perRow, (keptKb - windowKb) * perRow);
       }
-      double queries = std::numeric_limits<double>::infinity();
-      size_t rows = 0;
-      for (int run = 0; run < kRuns; ++run)
-        queries = std::min(queries, ListQueries(c.period, c.paid, c.unpaid, rows));
-      if (rows != best.rows)
-        std::cerr << "the list shows " << best.rows << " rows, the query gives " << rows << "\n";
-      std::printf("%-32s %7zu %11.3fs %11.3fs %11.3fs\n", c.name, best.rows, best.mainWindow, best.listFilled,
-                  queries);
+      std::printf(
+          "bare frame: the file attached, a plain frame shown (best %.3fs) and the list's queries run\n"
+          "peak and kept: resident size above the main window before the list is chosen\n",
+          frame);
     }
   } catch (const Invoice::DbException& error) {
     std::cerr << platform::ToUtf8(error.GetText()) << "\n";

@@ -30,6 +30,7 @@
 #include "data/records/CountryRefRecord.h"
 #include "data/records/DaysConditionRecord.h"
 #include "data/records/EmailRecord.h"
+#include "data/records/InvoiceListRecord.h"
 #include "data/records/InvoiceRecord.h"
 #include "data/records/ItemDepModRecord.h"
 #include "data/records/ItemDependencyRecord.h"
@@ -241,6 +242,9 @@ public:
   // unpaid both set or both clear mean any payment state. Newest first.
   void LoadInvoices(std::vector<InvoiceRecord>& records, double from, double to, int companyId, bool paid,
                     bool unpaid) const;
+  // The same rows in the same order, only the columns the invoice list shows.
+  void LoadInvoiceList(std::vector<InvoiceListRecord>& records, double from, double to, int companyId,
+                       bool paid, bool unpaid) const;
   void LoadItemInputsModifiedBetween(double from, double to, std::vector<ItemInputRecord>& records) const;
   void LoadItemInputsOfItem(int itemId, std::vector<ItemInputRecord>& records) const;
   void LoadItemOutputsOfItem(int itemId, std::vector<ItemOutputRecord>& records) const;

@@ -8,6 +8,7 @@
 #include "data/SqlText.h"
 #include "data/ibase/ibData.h"
 #include "data/ibase/ibReader.h"
+#include "common/Value.h"
 
 using namespace dataaccess;
 
@@ -75,8 +76,10 @@ void DataAccess::LoadInvoiceCountsPerMonth(int year, std::vector<MonthCount>& co
   });
 }
 
-void DataAccess::LoadInvoices(std::vector<InvoiceRecord>& records, double from, double to, int companyId,
-                              bool paid, bool unpaid) const {
+namespace {
+
+// " WHERE (...) AND (...)  ORDER BY DATUM DESC " of the invoice lists.
+std::wstring InvoiceListTail(double from, double to, int companyId, bool paid, bool unpaid) {
   std::vector<std::wstring> conditions;
   if (from != -1.0 && to != -1.0)
     conditions.push_back(L" DATUM BETWEEN " + TimestampLiteral(from) + L" AND " + TimestampLiteral(to));
@@ -89,11 +92,40 @@ void DataAccess::LoadInvoices(std::vector<InvoiceRecord>& records, double from, 
   if (unpaid && !paid) conditions.push_back(L" PAID = 0 ");
 
   SqlBuilder text;
-  text << L"SELECT " << InvoiceColumns() << L" FROM INVOICES ";
   for (size_t i = 0; i < conditions.size(); ++i)
     text << (i == 0 ? L" WHERE (" : L" AND (") << conditions[i] << L") ";
   text << L" ORDER BY DATUM DESC ";
-  ReadRecords(text.str(), records);
+  return text.str();
+}
+
+}  // namespace
+
+void DataAccess::LoadInvoices(std::vector<InvoiceRecord>& records, double from, double to, int companyId,
+                              bool paid, bool unpaid) const {
+  ReadRecords(L"SELECT " + InvoiceColumns() + L" FROM INVOICES " +
+                  InvoiceListTail(from, to, companyId, paid, unpaid),
+              records);
+}
+
+void DataAccess::LoadInvoiceList(std::vector<InvoiceListRecord>& records, double from, double to,
+                                 int companyId, bool paid, bool unpaid) const {
+  const std::wstring sql =
+      L"SELECT OBJECT_ID, INVOICE_NUM, COMPANY_OBJECT_ID, DATUM, DAYS_CONDITION, TOTAL_AMOUNT, PAID, PAID_ON"
+      L" FROM INVOICES " +
+      InvoiceListTail(from, to, companyId, paid, unpaid);
+  TranslateDbErrors([&] {
+    ReadRows(sql, [&](ibase::ibData& data) {
+      InvoiceListRecord& record = records.emplace_back();
+      record.id = data.GetLong(0);
+      record.invoiceNum = data.GetString(1);
+      record.companyObjectId = data.GetLong(2);
+      record.datum = TmToOleDate(data.GetTimestamp(3));
+      record.daysCondition = data.GetLong(4);
+      record.totalAmount = data.GetDouble(5);
+      record.paid = data.GetShort(6) != 0;
+      record.paidOn = TmToOleDate(data.GetTimestamp(7));
+    });
+  });
 }
 
 void DataAccess::LoadItemInputsModifiedBetween(double from, double to,

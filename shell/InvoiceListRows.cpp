@@ -1,6 +1,8 @@
 #include "shell/InvoiceListRows.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "common/Value.h"
 #include "platform/LocaleFormat.h"
@@ -46,12 +48,43 @@ Value InvoiceListRows::DueDateCell(double datum, int32_t daysCondition) {
   return Value(platform::OleDateTime(datum + daysCondition));
 }
 
+Value InvoiceListRows::Cell(const InvoiceListRecord& invoice, size_t column, const std::wstring& clientName,
+                           double now) {
+  switch (column) {
+    case 0:
+      return Value(invoice.invoiceNum);
+    case 1:
+      return Value(platform::OleDateTime(invoice.datum));
+    case 2:
+      return DueDateCell(invoice.datum, invoice.daysCondition);
+    case 3:
+      return Value(invoice.totalAmount);
+    case 4:
+      return Value(invoice.companyObjectId == 0 ? std::wstring() : clientName);
+    case 5:
+      return Value(StatusText(invoice.paid, invoice.paidOn, invoice.datum, invoice.daysCondition, now));
+    default:
+      return Value();
+  }
+}
+
+InvoiceListRecord InvoiceListRows::ListRecordOf(const InvoiceRecord& invoice) {
+  InvoiceListRecord record;
+  record.id = invoice.id.GetId();
+  record.companyObjectId = invoice.companyObjectId;
+  record.daysCondition = invoice.daysCondition;
+  record.paid = invoice.paid;
+  record.datum = TmToOleDate(invoice.datum);
+  record.paidOn = TmToOleDate(invoice.paidOn);
+  record.totalAmount = invoice.totalAmount;
+  record.invoiceNum = invoice.invoiceNum;
+  return record;
+}
+
 ListRow InvoiceListRows::BuildRow(const InvoiceRecord& invoice, const std::wstring& clientName, double now) {
-  const double datum = TmToOleDate(invoice.datum);
-  const double paidOn = TmToOleDate(invoice.paidOn);
-  return ListRow(invoice.id.GetId(),
-                 {Value(invoice.invoiceNum), Value(platform::OleDateTime(datum)),
-                  DueDateCell(datum, invoice.daysCondition), Value(invoice.totalAmount),
-                  Value(invoice.companyObjectId == 0 ? std::wstring() : clientName),
-                  Value(StatusText(invoice.paid, paidOn, datum, invoice.daysCondition, now))});
+  const InvoiceListRecord record = ListRecordOf(invoice);
+  std::vector<Value> cells;
+  for (size_t column = 0; column < kColumnCount; ++column)
+    cells.push_back(Cell(record, column, clientName, now));
+  return ListRow(record.id, std::move(cells));
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "data/records/InvoiceListRecord.h"
 #include "data/records/InvoiceRecord.h"
 #include "shell/ui/ListRow.h"
 
@@ -39,7 +40,16 @@ public:
   // "N/A" when there is no days condition.
   static Value DueDateCell(double datum, int32_t daysCondition);
 
-  // One row: Number, Date, Due Date, Total, Client, Status; its object id is
-  // the invoice's.
+  // One cell of the row: 0 Number, 1 Date, 2 Due Date, 3 Total, 4 Client,
+  // 5 Status; an empty value for any other column. The list formats a cell
+  // only when it is shown.
+  static Value Cell(const InvoiceListRecord& invoice, size_t column, const std::wstring& clientName,
+                    double now);
+  static constexpr size_t kColumnCount = 6;
+
+  // What the list keeps of a full INVOICES row.
+  static InvoiceListRecord ListRecordOf(const InvoiceRecord& invoice);
+
+  // One row of the six cells; its object id is the invoice's.
   static ListRow BuildRow(const InvoiceRecord& invoice, const std::wstring& clientName, double now);
 };

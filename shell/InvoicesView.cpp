@@ -97,28 +97,47 @@ void InvoicesView::Fill(bool clearOnly) {
     return;
   }
   try {
-    // The rows come straight from the list query: the list needs no business
-    // objects, whose construction would read every invoice's OBJECTS row again.
-    std::vector<InvoiceRecord> invoices;
+    // The rows come straight from the list query into compact records: the
+    // list needs no business objects, whose construction would read every
+    // invoice's OBJECTS row again, nor whole INVOICES rows.
+    std::vector<InvoiceListRecord> invoices;
     DataAccess& data = DataAccess::Instance();
-    data.LoadInvoices(invoices, m_period.start, m_period.LastSecond(), 0, m_showPaid, m_showUnpaid);
+    data.LoadInvoiceList(invoices, m_period.start, m_period.LastSecond(), 0, m_showPaid, m_showUnpaid);
     std::map<int32_t, std::wstring> clientNames;
-    const double now = platform::OleDateTime::Now().GetDate();
-    std::vector<ListRow> rows;
-    rows.reserve(invoices.size());
-    for (const InvoiceRecord& invoice : invoices) {
-      std::wstring& client = clientNames[invoice.companyObjectId];
-      if (client.empty() && invoice.companyObjectId != 0) {
-        CompanyRecord company;
-        data.LoadCompany(invoice.companyObjectId, company);
-        client = company.name;
-      }
-      rows.push_back(InvoiceListRows::BuildRow(invoice, client, now));
+    for (const InvoiceListRecord& invoice : invoices) {
+      if (invoice.companyObjectId == 0 || clientNames.count(invoice.companyObjectId)) continue;
+      CompanyRecord company;
+      data.LoadCompany(invoice.companyObjectId, company);
+      clientNames.emplace(invoice.companyObjectId, std::move(company.name));
     }
-    ReplaceRows(rows);
+    const double now = platform::OleDateTime::Now().GetDate();
+    ReplaceRows([&] {
+      m_invoices = std::move(invoices);
+      m_clientNames = std::move(clientNames);
+      m_now = now;
+    });
   } catch (const Invoice::DbException& error) {
     ShowDbError(error);
   }
+}
+
+void InvoicesView::ClearRows() {
+  PaneListView::ClearRows();
+  m_invoices = {};
+  m_clientNames.clear();
+}
+
+std::wstring InvoicesView::GetCellText(size_t row, size_t column) const {
+  if (row >= m_invoices.size()) return {};
+  const InvoiceListRecord& invoice = m_invoices[row];
+  const auto client = m_clientNames.find(invoice.companyObjectId);
+  static const std::wstring kNoName;
+  return InvoiceListRows::Cell(invoice, column, client == m_clientNames.end() ? kNoName : client->second, m_now)
+      .GetText();
+}
+
+int32_t InvoicesView::GetRowObjectId(size_t row) const {
+  return row < m_invoices.size() ? m_invoices[row].id : 0;
 }
 
 ListCommandState InvoicesView::GetCommandState() const {

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/InvoiceListRows.h"
 #include "shell/PaneListView.h"
@@ -38,6 +39,13 @@ public:
   // leaves the list empty.
   void Fill(bool clearOnly);
   void Refill() override { Fill(false); }
+
+  // The list keeps one compact record per invoice and formats a cell only
+  // when it is shown.
+  size_t GetRowCount() const override { return m_invoices.size(); }
+  void ClearRows() override;
+  std::wstring GetCellText(size_t row, size_t column) const override;
+  int32_t GetRowObjectId(size_t row) const override;
 
   ListCommandState GetCommandState() const override;
   void OnDelete() override;
@@ -69,6 +77,9 @@ private:
   void RunMenuCommand(unsigned command);
 
   InvoicePeriod m_period;
+  std::vector<InvoiceListRecord> m_invoices;      // newest first, as the query gives them
+  std::map<int32_t, std::wstring> m_clientNames;  // by company id
+  double m_now = 0.0;                             // when the rows were read, for their status
   bool m_showPaid = true;
   bool m_showUnpaid = true;
 

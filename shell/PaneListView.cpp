@@ -58,7 +58,7 @@ void PaneListView::OnUpdate(View* sender, long hint, void* hintObject) {
 std::vector<int32_t> PaneListView::SelectedObjectIds() const {
   std::vector<int32_t> ids;
   for (long row : GetSelectedRows())
-    if (row >= 0 && static_cast<size_t>(row) < GetRowCount()) ids.push_back(GetRow(row).GetObjectId());
+    if (row >= 0 && static_cast<size_t>(row) < GetRowCount()) ids.push_back(GetRowObjectId(row));
   return ids;
 }
 
@@ -84,9 +84,15 @@ void PaneListView::ClearAllRows() {
 }
 
 void PaneListView::ReplaceRows(const std::vector<ListRow>& rows) {
+  ReplaceRows([&] {
+    for (const ListRow& row : rows) AddRow(row);
+  });
+}
+
+void PaneListView::ReplaceRows(const std::function<void()>& fill) {
   const int32_t remembered = SelectedObjectId();
   ClearAllRows();
-  for (const ListRow& row : rows) AddRow(row);
+  fill();
   SetItemCount(GetRowCount());
   if (GetRowCount() == 0) return;
   const long found = remembered != 0 ? FindObjectRow(remembered) : -1;

@@ -95,6 +95,8 @@ protected:
   // Empties the list, then shows the rows and selects the object selected
   // before (the first row when it is gone).
   void ReplaceRows(const std::vector<ListRow>& rows);
+  // The same with rows that fill puts into the (emptied) store.
+  void ReplaceRows(const std::function<void()>& fill);
   void ClearAllRows();
 
   // Deletes the objects of the selected rows, all or none, then refills.

@@ -13,8 +13,13 @@ std::wstring BaseListRows::GetCellText(size_t row, size_t column) const {
   return listRow.GetCell(column).GetText();
 }
 
+int32_t BaseListRows::GetRowObjectId(size_t row) const {
+  return row < m_rows.size() ? m_rows[row].GetObjectId() : 0;
+}
+
 long BaseListRows::FindObjectRow(int32_t objectId) const {
-  for (size_t i = 0; i < m_rows.size(); ++i)
-    if (m_rows[i].GetObjectId() == objectId) return static_cast<long>(i);
+  const size_t count = GetRowCount();
+  for (size_t i = 0; i < count; ++i)
+    if (GetRowObjectId(i) == objectId) return static_cast<long>(i);
   return -1;
 }

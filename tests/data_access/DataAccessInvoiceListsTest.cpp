@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DataAccessFixture.h"
+#include "common/Value.h"
 
 namespace {
 
@@ -127,6 +128,60 @@ TEST_F(DataAccessInvoiceLists, InvoiceFilters) {
                                                   L"TIMESTAMP))  ORDER BY DATUM DESC "};
   EXPECT_EQ(Statements(recorder), expected);
   EXPECT_EQ(Ids(records), (std::vector<int>{feb, jan}));
+}
+
+// The invoice list reads only the columns it shows, of the same rows in the
+// same order as the full query, with every filter.
+TEST_F(DataAccessInvoiceLists, InvoiceListHoldsTheShownColumnsOfTheFullRows) {
+  const int acme = NewCompany(L"Acme");
+  InvoiceRecord paid;
+  paid.invoiceNum = L"0001/06 \u00e9t\u00e9";
+  paid.companyObjectId = acme;
+  paid.datum = Tm(2006, 1, 10, 9, 30);
+  paid.daysCondition = 15;
+  paid.totalAmount = 1180.25;
+  paid.paid = true;
+  paid.paidOn = Tm(2006, 2, 1, 14, 5);
+  Store(paid, &DataAccess::SaveInvoice);
+  NewInvoice(Tm(2006, 2, 10), acme, false);
+  NewInvoice(Tm(2005, 6, 1), 0, false);
+
+  struct Case {
+    double from, to;
+    bool paid, unpaid;
+    size_t rows;
+  };
+  for (const Case& c : {Case{-1.0, -1.0, true, true, 3}, Case{Ole(2006, 1, 1), -1.0, false, false, 2},
+                        Case{-1.0, -1.0, false, true, 2}, Case{-1.0, Ole(2006, 1, 31), true, false, 1}}) {
+    std::vector<InvoiceRecord> full;
+    Data().LoadInvoices(full, c.from, c.to, 0, c.paid, c.unpaid);
+    std::vector<InvoiceListRecord> list;
+    Data().LoadInvoiceList(list, c.from, c.to, 0, c.paid, c.unpaid);
+    ASSERT_EQ(list.size(), c.rows);
+    ASSERT_EQ(full.size(), c.rows);
+    for (size_t i = 0; i < list.size(); ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(list[i].id, full[i].id.GetId());
+      EXPECT_EQ(list[i].invoiceNum, full[i].invoiceNum);
+      EXPECT_EQ(list[i].companyObjectId, full[i].companyObjectId);
+      EXPECT_EQ(list[i].daysCondition, full[i].daysCondition);
+      EXPECT_EQ(list[i].totalAmount, full[i].totalAmount);
+      EXPECT_EQ(list[i].paid, full[i].paid);
+      EXPECT_EQ(list[i].datum, TmToOleDate(full[i].datum));
+      EXPECT_EQ(list[i].paidOn, TmToOleDate(full[i].paidOn));
+    }
+  }
+  std::vector<InvoiceListRecord> list;
+  Data().LoadInvoiceList(list, -1.0, -1.0, 0, true, false);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].invoiceNum, L"0001/06 \u00e9t\u00e9");
+  EXPECT_EQ(list[0].datum, Ole(2006, 1, 10, 9, 30));
+  EXPECT_EQ(list[0].paidOn, Ole(2006, 2, 1, 14, 5));
+  EXPECT_EQ(list[0].totalAmount, 1180.25);
+  EXPECT_EQ(list[0].daysCondition, 15);
+  Data().LoadInvoiceList(list, Ole(2005, 1, 1), Ole(2005, 12, 31), 0, false, true);
+  ASSERT_EQ(list.size(), 2u);  // appended, as every list query does
+  EXPECT_EQ(list[1].paidOn, -1.0);
 }
 
 TEST_F(DataAccessInvoiceLists, StockMovementLists) {
