@@ -8,6 +8,7 @@
 #include "data/objects/Item.h"
 #include "data/objects/ItemInput.h"
 #include "data/objects/ItemOutput.h"
+#include "forms/invoice/InvoiceLines.h"
 #include "forms/invoice/InvoiceTotals.h"
 #include "platform/OleDateTime.h"
 
@@ -83,12 +84,13 @@ LineSums PutLines(FieldMap& map, const std::vector<Line>& lines) {
     Put(map, kTaxPercent, row, line.GetTaxPercent());
     Put(map, kBaseUnit, row, line.GetMeasurement());
 
-    const InvoiceLineAmounts amounts = ComputeLineAmounts(line.GetQuantity(), line.GetBasePrice(),
-                                                          line.GetDiscountPercent(), line.GetTaxPercent());
-    sums.amounts += amounts.amount;
+    // The same arithmetic as the invoice form's lines.
+    const InvoiceLineValues amounts = InvoiceLineValues::Compute(
+        line.GetBasePrice(), line.GetQuantity(), line.GetDiscountPercent(), line.GetTaxPercent());
+    sums.amounts += amounts.extension;
     sums.discounts += amounts.discount;
     sums.taxes += amounts.tax;
-    Put(map, kSum, row, amounts.amount);
+    Put(map, kSum, row, amounts.extension);
     Put(map, kDiscount, row, amounts.discount);
     Put(map, kTax, row, amounts.tax);
     Put(map, kTotal, row, amounts.total);
@@ -98,16 +100,6 @@ LineSums PutLines(FieldMap& map, const std::vector<Line>& lines) {
 }
 
 }  // namespace
-
-InvoiceLineAmounts ComputeLineAmounts(double quantity, double price, double discountPercent,
-                                      double taxPercent) {
-  InvoiceLineAmounts amounts;
-  amounts.amount = quantity * price;
-  if (discountPercent != 0.0) amounts.discount = amounts.amount * 0.01 * discountPercent;
-  if (taxPercent != 0.0) amounts.tax = (amounts.amount - amounts.discount) * 0.01 * taxPercent;
-  amounts.total = amounts.amount - amounts.discount + amounts.tax;
-  return amounts;
-}
 
 FieldMap BuildFieldMap(const Invoice::Invoice& invoice) {
   FieldMap map;

@@ -30,19 +30,6 @@ class Invoice;
 // items. A database failure passes out as Invoice::DbException.
 FieldMap BuildFieldMap(const Invoice::Invoice& invoice);
 
-// The amounts of one invoice line, in double precision without rounding:
-// amount = quantity x price; discount = amount x 0.01 x discount %;
-// tax = (amount - discount) x 0.01 x tax %; total = amount - discount + tax.
-// A percentage of 0 gives exactly 0.0.
-struct InvoiceLineAmounts {
-  double amount = 0.0;
-  double discount = 0.0;
-  double tax = 0.0;
-  double total = 0.0;
-};
-InvoiceLineAmounts ComputeLineAmounts(double quantity, double price, double discountPercent,
-                                      double taxPercent);
-
 // The window title of a preview or print: "Income Invoice <number>" for an
 // income invoice (type 1), "Outcome Invoice <number>" for any other type.
 std::wstring FormatInvoiceTitle(int invoiceType, const std::wstring& invoiceNum);

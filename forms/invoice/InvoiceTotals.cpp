@@ -37,7 +37,3 @@ InvoiceTotals InvoiceTotals::Compute(const BaseListRows& rows, double discountPe
   }
   return FromLineSums(extensions, discounts, taxes, discountPercent, format);
 }
-
-InvoiceTotals InvoiceTotals::AsDisplayed(const AmountFormat& format) const {
-  return {Shown(format, withoutTax), Shown(format, discount), Shown(format, tax), Shown(format, total)};
-}

@@ -29,9 +29,5 @@ struct InvoiceTotals {
   // cells without a number count 0.
   static InvoiceTotals Compute(const BaseListRows& rows, double discountPercent, const AmountFormat& format);
 
-  // The amounts as the footer shows them and reads them back: each one
-  // formatted in the locale's number format and parsed again.
-  InvoiceTotals AsDisplayed(const AmountFormat& format) const;
-
   bool operator==(const InvoiceTotals&) const = default;
 };

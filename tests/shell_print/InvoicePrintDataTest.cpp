@@ -224,36 +224,6 @@ TEST_F(InvoicePrintDataTest, DatabaseFailureWhileReadingLinesPassesOut) {
   EXPECT_THROW(BuildFieldMap(sale), Invoice::DbException);
 }
 
-TEST(InvoiceLineAmountsTest, FollowTheLineRules) {
-  struct Case {
-    double quantity, price, discountPercent, taxPercent;
-    double amount, discount, tax, total;
-  };
-  const Case cases[] = {
-      {2.0, 10.0, 10.0, 18.0, 20.0, 2.0, 3.24, 21.24},
-      {3.0, 4.5, 0.0, 0.0, 13.5, 0.0, 0.0, 13.5},
-      {1.0, 100.0, 100.0, 18.0, 100.0, 100.0, 0.0, 0.0},  // given away: no tax either
-      {0.0, 12.0, 10.0, 18.0, 0.0, 0.0, 0.0, 0.0},
-      {-2.0, 5.0, 10.0, 20.0, -10.0, -1.0, -1.8, -10.8},  // a returned line
-  };
-  for (const Case& c : cases) {
-    const InvoiceLineAmounts amounts =
-        ComputeLineAmounts(c.quantity, c.price, c.discountPercent, c.taxPercent);
-    EXPECT_DOUBLE_EQ(amounts.amount, c.amount) << c.quantity << " x " << c.price;
-    EXPECT_DOUBLE_EQ(amounts.discount, c.discount) << c.quantity << " x " << c.price;
-    EXPECT_DOUBLE_EQ(amounts.tax, c.tax) << c.quantity << " x " << c.price;
-    EXPECT_DOUBLE_EQ(amounts.total, c.total) << c.quantity << " x " << c.price;
-  }
-}
-
-// A percentage of 0 gives exactly 0.0, even where multiplying would not
-// (an amount too large for a double).
-TEST(InvoiceLineAmountsTest, ZeroPercentGivesZeroEvenForAnUnrepresentableAmount) {
-  const InvoiceLineAmounts amounts = ComputeLineAmounts(1e300, 1e300, 0.0, 0.0);
-  EXPECT_EQ(amounts.discount, 0.0);
-  EXPECT_EQ(amounts.tax, 0.0);
-}
-
 TEST(InvoiceTitleTest, NamesTheKindAndTheNumber) {
   struct Case {
     int type;
