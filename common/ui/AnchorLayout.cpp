@@ -74,8 +74,11 @@ void AnchorLayout::Arrange() {
   for (const auto& [id, rect] : ComputeMoves(client.x, client.y)) {
     wxWindow* control = m_window->FindWindow(id);
     // A page smaller than at set-up can push an edge past its opposite one:
-    // the control then has no size rather than a negative one.
-    wxRect target(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    // the control then keeps the least size GTK can lay its parts out in (a
+    // list's scroll bars and header buttons have borders) rather than a
+    // negative one or none.
+    constexpr int kLeastSide = 100;
+    wxRect target(rect.left, rect.top, std::max(kLeastSide, rect.Width()), std::max(kLeastSide, rect.Height()));
     if (control && control->GetRect() != target) {
       control->SetSize(target, wxSIZE_ALLOW_MINUS_ONE);
       moved = true;

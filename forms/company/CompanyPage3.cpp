@@ -1,5 +1,6 @@
 #include "forms/company/CompanyPage3.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <wx/dcbuffer.h>
@@ -44,13 +45,19 @@ std::unique_ptr<text_square> MakeCard(const ContactCard& card, company_square* c
 
 CompanyPage3::CompanyPage3(wxWindow* parent)
     : BaseTabPage(kPageId, parent), m_backgroundMenu(10000), m_cardMenu(10050) {
-  m_surface = new wxScrolledCanvas(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL);
+  // Room for both scroll bars from the start, before the page has its size:
+  // GTK cannot lay them out in less.
+  const wxSize leastSize(100, 100);
+  m_surface = new wxScrolledCanvas(this, wxID_ANY, wxDefaultPosition, leastSize, wxHSCROLL | wxVSCROLL);
   m_surface->SetBackgroundStyle(wxBG_STYLE_PAINT);
   m_surface->SetScrollRate(10, 10);
   m_surface->SetVirtualSize(100, 100);
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(m_surface, 1, wxEXPAND);
-  SetSizer(sizer);
+  // The surface fills the page, but never gets less than its least size.
+  Bind(wxEVT_SIZE, [this, leastSize](wxSizeEvent& event) {
+    event.Skip();
+    const wxSize page = GetClientSize();
+    m_surface->SetSize(0, 0, std::max(page.x, leastSize.x), std::max(page.y, leastSize.y));
+  });
 
   m_surface->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaint(); });
   m_surface->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {

@@ -77,8 +77,13 @@ void BaseListCtrl::RemoveFiller() {
 }
 
 void BaseListCtrl::AppendFiller() {
+  // GTK draws every column's header as a button, which needs room for its
+  // borders: a narrower header is laid out with a negative width.
+  constexpr int kFillerWidth = 24;
   auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);
-  AppendColumn(new wxDataViewColumn(wxString(), renderer, kFillerColumn, 1, wxALIGN_LEFT, 0));
+  auto* filler = new wxDataViewColumn(wxString(), renderer, kFillerColumn, kFillerWidth, wxALIGN_LEFT, 0);
+  filler->SetMinWidth(kFillerWidth);
+  AppendColumn(filler);
 }
 
 bool BaseListCtrl::IsWidenedByTheControl(wxDataViewColumn* column) const {
@@ -198,7 +203,14 @@ void BaseListCtrl::SelectRow(long row) {
   wxDataViewItem item = model->GetItem(static_cast<unsigned>(row));
   Select(item);
   SetCurrentItem(item);
-  EnsureVisible(item);
+  // wx scrolls to the row again at its next idle time, when the rows may have
+  // been refilled or emptied meanwhile (GTK then scrolls an empty tree): ask
+  // for it only then, if the row is still there.
+  CallAfter([this, row] {
+    auto* current = ModelOf(*this);
+    if (current && static_cast<unsigned long>(row) < current->GetCount())
+      EnsureVisible(current->GetItem(static_cast<unsigned>(row)));
+  });
 }
 
 long BaseListCtrl::GetRowOf(const wxDataViewItem& item) const {
