@@ -163,23 +163,22 @@ const wxSize kInitialSize(200, 300);
 
 CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id)
     : wxPanel(parent, id, wxDefaultPosition, kInitialSize), m_tree(tree) {
-  // Created at a size with room for the description pane, which a tiny
-  // first size would make negative.
-  m_grid = new wxPropertyGridManager(this, wxID_ANY, wxDefaultPosition, kInitialSize, wxPG_DESCRIPTION);
-  // The bar decides the width; the grid asks only for the height of its
-  // description pane and a row.
-  m_grid->SetMinSize(wxSize(1, 3 * kDescriptionHeight));
+  // The grid is made at wx's default size, which it takes at once, and the
+  // description pane is added after: made with the grid, wx lays the pane
+  // out before the grid knows its width and gives it a negative one.
+  m_grid = new wxPropertyGridManager(this, wxID_ANY);
+  m_grid->SetWindowStyleFlag(m_grid->GetWindowStyleFlag() | wxPG_DESCRIPTION);
+  m_grid->SetDescBoxHeight(kDescriptionHeight);
+  // The bar decides the width and asks only for the height of the pane and
+  // a row; the grid fills the window but never gets less than room for the
+  // pane, even while the bar is narrower (being parked or not placed yet).
   SetMinSize(wxSize(1, 3 * kDescriptionHeight));
-  // The description pane takes its height once the grid has its own.
-  m_grid->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+  const wxSize leastSize(120, 3 * kDescriptionHeight);
+  Bind(wxEVT_SIZE, [this, leastSize](wxSizeEvent& event) {
     event.Skip();
-    if (m_descHeightSet || m_grid->GetClientSize().y <= 2 * kDescriptionHeight) return;
-    m_descHeightSet = true;
-    CallAfter([this] { m_grid->SetDescBoxHeight(kDescriptionHeight); });
+    const wxSize client = GetClientSize();
+    m_grid->SetSize(0, 0, std::max(client.x, leastSize.x), std::max(client.y, leastSize.y));
   });
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(m_grid, 1, wxEXPAND);
-  SetSizer(sizer);
   m_grid->Bind(wxEVT_PG_CHANGED, &CPropTreeWnd::OnChanged, this);
   m_grid->Bind(wxEVT_PG_SELECTED, &CPropTreeWnd::OnSelected, this);
   m_tree.SetObserver(this);

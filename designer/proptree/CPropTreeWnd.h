@@ -63,7 +63,6 @@ private:
   // The underline and strike-out rows of font rows: the font item and which.
   std::map<wxPGProperty*, std::pair<CPropTreeItemFont*, int>> m_fontEffects;
   bool m_updating = false;
-  bool m_descHeightSet = false;
 };
 
 }  // namespace designer
