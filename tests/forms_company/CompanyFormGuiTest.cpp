@@ -12,13 +12,11 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-#include <wx/image.h>
 #include <wx/notebook.h>
 #include <wx/scrolwin.h>
 #include <wx/textctrl.h>
 
+#include "WindowShot.h"
 #include "data/objects/Account.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/Phone.h"
@@ -123,23 +121,6 @@ protected:
     page->GetSurface()->Refresh();
     page->GetSurface()->Update();
     Pump();
-  }
-
-  static void SaveScreenshot(wxWindow* frame, const std::filesystem::path& path) {
-    frame->Raise();
-    frame->Refresh();
-    frame->Update();
-    Pump();
-    wxMilliSleep(200);
-    Pump();
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-    const wxRect rect = frame->GetScreenRect();
-    wxBitmap bitmap(rect.width, rect.height);
-    wxScreenDC screen;
-    wxMemoryDC memory(bitmap);
-    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-    memory.SelectObject(wxNullBitmap);
-    bitmap.SaveFile(path.string(), wxBITMAP_TYPE_PNG);
   }
 
   Document m_document;
@@ -267,7 +248,7 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
   EXPECT_EQ(contacts->GetCards().Count(), 4u);
 
   if (const char* dir = std::getenv("CORVANE_SCREENSHOT_DIR"))
-    SaveScreenshot(frame, std::filesystem::path(dir) / "company-contacts.png");
+    corvane::test::SaveWindowShot(frame, std::filesystem::path(dir) / "company-contacts.png");
 
   Save(frame);
   EXPECT_FALSE(frame->IsModified());
