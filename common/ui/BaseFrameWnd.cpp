@@ -1,6 +1,7 @@
 #include "common/ui/BaseFrameWnd.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <wx/display.h>
 #include <wx/statusbr.h>
@@ -159,7 +160,44 @@ bool IsInside(wxObject* object, wxWindow* ancestor) {
     if (window == ancestor) return true;
   return false;
 }
+
+// GTK hides a tooltip when the pointer moves, not when the button's command
+// opens a window: the tooltip would stay up over the new window. The clicked
+// button's tooltip text is cleared (which hides it) and put back once the
+// pointer has left the button.
+void HideToolTipWhenClicked(wxToolBar* bar) {
+  struct Hidden {
+    int id = wxID_NONE;
+    wxString text;
+  };
+  auto hidden = std::make_shared<Hidden>();
+  auto restore = [bar, hidden] {
+    if (hidden->id == wxID_NONE) return;
+    bar->SetToolShortHelp(hidden->id, hidden->text);
+    hidden->id = wxID_NONE;
+  };
+  bar->Bind(wxEVT_TOOL, [bar, hidden, restore](wxCommandEvent& event) {
+    event.Skip();
+    restore();
+    const wxToolBarToolBase* tool = bar->FindById(event.GetId());
+    if (!tool || tool->GetShortHelp().empty()) return;
+    hidden->id = event.GetId();
+    hidden->text = tool->GetShortHelp();
+    bar->SetToolShortHelp(hidden->id, wxString());
+  });
+  // Entering another button, or leaving one (id wxID_ANY).
+  bar->Bind(wxEVT_TOOL_ENTER, [hidden, restore](wxCommandEvent& event) {
+    event.Skip();
+    if (event.GetSelection() != hidden->id) restore();
+  });
+}
 }  // namespace
+
+wxToolBar* BaseFrameWnd::OnCreateToolBar(long style, wxWindowID id, const wxString& name) {
+  wxToolBar* bar = wxFrame::OnCreateToolBar(style, id, name);
+  if (bar) HideToolTipWhenClicked(bar);
+  return bar;
+}
 
 bool BaseFrameWnd::TryBefore(wxEvent& event) {
   if (m_activeView && IsCommandEvent(event)) {

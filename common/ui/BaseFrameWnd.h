@@ -80,6 +80,10 @@ protected:
   // Commands (menu, toolbar, their update-UI) go to the active view before
   // the frame handles them; what nobody handles reaches the application.
   bool TryBefore(wxEvent& event) override;
+  // Toolbars made by CreateToolBar take a clicked button's tooltip away
+  // until the pointer leaves the button, so that it does not stay up over
+  // the window the command opens.
+  wxToolBar* OnCreateToolBar(long style, wxWindowID id, const wxString& name) override;
 
   // Set by the concrete frame, before LoadFrame.
   std::wstring m_frameName;
