@@ -3,15 +3,19 @@
 // window, and the invoice list changes payment states and deletes.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <vector>
 
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/toolbar.h>
 
 #include "common/RegistryHelpers.h"
 #include "data/objects/Item.h"
 #include "data/objects/ItemGroup.h"
+#include "shell/FormArguments.h"
 #include "shell/CItemsView.h"
 #include "shell/CompaniesView.h"
 #include "shell/FinancesView.h"
@@ -433,6 +437,66 @@ TEST_F(MainWindowGuiTest, CommandsOfFormsStillToComeAreDisabled) {
   // Nothing selected in the tree: no Delete or Properties.
   EXPECT_FALSE(menus->IsEnabled(wxID_DELETE));
   EXPECT_FALSE(menus->IsEnabled(wxID_PROPERTIES));
+}
+
+// The toolbar's buttons follow the same rules as the menu entries of the
+// same commands, whatever is selected and whichever forms can be opened.
+TEST_F(MainWindowGuiTest, ToolbarButtonsAreEnabledLikeTheMenus) {
+  ASSERT_EQ(Start(), Result::Started);
+  wxToolBar* tools = MainFrame()->GetToolBar();
+  wxMenuBar* menus = MainFrame()->GetMenuBar();
+  ASSERT_NE(tools, nullptr);
+  struct Unregister {
+    ~Unregister() { CQuennetApp::UnregisterFormTemplate(kInvoiceFormTemplate); }
+  } unregister;
+
+  using Id = CMainFrame;
+  struct Case {
+    const char* state;
+    std::function<void()> arrange;
+    std::set<int> enabled;  // every other button is disabled
+  };
+  const Case cases[] = {
+      {"nothing selected, no forms", [] {}, {Id::ID_REFRESH}},
+      {"the invoice form can be opened",
+       [] {
+         CQuennetApp::RegisterFormTemplate(
+             kInvoiceFormTemplate, [](wxWindow*) -> BaseFrameWnd* { return nullptr; },
+             [](BaseFrameWnd*) -> View* { return nullptr; });
+       },
+       {Id::ID_NEW_INVOICE, Id::ID_NEW_INCOME_INVOICE, Id::ID_REFRESH}},
+      {"one invoice selected",
+       [this] {
+         InvoicesView* invoices = ShowMonth(2006, 3);
+         ASSERT_NE(invoices, nullptr);
+         ASSERT_TRUE(invoices->SelectObject(m_march2));
+         invoices->SetFocus();
+       },
+       {Id::ID_NEW_INVOICE, Id::ID_NEW_INCOME_INVOICE, wxID_PROPERTIES, wxID_DELETE,
+        wxID_PREVIEW, wxID_PRINT, Id::ID_REFRESH}},
+      {"three invoices selected",
+       [this] {
+         auto* invoices = dynamic_cast<InvoicesView*>(MainFrame()->GetRightView());
+         ASSERT_NE(invoices, nullptr);
+         invoices->SelectAll();
+       },
+       {Id::ID_NEW_INVOICE, Id::ID_NEW_INCOME_INVOICE, wxID_DELETE, Id::ID_REFRESH}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.state);
+    c.arrange();
+    Pump(2);
+    MainFrame()->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    for (size_t i = 0; i < tools->GetToolsCount(); ++i) {
+      const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(i));
+      if (tool->IsSeparator()) continue;
+      const int id = tool->GetId();
+      EXPECT_EQ(tool->IsEnabled(), c.enabled.count(id) == 1) << tool->GetLabel();
+      if (menus->FindItem(id)) {
+        EXPECT_EQ(tool->IsEnabled(), menus->IsEnabled(id)) << tool->GetLabel();
+      }
+    }
+  }
 }
 
 }  // namespace
