@@ -2,6 +2,10 @@
 
 // What boxes and pictures share: a border with one setter per attribute.
 
+#include <optional>
+#include <string>
+
+#include "common/TextSplitter.h"
 #include "template/ReportAttributes.h"
 #include "template/diagram/CDiagramEntity.h"
 
@@ -23,6 +27,15 @@ public:
 
 protected:
   CReportBorderEntity();
+
+  // The record's head and border; its attributes (the entity's own follow
+  // the border's four), or nothing when the head cannot be read.
+  std::optional<TextSplitter> ReadBorderRecord(const std::wstring& record);
+  // The record up to and with the border, and the comma after it.
+  std::wstring BorderRecordHead() const;
+  // The common properties and the border of a template item, and back.
+  void ReadBorderItem(const TemplateItem& item);
+  void WriteBorderItem(TemplateItem& item) const;
 
 private:
   ReportBorder m_border;

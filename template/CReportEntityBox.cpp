@@ -26,28 +26,20 @@ void CReportEntityBox::Copy(const CDiagramEntity& other) {
 }
 
 bool CReportEntityBox::FromString(const std::wstring& record) {
-  std::wstring rest;
-  if (!ReadRecordHead(record, rest, RecordUnits::Inches)) return false;
-  const TextSplitter attributes(rest, L',');
-  ReportBorder border;
-  border.ReadRecord(attributes);
-  SetBorderAttributes(border);
-  m_filled = attributes.GetInt(4) != 0;
-  m_fillColor = static_cast<COLORREF>(attributes.GetInt(5));
+  const std::optional<TextSplitter> attributes = ReadBorderRecord(record);
+  if (!attributes) return false;
+  m_filled = attributes->GetInt(4) != 0;
+  m_fillColor = static_cast<COLORREF>(attributes->GetInt(5));
   return true;
 }
 
 std::wstring CReportEntityBox::GetString() const {
-  return GetDefaultGetString(RecordUnits::Inches) + GetBorderAttributes().Record() + L"," +
-         (m_filled ? L"1" : L"0") + L"," + FormatRecordInt(static_cast<int32_t>(m_fillColor)) + L";";
+  return BorderRecordHead() + (m_filled ? L"1" : L"0") + L"," + FormatRecordInt(static_cast<int32_t>(m_fillColor)) + L";";
 }
 
 std::unique_ptr<CDiagramEntity> CReportEntityBox::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::Box)) return nullptr;
-  ReadCommonProperties(item);
-  ReportBorder border;
-  border.Read(item);
-  SetBorderAttributes(border);
+  ReadBorderItem(item);
   m_filled = !report_item::Bool(item, kTransparent);
   m_fillColor = static_cast<COLORREF>(report_item::Int(item, kFillColor));
   return Clone();
@@ -55,8 +47,7 @@ std::unique_ptr<CDiagramEntity> CReportEntityBox::LoadTemplateItem(const Templat
 
 std::optional<TemplateItem> CReportEntityBox::MakeTemplateItem() const {
   TemplateItem item(TemplateItemType::Box);
-  WriteCommonProperties(item);
-  GetBorderAttributes().Write(item);
+  WriteBorderItem(item);
   item.SetProperty(kTransparent, Value::Boolean(!m_filled));
   item.SetProperty(kFillColor, Value(static_cast<int32_t>(m_fillColor)));
   return item;

@@ -36,14 +36,10 @@ void CReportEntityPicture::Copy(const CDiagramEntity& other) {
 }
 
 bool CReportEntityPicture::FromString(const std::wstring& record) {
-  std::wstring rest;
-  if (!ReadRecordHead(record, rest, RecordUnits::Inches)) return false;
-  const TextSplitter attributes(rest, L',');
-  ReportBorder border;
-  border.ReadRecord(attributes);
-  SetBorderAttributes(border);
+  const std::optional<TextSplitter> attributes = ReadBorderRecord(record);
+  if (!attributes) return false;
   // The path carries the escapes the preview library undoes.
-  std::wstring path = attributes.GetString(4);
+  std::wstring path = attributes->GetString(4);
   UnescapeRecordText(path);
   SetPath(path);
   return true;
@@ -52,23 +48,19 @@ bool CReportEntityPicture::FromString(const std::wstring& record) {
 std::wstring CReportEntityPicture::GetString() const {
   std::wstring path = m_path;
   EscapeRecordText(path);
-  return GetDefaultGetString(RecordUnits::Inches) + GetBorderAttributes().Record() + L"," + path + L";";
+  return BorderRecordHead() + path + L";";
 }
 
 std::unique_ptr<CDiagramEntity> CReportEntityPicture::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::Picture)) return nullptr;
-  ReadCommonProperties(item);
-  ReportBorder border;
-  border.Read(item);
-  SetBorderAttributes(border);
+  ReadBorderItem(item);
   SetPath(report_item::Text(item, kBitmapPath));
   return Clone();
 }
 
 std::optional<TemplateItem> CReportEntityPicture::MakeTemplateItem() const {
   TemplateItem item(TemplateItemType::Picture);
-  WriteCommonProperties(item);
-  GetBorderAttributes().Write(item);
+  WriteBorderItem(item);
   item.SetProperty(kBitmapPath, Value(m_path));
   return item;
 }
