@@ -1,12 +1,11 @@
 #include "forms/company/CompanyFrame.h"
 
 #include <wx/artprov.h>
-#include <wx/menu.h>
-#include <wx/toolbar.h>
 
 #include "data/DbException.h"
 #include "data/objects/Company.h"
 #include "forms/company/CompanyForm.h"
+#include "shell/ui/FormBars.h"
 #include "shell/ui/WindowPlacement.h"
 
 CompanyFrame::CompanyFrame() {
@@ -38,29 +37,20 @@ bool CompanyFrame::SaveChanges() {
   return !IsModified();
 }
 
+namespace {
+
+const FormCommand kCommands[] = {
+    {CompanyForm::ID_SAVE_COMPANY, L"Save\tCtrl+S", L"Save the Client", L"Save (Ctrl+S)", wxART_FILE_SAVE},
+};
+
+}  // namespace
+
 int CompanyFrame::OnCreate() {
   if (BaseTabFrame::OnCreate() == -1) return -1;
-  // Menu 140: File with Save and Close.
-  auto* file = new wxMenu;
-  file->Append(CompanyForm::ID_SAVE_COMPANY, L"Save\tCtrl+S", L"Save the Client");
-  file->AppendSeparator();
-  file->Append(CompanyForm::ID_CLOSE_COMPANY, L"Close");
-  auto* bar = new wxMenuBar;
-  bar->Append(file, L"File");
-  SetMenuBar(bar);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, CompanyForm::ID_CLOSE_COMPANY);
+  // Menu and toolbar 140, and a status bar with one field.
+  if (!CreateFormBars(*this, kCommands, {CompanyForm::ID_CLOSE_COMPANY, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'S', CompanyForm::ID_SAVE_COMPANY}};
   SetAcceleratorTable(wxAcceleratorTable(1, keys));
-
-  // The flat toolbar (resource 140) and a status bar with one field.
-  wxToolBar* tools = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, kResourceId);
-  if (!tools) return -1;
-  tools->AddTool(CompanyForm::ID_SAVE_COMPANY, L"Save (Ctrl+S)",
-                 wxArtProvider::GetBitmap(wxART_FILE_SAVE, wxART_TOOLBAR, wxSize(16, 16)), L"Save (Ctrl+S)");
-  tools->SetToolLongHelp(CompanyForm::ID_SAVE_COMPANY, L"Save the Client");
-  tools->Realize();
-  if (!CreateStatusBar(1)) return -1;
   return 0;
 }
 

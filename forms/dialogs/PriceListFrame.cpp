@@ -1,12 +1,12 @@
 #include "forms/dialogs/PriceListFrame.h"
 
 #include <wx/artprov.h>
-#include <wx/menu.h>
-#include <wx/statusbr.h>
-#include <wx/toolbar.h>
+
+#include <iterator>
 
 #include "data/objects/PriceGroup.h"
 #include "forms/dialogs/PriceListForm.h"
+#include "shell/ui/FormBars.h"
 #include "shell/ui/WindowPlacement.h"
 
 PriceListFrame::PriceListFrame() {
@@ -34,38 +34,26 @@ void PriceListFrame::LoadEditedObject() {
   SetEditedObject(std::make_unique<Invoice::PriceGroup>(GetObjectId()));
 }
 
-int PriceListFrame::OnCreate() {
-  auto* file = new wxMenu;
-  file->Append(PriceListForm::ID_EDIT_PRICE, L"Properties\tAlt+Enter", L"Edit Selected Price");
-  file->AppendSeparator();
-  file->Append(PriceListForm::ID_SAVE, L"Save\tCtrl+S", L"Save the Price List");
-  file->AppendSeparator();
-  file->Append(PriceListForm::ID_CLOSE, L"Close");
-  auto* bar = new wxMenuBar;
-  bar->Append(file, L"File");
-  SetMenuBar(bar);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, PriceListForm::ID_CLOSE);
+namespace {
 
+const FormCommand kCommands[] = {
+    {PriceListForm::ID_EDIT_PRICE, L"Properties\tAlt+Enter", L"Edit Selected Price",
+     L"Edit Selected Price (Alt+Enter)", wxART_REPORT_VIEW},
+    {},
+    {PriceListForm::ID_SAVE, L"Save\tCtrl+S", L"Save the Price List", L"Save the Price List (Ctrl+S)",
+     wxART_FILE_SAVE},
+};
+
+}  // namespace
+
+int PriceListFrame::OnCreate() {
+  if (!CreateFormBars(*this, kCommands, {PriceListForm::ID_CLOSE, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'S', PriceListForm::ID_SAVE},
       {wxACCEL_ALT, WXK_RETURN, PriceListForm::ID_EDIT_PRICE},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 
-  wxToolBar* tools = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, kResourceId);
-  if (!tools) return -1;
-  tools->AddTool(PriceListForm::ID_EDIT_PRICE, L"Edit Selected Price (Alt+Enter)",
-                 wxArtProvider::GetBitmap(wxART_REPORT_VIEW, wxART_TOOLBAR, wxSize(16, 16)),
-                 L"Edit Selected Price (Alt+Enter)", wxITEM_NORMAL);
-  tools->SetToolLongHelp(PriceListForm::ID_EDIT_PRICE, L"Edit Selected Price");
-  tools->AddSeparator();
-  tools->AddTool(PriceListForm::ID_SAVE, L"Save the Price List (Ctrl+S)",
-                 wxArtProvider::GetBitmap(wxART_FILE_SAVE, wxART_TOOLBAR, wxSize(16, 16)),
-                 L"Save the Price List (Ctrl+S)", wxITEM_NORMAL);
-  tools->SetToolLongHelp(PriceListForm::ID_SAVE, L"Save the Price List");
-  tools->Realize();
-  if (!CreateStatusBar(1)) return -1;
   const wxIcon icon = wxArtProvider::GetIcon(wxART_LIST_VIEW, wxART_FRAME_ICON, wxSize(16, 16));
   SetIcon(icon);
   return 0;

@@ -1,41 +1,27 @@
 #include "forms/invoice/InvoiceFrame.h"
 
-#include <wx/artprov.h>
-#include <wx/menu.h>
-#include <wx/statusbr.h>
-#include <wx/toolbar.h>
+#include <iterator>
 
 #include "forms/invoice/InvoiceForm.h"
+#include "shell/ui/FormBars.h"
 #include "shell/ui/WindowPlacement.h"
 
 namespace {
 
-struct CommandText {
-  int id;
-  const wchar_t* menuText;
-  const wchar_t* status;   // the status bar's prompt
-  const wchar_t* tooltip;  // the toolbar's
-  wxArtID art;
-};
-
-const CommandText kCommands[] = {
+const FormCommand kCommands[] = {
     {InvoiceForm::ID_NEW_LINE, L"New\tCtrl+N", L"New Item Output", L"New Item Output (Ctrl+N)", wxART_NEW},
     {InvoiceForm::ID_DELETE_LINES, L"Delete\tDel", L"Delete Selected Item", L"Delete Selected Item (Del)",
      wxART_DELETE},
     {InvoiceForm::ID_LINE_PROPERTIES, L"Properties\tAlt+Enter", L"Item Properties",
      L"Item Properties (Alt+Enter)", wxART_REPORT_VIEW},
+    {},
     {InvoiceForm::ID_SAVE_INVOICE, L"Save\tCtrl+S", L"Save the Invoice", L"Save the Invoice (Ctrl+S)",
      wxART_FILE_SAVE},
+    {},
     {InvoiceForm::ID_PREVIEW_INVOICE, L"Preview", L"Preview the Invoice", L"Preview the Invoice", wxART_FIND},
     {InvoiceForm::ID_PRINT_INVOICE, L"Print\tCtrl+P", L"Print the Invoice", L"Print the Invoice (Ctrl+P)",
      wxART_PRINT},
 };
-
-const CommandText& Command(int id) {
-  for (const CommandText& command : kCommands)
-    if (command.id == id) return command;
-  return kCommands[0];
-}
 
 }  // namespace
 
@@ -61,27 +47,9 @@ bool InvoiceFrame::SaveChanges() {
 }
 
 int InvoiceFrame::OnCreate() {
-  // The menu (resource 137): File with the line, save, print and close commands.
-  auto* file = new wxMenu;
-  auto item = [file](int id) {
-    const CommandText& command = Command(id);
-    file->Append(id, command.menuText, command.status);
-  };
-  item(InvoiceForm::ID_NEW_LINE);
-  item(InvoiceForm::ID_DELETE_LINES);
-  item(InvoiceForm::ID_LINE_PROPERTIES);
-  file->AppendSeparator();
-  item(InvoiceForm::ID_SAVE_INVOICE);
-  file->AppendSeparator();
-  item(InvoiceForm::ID_PREVIEW_INVOICE);
-  item(InvoiceForm::ID_PRINT_INVOICE);
-  file->AppendSeparator();
-  file->Append(InvoiceForm::ID_CLOSE_INVOICE, L"Close\tAlt+F4");
-  auto* bar = new wxMenuBar;
-  bar->Append(file, L"File");
-  SetMenuBar(bar);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, InvoiceForm::ID_CLOSE_INVOICE);
+  // The menu and the flat toolbar (resource 137), and a status bar with one field.
+  if (!CreateFormBars(*this, kCommands, {InvoiceForm::ID_CLOSE_INVOICE, L"Close\tAlt+F4"}, kResourceId))
+    return -1;
 
   // The accelerators (table 137); the menu texts show them.
   wxAcceleratorEntry keys[] = {
@@ -92,26 +60,6 @@ int InvoiceFrame::OnCreate() {
       {wxACCEL_CTRL, 'P', InvoiceForm::ID_PRINT_INVOICE},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
-
-  // The flat toolbar (resource 137) and a status bar with one field.
-  wxToolBar* tools = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, kResourceId);
-  if (!tools) return -1;
-  auto tool = [tools](int id) {
-    const CommandText& command = Command(id);
-    tools->AddTool(id, command.tooltip, wxArtProvider::GetBitmap(command.art, wxART_TOOLBAR, wxSize(16, 16)),
-                   command.tooltip, wxITEM_NORMAL);
-    tools->SetToolLongHelp(id, command.status);
-  };
-  tool(InvoiceForm::ID_NEW_LINE);
-  tool(InvoiceForm::ID_DELETE_LINES);
-  tool(InvoiceForm::ID_LINE_PROPERTIES);
-  tools->AddSeparator();
-  tool(InvoiceForm::ID_SAVE_INVOICE);
-  tools->AddSeparator();
-  tool(InvoiceForm::ID_PREVIEW_INVOICE);
-  tool(InvoiceForm::ID_PRINT_INVOICE);
-  tools->Realize();
-  if (!CreateStatusBar(1)) return -1;
   return 0;
 }
 

@@ -1,38 +1,25 @@
 #include "forms/items/ItemFrame.h"
 
 #include <wx/artprov.h>
-#include <wx/menu.h>
-#include <wx/statusbr.h>
-#include <wx/toolbar.h>
+
+#include <iterator>
 
 #include "data/objects/Item.h"
 #include "data/objects/ItemGroup.h"
 #include "forms/items/ItemForm.h"
+#include "shell/ui/FormBars.h"
 #include "shell/ui/WindowPlacement.h"
 
 namespace {
 
-struct CommandText {
-  int id;
-  const wchar_t* menuText;
-  const wchar_t* status;
-  const wchar_t* tooltip;
-  wxArtID art;
-};
-
-const CommandText kCommands[] = {
+const FormCommand kCommands[] = {
     {ItemForm::ID_NEW, L"New\tCtrl+N", L"New", L"New (Ctrl+N)", wxART_NEW},
     {ItemForm::ID_DELETE_SELECTED, L"Delete\tDel", L"Delete selected", L"Delete selected (Del)", wxART_DELETE},
     {ItemForm::ID_PROPERTIES, L"Properties\tAlt+Enter", L"Properties", L"Properties (Alt+Enter)",
      wxART_REPORT_VIEW},
+    {},
     {ItemForm::ID_SAVE, L"Save\tCtrl+S", L"Save this Item", L"Save this Item (Ctrl+S)", wxART_FILE_SAVE},
 };
-
-const CommandText& Command(int id) {
-  for (const CommandText& command : kCommands)
-    if (command.id == id) return command;
-  return kCommands[0];
-}
 
 wxIcon FrameIcon(bool group) {
   return wxArtProvider::GetIcon(group ? wxART_FOLDER : wxART_NORMAL_FILE, wxART_FRAME_ICON, wxSize(16, 16));
@@ -86,24 +73,7 @@ void ItemFrame::LoadEditedObject() {
 }
 
 int ItemFrame::OnCreate() {
-  auto* file = new wxMenu;
-  auto item = [file](int id) {
-    const CommandText& command = Command(id);
-    file->Append(id, command.menuText, command.status);
-  };
-  item(ItemForm::ID_NEW);
-  item(ItemForm::ID_DELETE_SELECTED);
-  item(ItemForm::ID_PROPERTIES);
-  file->AppendSeparator();
-  item(ItemForm::ID_SAVE);
-  file->AppendSeparator();
-  file->Append(ItemForm::ID_CLOSE, L"Close");
-  auto* bar = new wxMenuBar;
-  bar->Append(file, L"File");
-  SetMenuBar(bar);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, ItemForm::ID_CLOSE);
-
+  if (!CreateFormBars(*this, kCommands, {ItemForm::ID_CLOSE, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'N', ItemForm::ID_NEW},
       {wxACCEL_NORMAL, WXK_DELETE, ItemForm::ID_DELETE_SELECTED},
@@ -112,21 +82,6 @@ int ItemFrame::OnCreate() {
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 
-  wxToolBar* tools = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, kResourceId);
-  if (!tools) return -1;
-  for (int id : std::initializer_list<int>{ItemForm::ID_NEW, ItemForm::ID_DELETE_SELECTED, ItemForm::ID_PROPERTIES, 0,
-                                           ItemForm::ID_SAVE}) {
-    if (id == 0) {
-      tools->AddSeparator();
-      continue;
-    }
-    const CommandText& command = Command(id);
-    tools->AddTool(id, command.tooltip, wxArtProvider::GetBitmap(command.art, wxART_TOOLBAR, wxSize(16, 16)),
-                   command.tooltip, wxITEM_NORMAL);
-    tools->SetToolLongHelp(id, command.status);
-  }
-  tools->Realize();
-  if (!CreateStatusBar(1)) return -1;
   return 0;
 }
 

@@ -11,19 +11,12 @@
 #include "common/ui/View.h"
 #include "forms/items/ItemInputPeriod.h"
 #include "forms/items/ItemInputView.h"
+#include "shell/ui/FormBars.h"
 #include "shell/ui/WindowPlacement.h"
 
 namespace {
 
-struct CommandText {
-  int id;
-  const wchar_t* menuText;
-  const wchar_t* status;
-  const wchar_t* tooltip;
-  wxArtID art;
-};
-
-const CommandText kCommands[] = {
+const FormCommand kCommands[] = {
     {ItemInputFrame::ID_NEW, L"New\tCtrl+N", L"New Item Input", L"New Item Input (Ctrl+N)", wxART_NEW},
     {ItemInputFrame::ID_DELETE, L"Delete\tDel", L"Delete Selected Input", L"Delete Selected Input (Del)",
      wxART_DELETE},
@@ -127,16 +120,7 @@ bool ItemInputFrame::BuildPeriodBar() {
 }
 
 int ItemInputFrame::OnCreate() {
-  auto* file = new wxMenu;
-  for (const CommandText& command : kCommands) file->Append(command.id, command.menuText, command.status);
-  file->AppendSeparator();
-  file->Append(ID_CLOSE, L"Close");
-  auto* bar = new wxMenuBar;
-  bar->Append(file, L"File");
-  SetMenuBar(bar);
-  Bind(
-      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, ID_CLOSE);
-
+  if (!CreateFormBars(*this, kCommands, {ID_CLOSE, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'N', ID_NEW},
       {wxACCEL_NORMAL, WXK_DELETE, ID_DELETE},
@@ -144,16 +128,7 @@ int ItemInputFrame::OnCreate() {
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
 
-  wxToolBar* tools = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, kResourceId);
-  if (!tools) return -1;
-  tools->SetToolBitmapSize(wxSize(16, 16));
-  for (const CommandText& command : kCommands) {
-    tools->AddTool(command.id, command.tooltip, wxArtProvider::GetBitmap(command.art, wxART_TOOLBAR, wxSize(16, 16)),
-                   command.tooltip, wxITEM_NORMAL);
-    tools->SetToolLongHelp(command.id, command.status);
-  }
   if (!BuildPeriodBar()) return -1;
-  if (!CreateStatusBar(1)) return -1;
   return 0;
 }
 

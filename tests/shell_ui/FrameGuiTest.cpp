@@ -3,7 +3,11 @@
 // then the frame, then the application.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include <wx/app.h>
+#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -11,6 +15,7 @@
 
 #include "platform/MessageBox.h"
 #include "shell/ui/BaseSaveFrame.h"
+#include "shell/ui/FormBars.h"
 #include "common/ui/DocTemplate.h"
 #include "common/ui/Document.h"
 #include "common/ui/View.h"
@@ -195,4 +200,45 @@ TEST(FrameGuiTest, CommandsReachTheActiveViewThenTheFrameThenTheApplication) {
   frame->Destroy();
   Pump();
   EXPECT_TRUE(document.GetViews().empty());  // views leave with their frame
+}
+
+// A form's frame gets its File menu, ending with Close, and a toolbar with
+// the same commands and separators from one table.
+TEST(FrameGuiTest, FormBarsShowOneTableInTheMenuAndTheToolbar) {
+  enum { kNew = 7001, kSave, kClose, kBars };
+  static const FormCommand kCommands[] = {
+      {kNew, L"New\tCtrl+N", L"New Line", L"New Line (Ctrl+N)", wxART_NEW},
+      {},
+      {kSave, L"Save\tCtrl+S", L"Save the Form", L"Save the Form (Ctrl+S)", wxART_FILE_SAVE},
+  };
+  class FormFrame : public BaseFrameWnd {
+  protected:
+    int OnCreate() override { return CreateFormBars(*this, kCommands, {kClose, L"Close"}, kBars) ? 0 : -1; }
+  };
+  auto* frame = new FormFrame;
+  ASSERT_TRUE(frame->LoadFrame(L"Form"));
+  frame->Show();
+  Pump();
+
+  wxMenu* file = frame->GetMenuBar()->GetMenu(0);
+  EXPECT_EQ(frame->GetMenuBar()->GetMenuLabelText(0), L"File");
+  std::vector<std::wstring> entries;
+  for (const wxMenuItem* entry : file->GetMenuItems())
+    entries.push_back(entry->IsSeparator() ? L"-" : (entry->GetItemLabel() + L"|" + entry->GetHelp()).ToStdWstring());
+  EXPECT_EQ(entries, (std::vector<std::wstring>{L"New\tCtrl+N|New Line", L"-", L"Save\tCtrl+S|Save the Form", L"-",
+                                                L"Close|"}));
+
+  wxToolBar* tools = frame->GetToolBar();
+  ASSERT_NE(tools, nullptr);
+  EXPECT_EQ(tools->GetId(), kBars);
+  ASSERT_EQ(tools->GetToolsCount(), 3u);
+  EXPECT_TRUE(tools->GetToolByPos(1)->IsSeparator());
+  EXPECT_EQ(tools->GetToolShortHelp(kSave), L"Save the Form (Ctrl+S)");
+  EXPECT_EQ(tools->GetToolLongHelp(kSave), L"Save the Form");
+  EXPECT_NE(frame->GetStatusBar(), nullptr);
+
+  wxCommandEvent close(wxEVT_MENU, kClose);
+  frame->GetEventHandler()->ProcessEvent(close);
+  Pump();
+  EXPECT_TRUE(IsGone(frame));
 }

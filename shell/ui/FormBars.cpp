@@ -1,0 +1,42 @@
+#include "shell/ui/FormBars.h"
+
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include "common/ui/BaseFrameWnd.h"
+
+wxToolBar* CreateFormBars(BaseFrameWnd& frame, std::span<const FormCommand> commands, FormCloseCommand close,
+                          int toolbarId) {
+  auto* file = new wxMenu;
+  for (const FormCommand& command : commands) {
+    if (command.id == 0)
+      file->AppendSeparator();
+    else
+      file->Append(command.id, command.menuText, command.status);
+  }
+  file->AppendSeparator();
+  file->Append(close.id, close.menuText);
+  auto* bar = new wxMenuBar;
+  bar->Append(file, L"File");
+  frame.SetMenuBar(bar);
+  frame.Bind(
+      wxEVT_MENU, [&frame](wxCommandEvent&) { frame.Close(); }, close.id);
+
+  wxToolBar* tools = frame.CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL | wxTB_TOP, toolbarId);
+  if (!tools) return nullptr;
+  const wxSize pictureSize(16, 16);
+  tools->SetToolBitmapSize(pictureSize);
+  for (const FormCommand& command : commands) {
+    if (command.id == 0) {
+      tools->AddSeparator();
+      continue;
+    }
+    tools->AddTool(command.id, command.tooltip, wxArtProvider::GetBitmap(command.art, wxART_TOOLBAR, pictureSize),
+                   command.tooltip, wxITEM_NORMAL);
+    tools->SetToolLongHelp(command.id, command.status);
+  }
+  tools->Realize();
+  if (!frame.CreateStatusBar(1)) return nullptr;
+  return tools;
+}
