@@ -12,6 +12,12 @@ int Offset(int32_t percent, int delta) {
   return static_cast<int>((static_cast<int64_t>(percent) * delta) / 100);
 }
 
+// The least side of a control that had this side at set-up.
+int LeastSide(int initialSide) {
+  constexpr int kLeastSide = 100;
+  return std::min(kLeastSide, std::max(1, initialSide));
+}
+
 }  // namespace
 
 void AnchorLayout::SetUp(wxWindow* page) {
@@ -62,7 +68,14 @@ std::vector<std::pair<int, LayoutRect>> AnchorLayout::ComputeMoves(int width, in
     int right = Offset(entry.rightPercent, dx);
     int bottom = Offset(entry.bottomPercent, dy);
     const LayoutRect& r = entry.initial;
-    moves.push_back({id, {r.left + left, r.top + top, r.right + right, r.bottom + bottom}});
+    LayoutRect moved{r.left + left, r.top + top, r.right + right, r.bottom + bottom};
+    // A page smaller than at set-up can push an edge past its opposite one:
+    // the control then keeps a least size GTK can lay its parts out in (a
+    // list's scroll bars and header buttons have borders), never more than
+    // it had at set-up, rather than a negative size or none.
+    moved.right = std::max(moved.right, moved.left + LeastSide(r.Width()));
+    moved.bottom = std::max(moved.bottom, moved.top + LeastSide(r.Height()));
+    moves.push_back({id, moved});
   }
   return moves;
 }
@@ -73,12 +86,7 @@ void AnchorLayout::Arrange() {
   bool moved = false;
   for (const auto& [id, rect] : ComputeMoves(client.x, client.y)) {
     wxWindow* control = m_window->FindWindow(id);
-    // A page smaller than at set-up can push an edge past its opposite one:
-    // the control then keeps the least size GTK can lay its parts out in (a
-    // list's scroll bars and header buttons have borders) rather than a
-    // negative one or none.
-    constexpr int kLeastSide = 100;
-    wxRect target(rect.left, rect.top, std::max(kLeastSide, rect.Width()), std::max(kLeastSide, rect.Height()));
+    const wxRect target(rect.left, rect.top, rect.Width(), rect.Height());
     if (control && control->GetRect() != target) {
       control->SetSize(target, wxSIZE_ALLOW_MINUS_ONE);
       moved = true;

@@ -394,6 +394,28 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
   }
 }
 
+// At the size the frame first takes, and at a larger one, every control has
+// a place of its own: none is drawn over another.
+TEST_F(InvoiceFormGui, NoTwoControlsOverlapAtTheFirstSizeOrALargerOne) {
+  InvoiceFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  ASSERT_TRUE(form);
+  for (const wxSize size : {wxSize(), wxSize(1000, 760)}) {
+    if (size != wxSize()) frame->SetSize(size);
+    Pump();
+    std::vector<wxWindow*> shown;
+    for (wxWindow* child : form->GetChildren())
+      if (child->IsShown()) shown.push_back(child);
+    ASSERT_GT(shown.size(), 20u);
+    for (size_t i = 0; i < shown.size(); ++i)
+      for (size_t j = i + 1; j < shown.size(); ++j)
+        EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
+            << "controls " << shown[i]->GetId() << " and " << shown[j]->GetId() << " at "
+            << frame->GetSize().x << "x" << frame->GetSize().y;
+  }
+}
+
 TEST_F(InvoiceFormGui, StockShortageKeepsTheEditsAndTheFrameOpen) {
   Committed([] { SetNextInvoiceNum(3); });
   InvoiceFrame* frame = Open(0, m_clientId);

@@ -59,6 +59,25 @@ TEST(AnchorLayoutTest, OffsetsCountFromTheInitialSize) {
   EXPECT_EQ(MoveOf(layout, 400, 300), (LayoutRect{0, 0, 200, 20}));
 }
 
+// A page smaller than at set-up cannot turn a control inside out: it keeps
+// its set-up side up to 100 pixels, and a small control is never made larger.
+TEST(AnchorLayoutTest, AShrunkPageLeavesControlsALeastSizeNoLargerThanTheirOwn) {
+  const AnchorCase cases[] = {
+      {0, 0, 100, 100, 100, 250, {10, 20, 110, 40}},  // 200 x 20: 100 wide, 20 high
+      {0, 0, 100, 100, 350, 290, {10, 20, 160, 40}},  // a width of its own, its 20 high
+      {0, 100, 0, 100, 400, 100, {10, -180, 210, -160}},  // moved, not resized
+  };
+  for (const auto& c : cases) {
+    AnchorLayout layout = PageWith({7, {10, 20, 210, 40}, c.left, c.top, c.right, c.bottom});
+    EXPECT_EQ(MoveOf(layout, c.width, c.height), c.expected) << c.width << "x" << c.height;
+  }
+  AnchorLayout list = PageWith({8, {0, 0, 300, 250}, 0, 0, 100, 100});
+  EXPECT_EQ(MoveOf(list, 100, 50), (LayoutRect{0, 0, 100, 100}));
+  // A control stretched the usual way keeps the height it was given.
+  AnchorLayout edit = PageWith({9, {10, 20, 210, 46}, 0, 0, 100, 0});
+  EXPECT_EQ(MoveOf(edit, 800, 600), (LayoutRect{10, 20, 610, 46}));
+}
+
 TEST(AnchorLayoutTest, ControlsWithoutAnchorsNeverMove) {
   AnchorLayout layout = PageWith({7, {0, 0, 200, 20}, 0, 0, 0, 0});
   EXPECT_TRUE(layout.ComputeMoves(800, 600).empty());
