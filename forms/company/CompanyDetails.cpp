@@ -66,6 +66,9 @@ CompanyDetails::Result CompanyDetails::Apply(const CompanyDetailsInput& input, c
   if (name.empty()) return Result::NameMissing;
   double discount = 0.0;
   if (!ParseDiscount(format, input.discountText, discount)) return Result::BadDiscount;
+  // A percentage off every price: more than the whole price, or a surcharge
+  // passed off as a discount, is a typing mistake.
+  if (discount < 0.0 || discount > 100.0) return Result::DiscountOutOfRange;
   if (company.GetName() != name) company.SetName(name);
   if (company.GetPriceGroupId() != input.priceListId) company.SetPriceGroupId(input.priceListId);
   if (company.GetDefaultDiscount() != discount) company.SetDefaultDiscount(discount);

@@ -23,6 +23,7 @@ inline constexpr uint32_t kCompanyFinancePage = 158;
 
 inline constexpr wchar_t kNameMissingMessage[] = L"You must enter a name for the Client!";
 inline constexpr wchar_t kBadDiscountMessage[] = L"The Default Discount must be a number!";
+inline constexpr wchar_t kDiscountRangeMessage[] = L"\"Default Discount\" should be between 0 and 100.";
 
 struct CompanyDetailsInput {
   std::wstring name;
@@ -32,7 +33,7 @@ struct CompanyDetailsInput {
 
 class CompanyDetails {
 public:
-  enum class Result { Saved, NameMissing, BadDiscount };
+  enum class Result { Saved, NameMissing, BadDiscount, DiscountOutOfRange };
 
   // The tabs of a company in order: "Details" alone while it was never
   // saved (id 0), else also "Contact Info", "Invoices" and "Finance Info".

@@ -92,6 +92,10 @@ bool CompanyPage1::SaveData(bool& reload) {
       platform::ShowMessageBox(kBadDiscountMessage, L"Corvane", platform::MB_ICONINFORMATION);
       m_discount->SetFocus();
       return false;
+    case CompanyDetails::Result::DiscountOutOfRange:
+      platform::ShowMessageBox(kDiscountRangeMessage, L"Corvane", platform::MB_ICONINFORMATION);
+      m_discount->SetFocus();
+      return false;
     case CompanyDetails::Result::Saved:
       break;
   }

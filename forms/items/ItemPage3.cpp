@@ -38,6 +38,7 @@ ItemPage3::ItemPage3(wxWindow* parent) : ItemPage(kTemplateId, parent) {
   };
   label(kNameLabel, L"&Item:");
   m_name = new wxTextCtrl(this, kName, wxEmptyString, du.Point(88, y), du.Size(140, 12));
+  m_name->SetMaxLength(100);  // ITEMS.NAME
   y += 14;
   label(kGroupLabel, L"&Group:");
   m_groupName = new wxTextCtrl(this, kGroupName, wxEmptyString, du.Point(88, y), du.Size(118, 12), wxTE_READONLY);
@@ -45,6 +46,7 @@ ItemPage3::ItemPage3(wxWindow* parent) : ItemPage(kTemplateId, parent) {
   y += 14;
   label(kCodeLabel, L"&Code:");
   m_code = new wxTextCtrl(this, kCode, wxEmptyString, du.Point(88, y), du.Size(140, 12));
+  m_code->SetMaxLength(50);  // ITEMS.CODE
   y += 14;
   label(kPiecesLabel, L"Pieces in Package:");
   m_pieces = new CBaseEdit(this, kPieces, kInputInteger, kCheckNone, du.Point(88, y), du.Size(140, 12), wxTE_RIGHT);

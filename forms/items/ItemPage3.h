@@ -57,6 +57,7 @@ public:
   const ItemDetailsFields& GetFields() const { return m_fields; }
   ItemDetailsFields& GetFields() { return m_fields; }
   wxTextCtrl* GetNameEdit() const { return m_name; }
+  wxTextCtrl* GetCodeEdit() const { return m_code; }
   wxChoice* GetMeasurementList() const { return m_measurement; }
   wxChoice* GetTaxList() const { return m_tax; }
   wxChoice* GetIncomeTypeList() const { return m_incomeType; }

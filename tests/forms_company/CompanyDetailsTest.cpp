@@ -77,6 +77,10 @@ TEST(CompanyDetailsTest, BlankNameOrBadDiscountIsRefusedAndChangesNothing) {
       {L"", L"1", CompanyDetails::Result::NameMissing},
       {L"   \t ", L"1", CompanyDetails::Result::NameMissing},
       {L"Brenner", L"ten", CompanyDetails::Result::BadDiscount},
+      {L"Brenner", L"150", CompanyDetails::Result::DiscountOutOfRange},
+      {L"Brenner", L"100.01", CompanyDetails::Result::DiscountOutOfRange},
+      {L"Brenner", L"-3", CompanyDetails::Result::DiscountOutOfRange},
+      {L"Brenner", L"1,000,000", CompanyDetails::Result::DiscountOutOfRange},
   };
   for (const Case& c : cases) {
     Invoice::Company company;
@@ -84,6 +88,15 @@ TEST(CompanyDetailsTest, BlankNameOrBadDiscountIsRefusedAndChangesNothing) {
     EXPECT_FALSE(company.IsModified());
     EXPECT_EQ(company.GetName(), L"");
     EXPECT_DOUBLE_EQ(company.GetDefaultDiscount(), 0.0);
+  }
+}
+
+TEST(CompanyDetailsTest, DiscountsAtEitherEndOfTheRangeAreSaved) {
+  for (const wchar_t* text : {L"0", L"100", L"100.00"}) {
+    Invoice::Company company;
+    EXPECT_EQ(CompanyDetails::Apply({L"Brenner", 0, text}, Format(L".", L","), company),
+              CompanyDetails::Result::Saved)
+        << text;
   }
 }
 

@@ -153,9 +153,15 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
   EXPECT_EQ(boxes.Shown()[1].text, L"The Default Discount must be a number!");
   EXPECT_EQ(CountRows(L"COMPANIES"), 0);
 
+  details->GetDiscountCtrl()->SetValue(L"150");
+  Save(frame);
+  ASSERT_EQ(boxes.Shown().size(), 3u);
+  EXPECT_EQ(boxes.Shown()[2].text, L"\"Default Discount\" should be between 0 and 100.");
+  EXPECT_EQ(CountRows(L"COMPANIES"), 0);
+
   details->GetDiscountCtrl()->SetValue(L"2.5");
   Save(frame);
-  EXPECT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown().size(), 3u);
   ASSERT_NE(frame->GetObjectId(), 0);
   EXPECT_FALSE(frame->IsModified());
   EXPECT_EQ(Value(L"SELECT NAME FROM COMPANIES"), L"Brenner & Co");

@@ -29,6 +29,7 @@
 #include "forms/items/ItemPage4.h"
 #include "forms/items/ItemPage5.h"
 #include "forms/items/ItemPage6.h"
+#include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
 #include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListCtrl.h"
@@ -350,6 +351,28 @@ TEST_F(ItemFormGui, AnItemInAGroupInheritsTaxAndTypeAndStoresNone) {
   EXPECT_EQ(details->GetFields().groupName, L"");
   EXPECT_TRUE(details->GetTaxList()->IsEnabled());
   EXPECT_EQ(details->GetTaxList()->GetStringSelection(), L"VAT");
+}
+
+TEST_F(ItemFormGui, NameAndCodeTakeNoMoreThanTheirColumnsHold) {
+  ItemFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  auto* details = dynamic_cast<ItemPage3*>(frame->GetForm()->GetPage(Tabs::kDetails));
+  ASSERT_TRUE(details);
+  const std::wstring name(100, L'n');
+  const std::wstring code(50, L'c');
+  details->GetNameEdit()->SetValue(name);
+  details->GetNameEdit()->AppendText(L"more");
+  details->GetCodeEdit()->SetValue(code);
+  details->GetCodeEdit()->AppendText(L"more");
+  EXPECT_EQ(details->GetNameEdit()->GetValue().ToStdWstring(), name);
+  EXPECT_EQ(details->GetCodeEdit()->GetValue().ToStdWstring(), code);
+
+  platform::MessageBoxRecorder boxes;
+  ASSERT_TRUE(frame->GetForm()->Save());
+  EXPECT_TRUE(boxes.Shown().empty());
+  const Invoice::Item item(frame->GetObjectId());
+  EXPECT_EQ(item.GetName(), name);
+  EXPECT_EQ(item.GetCode(), code);
 }
 
 }  // namespace
