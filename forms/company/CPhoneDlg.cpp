@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "common/ui/EditInputRules.h"
 #include "data/objects/PhoneCode.h"
 #include "forms/company/ContactEditing.h"
 #include "forms/company/PhoneNumber.h"
@@ -63,6 +64,13 @@ void CPhoneDlg::OnOK() {
     return;
   }
   const StoredPhone stored = JoinPhoneParts(parts);
+  // The parts are joined with spaces for display; the joined text has to
+  // fit its column as well as each part its edit.
+  if (const auto refusal = CheckFieldText(FieldLimits::Text(L"Phone", 50), stored.display, AmountFormat::User())) {
+    ShowMissing(*refusal);
+    m_number->SetFocus();
+    return;
+  }
   m_phone.SetName(GetCaptionText());
   m_phone.SetCountryPart(stored.countryPart);
   m_phone.SetRegionPart(stored.regionPart);

@@ -67,6 +67,28 @@ TEST_F(CompanyDialogsGui, PhoneNumberIsSplitBackIntoItsPartsAndAnEmptyNumberIsRe
   EXPECT_EQ(dynamic_cast<Invoice::Phone*>(changes.Find(id))->GetCompanyId(), 7);
 }
 
+TEST_F(CompanyDialogsGui, APhoneWhoseJoinedPartsOverflowTheColumnIsRefused) {
+  ChangeSet changes;
+  CPhoneDlg dialog(&changes, 0, 7, nullptr);
+  dialog.OnInitDialog();
+  dialog.GetCountryCombo()->SetValue(L"386");
+  dialog.GetRegionCtrl()->SetValue(L"1");
+  dialog.GetNumberCtrl()->SetValue(std::wstring(45, L'9'));  // "386 1 " and 45 digits: 51 characters
+  platform::MessageBoxRecorder boxes;
+  dialog.OnOK();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"\"Phone\" takes at most 50 characters.");
+  EXPECT_TRUE(changes.IsEmpty());
+
+  dialog.GetNumberCtrl()->SetValue(std::wstring(44, L'9'));
+  dialog.OnOK();
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+  auto* phone = dynamic_cast<Invoice::Phone*>(changes.Find(dialog.GetObjectId()));
+  ASSERT_TRUE(phone);
+  EXPECT_EQ(phone->GetPhoneDisplay().size(), 50u);
+}
+
 TEST_F(CompanyDialogsGui, AddressDialogShowsTheStoredHandMadeBlockAndKeepsIt) {
   const int company = StoreCompany(L"Brenner");
   Invoice::Address stored;
