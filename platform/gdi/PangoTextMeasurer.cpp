@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/TextCodec.h"
 #include "platform/gdi/WxTextMeasurer.h"
 
 namespace platform::gdi {
@@ -22,42 +23,21 @@ PangoTextMeasurer::~PangoTextMeasurer() {
   g_object_unref(m_context);
 }
 
-bool PangoTextMeasurer::ToUtf8(std::wstring_view text) {
-  m_utf8.clear();
-  for (const wchar_t wide : text) {
-    const auto c = static_cast<uint32_t>(wide);
-    if (c < 0x80) {
-      m_utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      m_utf8 += static_cast<char>(0xC0 | (c >> 6));
-      m_utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      // Surrogates too, as wx writes them: pango then warns of the bad text.
-      m_utf8 += static_cast<char>(0xE0 | (c >> 12));
-      m_utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      m_utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
-      m_utf8 += static_cast<char>(0xF0 | (c >> 18));
-      m_utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      m_utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      m_utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      return false;
-    }
-  }
-  return true;
+void PangoTextMeasurer::SetText(PangoLayout* layout, std::wstring_view text) {
+  const std::string utf8 = platform::ToUtf8(text);
+  pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
 }
 
-PangoLayout* PangoTextMeasurer::NewLayout(const Font& font) const {
+PangoLayout* PangoTextMeasurer::NewLayout(const wxFont& font) const {
   PangoLayout* layout = pango_layout_new(m_context);
-  pango_layout_set_font_description(layout, font.font.GetNativeFontInfo()->description);
+  pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
   return layout;
 }
 
-int PangoTextMeasurer::PixelHeight(const wxFont& font, const char* utf8) {
-  PangoLayout* layout = pango_layout_new(m_context);
-  pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
-  pango_layout_set_text(layout, utf8, -1);
+int PangoTextMeasurer::CharHeight(const wxFont& font) const {
+  // A DC's character height is the height of a line of "g".
+  PangoLayout* layout = NewLayout(font);
+  pango_layout_set_text(layout, "g", -1);
   int width = 0, height = 0;
   pango_layout_get_pixel_size(layout, &width, &height);
   g_object_unref(layout);
@@ -70,11 +50,10 @@ PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
   auto found = m_fonts.find(key);
   if (found == m_fonts.end()) {
     auto made = std::make_unique<Font>();
-    // A DC's character height is the height of a line of "g".
     made->font = FontAtHeight(font, m_pixelsPerInch,
-                              [this](const wxFont& candidate) { return PixelHeight(candidate, "g"); });
+                              [this](const wxFont& candidate) { return CharHeight(candidate); });
     made->decorated = made->font.GetUnderlined() || made->font.GetStrikethrough();
-    made->lineHeight = std::max(1, PixelHeight(made->font, "g"));
+    made->lineHeight = std::max(1, CharHeight(made->font));
     found = m_fonts.emplace(std::move(key), std::move(made)).first;
   }
   m_lastFont = font;
@@ -85,20 +64,18 @@ PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
 PangoTextMeasurer::Measured& PangoTextMeasurer::Measure(Font& font, std::wstring_view text) {
   if (const auto found = font.texts.find(text); found != font.texts.end()) return found->second;
   Measured measured;
-  if (ToUtf8(text)) {
-    PangoLayout* layout = nullptr;
-    if (m_kept < kKeptLayouts && text.size() <= kKeptLength) {
-      layout = measured.layout = NewLayout(font);
-      ++m_kept;
-    } else {
-      if (!m_scratch) m_scratch = pango_layout_new(m_context);
-      layout = m_scratch;
-      pango_layout_set_font_description(layout, font.font.GetNativeFontInfo()->description);
-    }
-    pango_layout_set_text(layout, m_utf8.data(), static_cast<int>(m_utf8.size()));
-    int height = 0;
-    pango_layout_get_pixel_size(layout, &measured.width, &height);
+  PangoLayout* layout = nullptr;
+  if (m_kept < kKeptLayouts && text.size() <= kKeptLength) {
+    layout = measured.layout = NewLayout(font.font);
+    ++m_kept;
+  } else {
+    if (!m_scratch) m_scratch = pango_layout_new(m_context);
+    layout = m_scratch;
+    pango_layout_set_font_description(layout, font.font.GetNativeFontInfo()->description);
   }
+  SetText(layout, text);
+  int height = 0;
+  pango_layout_get_pixel_size(layout, &measured.width, &height);
   return font.texts.emplace(std::wstring(text), measured).first->second;
 }
 
@@ -115,29 +92,20 @@ void PangoTextMeasurer::Draw(cairo_t* cairo, const LogFont& font, std::wstring_v
                              int32_t x, int32_t y) {
   if (text.empty()) return;
   Font& selected = Select(font);
-  PangoLayout* layout = nullptr;
-  if (selected.decorated) {
-    // wx marks the decorations on each layout it draws, and may add to the
-    // text to do so: a layout of its own, as wx makes it.
-    if (!ToUtf8(text)) return;
-    layout = NewLayout(selected);
-    pango_layout_set_text(layout, m_utf8.data(), static_cast<int>(m_utf8.size()));
-    selected.font.GTKSetPangoAttrs(layout);
-  } else {
-    const Measured& measured = Measure(selected, text);
-    if (measured.layout) {
-      layout = static_cast<PangoLayout*>(g_object_ref(measured.layout));
-    } else {
-      if (!ToUtf8(text)) return;
-      layout = NewLayout(selected);
-      pango_layout_set_text(layout, m_utf8.data(), static_cast<int>(m_utf8.size()));
-    }
+  PangoLayout* layout = selected.decorated ? nullptr : Measure(selected, text).layout;
+  PangoLayout* made = nullptr;  // for this drawing only
+  if (!layout) {
+    made = layout = NewLayout(selected.font);
+    SetText(layout, text);
+    // wx marks underlines and strike-outs on each layout it draws, and may
+    // add to its text to do so: such layouts are never the measured ones.
+    if (selected.decorated) selected.font.GTKSetPangoAttrs(layout);
   }
   cairo_set_source_rgba(cairo, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0,
                         1.0);
   cairo_move_to(cairo, x, y);
   pango_cairo_show_layout(cairo, layout);
-  g_object_unref(layout);
+  if (made) g_object_unref(made);
 }
 
 }  // namespace platform::gdi

@@ -67,12 +67,10 @@ private:
   using FontKey = std::tuple<int32_t, int32_t, bool, bool, bool, std::wstring>;
 
   Font& Select(const LogFont& font);
-  // The text in UTF-8 as wx hands it to pango; false for characters that
-  // have no UTF-8 form (wx draws nothing and measures nothing then).
-  bool ToUtf8(std::wstring_view text);
-  PangoLayout* NewLayout(const Font& font) const;
+  static void SetText(PangoLayout* layout, std::wstring_view text);
+  PangoLayout* NewLayout(const wxFont& font) const;
+  int CharHeight(const wxFont& font) const;
   Measured& Measure(Font& font, std::wstring_view text);
-  int PixelHeight(const wxFont& font, const char* utf8);
 
   PangoContext* m_context = nullptr;
   int m_pixelsPerInch;
@@ -81,7 +79,6 @@ private:
   Font* m_last = nullptr;
   PangoLayout* m_scratch = nullptr;  // measures texts whose layouts are not kept
   size_t m_kept = 0;
-  std::string m_utf8;
 };
 
 }  // namespace platform::gdi
