@@ -1,8 +1,8 @@
 #pragma once
 
 // Measures text with the fonts a wxDC would draw it in. Also the one place
-// that turns a LogFont into a wxFont for a DC, so that measuring and drawing
-// always agree.
+// that turns a LogFont into a wxFont for a DC (FontAtHeight, which PDF pages
+// use as well), so that measuring and drawing always agree.
 
 #include <functional>
 #include <map>
