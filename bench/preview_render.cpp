@@ -231,7 +231,11 @@ int main(int argc, char** argv) {
     InvoiceRoad(folder, data, lines, invoice);
     PagedRoad(folder, lines, paged);
   }
-  std::printf("%d invoice lines, median of %d runs, PDF at 600 units per inch\n", lines, repetitions);
+  double load[3] = {};
+  const bool loadKnown = getloadavg(load, 3) == 3;
+  std::printf("%d invoice lines, median of %d runs, PDF at 600 units per inch", lines, repetitions);
+  if (loadKnown) std::printf(", load average %.2f %.2f %.2f", load[0], load[1], load[2]);
+  std::printf("\n");
   Print("invoice", invoice);
   Print("paged", paged);
   if (keep) {

@@ -11,6 +11,7 @@
 
 #include "platform/TextCodec.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/PangoTextMeasurer.h"
 
 namespace platform::gdi {
 
@@ -23,6 +24,41 @@ struct PdfWriter::Surface {
   cairo_status_t Status() const { return cairo_surface_status(surface); }
 };
 
+namespace {
+
+// A page's canvas: text is measured by the writer's measurer and drawn by it
+// straight onto the page's cairo context, as wx would draw it; the rest goes
+// through the wxGCDC on the same context.
+class PdfPageCanvas : public DeviceContext {
+public:
+  PdfPageCanvas(wxGCDC& dc, const DeviceMetrics& metrics, cairo_t* cairo, PangoTextMeasurer& measurer)
+      : DeviceContext(dc, metrics), m_cairo(cairo), m_measurer(measurer) {}
+
+  TextMeasurer& Measurer() override { return m_measurer; }
+
+protected:
+  void DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) override {
+    // wx fills an opaque background and lays out several lines on its own.
+    if (GetBkMode() == OPAQUE || text.find(L'\n') != std::wstring_view::npos) {
+      DeviceContext::DoText(x, y, text, clip);
+      return;
+    }
+    wxGraphicsContext* context = GetDC().GetGraphicsContext();
+    if (clip) {
+      context->PushState();
+      context->Clip(clip->left, clip->top, clip->Width(), clip->Height());
+    }
+    m_measurer.Draw(m_cairo, GetFont(), text, GetTextColor(), x, y);
+    if (clip) context->PopState();
+  }
+
+private:
+  cairo_t* m_cairo;
+  PangoTextMeasurer& m_measurer;
+};
+
+}  // namespace
+
 // One cairo context on the surface, scaled to the page units, wrapped into a
 // wxGCDC. The DC owns the graphics context made from cairo's context.
 struct PdfWriter::Page {
@@ -30,13 +66,17 @@ struct PdfWriter::Page {
   std::unique_ptr<wxGCDC> dc;
   std::unique_ptr<DeviceContext> canvas;
 
-  Page(cairo_surface_t* surface, const DeviceMetrics& metrics) {
+  Page(cairo_surface_t* surface, const DeviceMetrics& metrics, PangoTextMeasurer* measurer) {
     cairo = cairo_create(surface);
     cairo_scale(cairo, 72.0 / metrics.pixelsPerInchX, 72.0 / metrics.pixelsPerInchY);
     wxGraphicsContext* context =
         wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cairo);
     dc = std::make_unique<wxGCDC>(context);
-    canvas = std::make_unique<DeviceContext>(*dc, metrics);
+    if (measurer) {
+      canvas = std::make_unique<PdfPageCanvas>(*dc, metrics, cairo, *measurer);
+    } else {
+      canvas = std::make_unique<DeviceContext>(*dc, metrics);
+    }
   }
   ~Page() {
     // The wx objects flush into cairo's context before it goes.
@@ -63,6 +103,7 @@ PdfWriter::PdfWriter(std::filesystem::path path, double paperWidthInches, double
 
 PdfWriter::~PdfWriter() {
   m_page.reset();
+  m_measurer.reset();
   m_scratch.reset();
   if (m_surface) cairo_surface_finish(m_surface->surface);
 }
@@ -76,13 +117,19 @@ DeviceMetrics PdfWriter::GetMetrics() const {
   return metrics;
 }
 
-TextMeasurer& PdfWriter::Measurer() {
-  if (!m_scratch) {
-    // A PDF surface that writes nowhere measures with the same font options.
+PangoTextMeasurer& PdfWriter::PangoMeasurer() {
+  if (!m_measurer) {
+    // A PDF surface that writes nowhere lays text out with the same font
+    // options, and a DC on it sizes fonts as the pages' DCs do.
     static Surface nowhere{cairo_pdf_surface_create_for_stream(nullptr, nullptr, 1, 1)};
-    m_scratch = std::make_unique<Page>(nowhere.surface, GetMetrics());
+    m_scratch = std::make_unique<Page>(nowhere.surface, GetMetrics(), nullptr);
+    m_measurer = std::make_unique<PangoTextMeasurer>(m_scratch->cairo, m_scratch->dc->GetPPI().y);
   }
-  return m_scratch->canvas->Measurer();
+  return *m_measurer;
+}
+
+TextMeasurer& PdfWriter::Measurer() {
+  return PangoMeasurer();
 }
 
 bool PdfWriter::Fail(const std::wstring& what) {
@@ -108,7 +155,7 @@ bool PdfWriter::StartDoc(const std::wstring& documentName) {
 
 bool PdfWriter::StartPage() {
   if (!m_surface) return Fail(L"No document was started");
-  m_page = std::make_unique<Page>(m_surface->surface, GetMetrics());
+  m_page = std::make_unique<Page>(m_surface->surface, GetMetrics(), &PangoMeasurer());
   return true;
 }
 

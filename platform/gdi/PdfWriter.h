@@ -1,7 +1,8 @@
 #pragma once
 
 // Writes pages into a PDF file: a cairo PDF surface, one cairo page per
-// page, each drawn through a wxGCDC on cairo's context. The page's logical
+// page, each drawn through a wxGCDC on cairo's context, except text, which
+// pango measures and draws on cairo's context directly. The page's logical
 // units are 1/pixelsPerInch of an inch, so drawing code sees a printer-like
 // device. Needs no display.
 
@@ -13,6 +14,8 @@
 #include "platform/gdi/PrintTarget.h"
 
 namespace platform::gdi {
+
+class PangoTextMeasurer;
 
 class PdfWriter : public PrintTarget {
 public:
@@ -47,6 +50,7 @@ private:
   struct Page;
 
   bool Fail(const std::wstring& what);
+  PangoTextMeasurer& PangoMeasurer();
 
   std::filesystem::path m_path;
   double m_widthPoints;
@@ -55,6 +59,7 @@ private:
   std::unique_ptr<Surface> m_surface;
   std::unique_ptr<Page> m_page;
   std::unique_ptr<Page> m_scratch;  // the measuring context
+  std::unique_ptr<PangoTextMeasurer> m_measurer;
   std::wstring m_error;
   int m_pages = 0;
 };

@@ -69,6 +69,14 @@ public:
       out.emplace_back();
       return;
     }
+    if (size <= kShortParagraph && Measure(paragraph) <= m_width) {
+      // Most paragraphs are short and fit: one measurement, of what is then
+      // drawn. Long ones are not measured whole in vain.
+      size_t lineEnd = size;
+      while (lineEnd > 0 && IsBlank(paragraph[lineEnd - 1])) --lineEnd;
+      out.emplace_back(paragraph.substr(0, lineEnd));
+      return;
+    }
     std::vector<size_t> ends;
     while (start < size) {
       const auto nextWordEnd = [&](size_t pos) {
@@ -110,6 +118,7 @@ public:
 
 private:
   static constexpr size_t kNone = static_cast<size_t>(-1);
+  static constexpr size_t kShortParagraph = 256;
 
   // Whether the text from `start` to `wordEnd` is known to be wider than the
   // line from a part of it: a word far longer than a line is then not

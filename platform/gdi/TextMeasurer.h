@@ -3,7 +3,8 @@
 // How wide a text is and how tall its lines are in a given font, in device
 // pixels. Word wrapping and page layout measure through this interface, so
 // that they run without a display: the device-context wrapper measures with
-// its wxDC, tests and headless layout with a fixed-pitch measurer.
+// its wxDC, PDF pages with pango (PangoTextMeasurer), tests and headless
+// layout with a fixed-pitch measurer.
 
 #include <string_view>
 

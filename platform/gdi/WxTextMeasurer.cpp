@@ -20,26 +20,35 @@ wxFont MakeFont(const LogFont& font, double pointSize) {
 
 }  // namespace
 
-const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
-  FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.faceName};
-  auto found = m_fonts.find(key);
-  if (found != m_fonts.end()) return found->second;
-
+wxFont FontAtHeight(const LogFont& font, int pixelsPerInch,
+                    const std::function<int(const wxFont&)>& cellHeight) {
   // wx sizes fonts in points through the DC's own resolution; a point size
   // of height * 72 / ppi gives an em of `height` logical units.
-  const double ppi = std::max(1, m_dc.GetPPI().y);
+  const double ppi = std::max(1, pixelsPerInch);
   double em = font.height == 0 ? ppi / 6.0 : std::abs(static_cast<double>(font.height));
   wxFont made = MakeFont(font, std::max(0.5, em * 72.0 / ppi));
   if (font.height > 0) {
     // A positive height names the whole cell: scale the em by the font's
     // own ratio of cell to em.
-    wxFont previous = m_dc.GetFont();
-    m_dc.SetFont(made);
-    const double cell = m_dc.GetCharHeight();
-    // No stock font to fall back on: asking wx for one needs a display.
-    if (previous.IsOk()) m_dc.SetFont(previous);
+    const double cell = cellHeight(made);
     if (cell > 0) made = MakeFont(font, std::max(0.5, em * em / cell * 72.0 / ppi));
   }
+  return made;
+}
+
+const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
+  FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.faceName};
+  auto found = m_fonts.find(key);
+  if (found != m_fonts.end()) return found->second;
+
+  wxFont made = FontAtHeight(font, m_dc.GetPPI().y, [this](const wxFont& candidate) {
+    wxFont previous = m_dc.GetFont();
+    m_dc.SetFont(candidate);
+    const int cell = m_dc.GetCharHeight();
+    // No stock font to fall back on: asking wx for one needs a display.
+    if (previous.IsOk()) m_dc.SetFont(previous);
+    return cell;
+  });
   m_selected = nullptr;
   return m_fonts.emplace(std::move(key), made).first->second;
 }

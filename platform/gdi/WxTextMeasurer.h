@@ -1,9 +1,10 @@
 #pragma once
 
 // Measures text with the fonts a wxDC would draw it in. Also the one place
-// that turns a LogFont into a wxFont for a DC, so that measuring and drawing
-// always agree.
+// that turns a LogFont into a wxFont for a DC (FontAtHeight, which PDF pages
+// use as well), so that measuring and drawing always agree.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,6 +17,13 @@
 #include "platform/gdi/TextMeasurer.h"
 
 namespace platform::gdi {
+
+// The wxFont whose cell (positive height) or em (negative height) is the
+// LogFont's height in units of which `pixelsPerInch` make an inch, as a DC of
+// that resolution sizes fonts; `cellHeight` measures the height of a line in
+// a font (asked only for positive heights).
+wxFont FontAtHeight(const LogFont& font, int pixelsPerInch,
+                    const std::function<int(const wxFont&)>& cellHeight);
 
 class WxTextMeasurer : public TextMeasurer {
 public:
