@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 namespace {
 
 using corvane::test::CallRecorder;
+using corvane::test::ExpectSameTm;
 
 class DataAccessInvoiceLists : public corvane::test::DataAccessTest {
 protected:
@@ -133,23 +133,16 @@ TEST_F(DataAccessInvoiceLists, InvoiceFilters) {
   EXPECT_EQ(Ids(records), (std::vector<int>{feb, jan}));
 }
 
-std::string Stamp(const std::tm& time) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.tm_year + 1900, time.tm_mon + 1,
-                time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
-  return text;
-}
-
 void ExpectSameInvoice(const InvoiceRecord& read, const InvoiceRecord& expected) {
   EXPECT_EQ(read.id.GetId(), expected.id.GetId());
   EXPECT_EQ(read.invoiceNum, expected.invoiceNum);
   EXPECT_EQ(read.companyObjectId, expected.companyObjectId);
-  EXPECT_EQ(Stamp(read.datum), Stamp(expected.datum));
+  ExpectSameTm(read.datum, expected.datum);
   EXPECT_EQ(read.daysCondition, expected.daysCondition);
   EXPECT_EQ(read.totalAmount, expected.totalAmount);
   EXPECT_EQ(read.taxAmount, expected.taxAmount);
   EXPECT_EQ(read.paid, expected.paid);
-  EXPECT_EQ(Stamp(read.paidOn), Stamp(expected.paidOn));
+  ExpectSameTm(read.paidOn, expected.paidOn);
   EXPECT_EQ(read.lockedForEdit, expected.lockedForEdit);
   EXPECT_EQ(read.templateObjectId, expected.templateObjectId);
   EXPECT_EQ(read.discountPercent, expected.discountPercent);
