@@ -114,8 +114,8 @@ void DataAccess::LoadInvoiceList(std::vector<InvoiceListRecord>& records, double
       L" FROM INVOICES " +
       InvoiceListTail(from, to, companyId, paid, unpaid);
   TranslateDbErrors([&] {
-    ReadRows(sql, [&](ibase::ibData& data) {
-      InvoiceListRecord& record = records.emplace_back();
+    AppendRows(sql, records, [](ibase::ibData& data) {
+      InvoiceListRecord record;
       record.id = data.GetLong(0);
       record.invoiceNum = data.GetString(1);
       record.companyObjectId = data.GetLong(2);
@@ -124,6 +124,7 @@ void DataAccess::LoadInvoiceList(std::vector<InvoiceListRecord>& records, double
       record.totalAmount = data.GetDouble(5);
       record.paid = data.GetShort(6) != 0;
       record.paidOn = TmToOleDate(data.GetTimestamp(7));
+      return record;
     });
   });
 }

@@ -112,8 +112,7 @@ const TableText& ItemTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemRecord& record) {
   record.itemsGroupObjectId = data.GetLong(1);
   record.name = data.GetString(2);
   record.taxObjectId = data.GetLong(3);
@@ -148,8 +147,7 @@ const TableText& ItemGroupTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemGroupRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemGroupRecord& record) {
   record.parentObjectId = data.GetLong(1);
   record.name = data.GetString(2);
   record.taxObjectId = data.GetLong(3);
@@ -174,8 +172,7 @@ const TableText& MeasurementTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, MeasurementRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, MeasurementRecord& record) {
   record.name = data.GetString(1);
   record.shortcut = data.GetString(2);
 }
@@ -194,8 +191,7 @@ const TableText& TaxTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, TaxRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, TaxRecord& record) {
   record.name = data.GetString(1);
   record.percent = data.GetDouble(2);
 }
@@ -220,8 +216,7 @@ const TableText& ItemInputTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemInputRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemInputRecord& record) {
   record.itemObjectId = data.GetLong(1);
   record.quantity = data.GetDouble(2);
   record.invoiceObjectId = data.GetLong(3);
@@ -260,8 +255,7 @@ const TableText& ItemOutputTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemOutputRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemOutputRecord& record) {
   record.itemObjectId = data.GetLong(1);
   record.quantity = data.GetDouble(2);
   record.invoiceObjectId = data.GetLong(3);
@@ -302,8 +296,7 @@ const TableText& InvoiceTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, InvoiceRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, InvoiceRecord& record) {
   record.invoiceNum = data.GetString(1);
   record.companyObjectId = data.GetLong(2);
   record.datum = data.GetTimestamp(3);
@@ -359,8 +352,7 @@ const TableText& CompanyTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, CompanyRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, CompanyRecord& record) {
   record.name = data.GetString(1);
   record.priceGroupObjectId = data.GetLong(2);
   record.defaultDiscount = data.GetDouble(3);
@@ -390,8 +382,7 @@ const TableText& AddressTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, AddressRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, AddressRecord& record) {
   record.name = data.GetString(1);
   record.displayBox = data.GetString(2);
   record.defaultAddress = data.GetShort(3) != 0;
@@ -428,8 +419,7 @@ const TableText& PriceGroupTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, PriceGroupRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, PriceGroupRecord& record) {
   record.name = data.GetString(1);
   record.direction = data.GetLong(2);
   record.forSelling = data.GetShort(3) != 0;
@@ -454,8 +444,7 @@ const TableText& PriceListTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, PriceListRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, PriceListRecord& record) {
   record.itemObjectId = data.GetLong(1);
   record.priceGroupObjectId = data.GetLong(2);
   record.price = data.GetDouble(3);
@@ -479,8 +468,7 @@ const TableText& SettingsTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, SettingsRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, SettingsRecord& record) {
   record.settField = data.GetString(1);
   record.settValue = data.GetString(2);
 }
@@ -502,8 +490,7 @@ const TableText& ItemDependencyTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemDependencyRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemDependencyRecord& record) {
   record.itemObjectId = data.GetLong(1);
   record.depItemObjectId = data.GetLong(2);
   record.triggerQuantity = data.GetDouble(3);
@@ -528,8 +515,7 @@ const TableText& ItemDepModTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, ItemDepModRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, ItemDepModRecord& record) {
   record.itemInputId = data.GetLong(1);
   record.depItemObjectId = data.GetLong(2);
   record.modQuantity = data.GetDouble(3);
@@ -551,8 +537,7 @@ const TableText& DaysConditionTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, DaysConditionRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, DaysConditionRecord& record) {
   record.name = data.GetString(1);
   record.days = data.GetLong(2);
 }
@@ -573,8 +558,7 @@ const TableText& TemplateTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, TemplateRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, TemplateRecord& record) {
   record.name = data.GetString(1);
   record.fileName = data.GetString(2);
 }
@@ -595,8 +579,7 @@ const TableText& CountryTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, CountryRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, CountryRecord& record) {
   record.name = data.GetString(1);
 }
 
@@ -617,8 +600,7 @@ const TableText& CountryRefTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, CountryRefRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, CountryRefRecord& record) {
   record.name = data.GetString(1);
   record.refType = data.GetString(2);
   record.countriesObjectId = data.GetLong(3);
@@ -641,8 +623,7 @@ const TableText& PhoneTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, PhoneRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, PhoneRecord& record) {
   record.name = data.GetString(1);
   record.number = data.GetString(2);
   record.phoneDisplay = data.GetString(3);
@@ -667,8 +648,7 @@ const TableText& WebTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, WebRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, WebRecord& record) {
   record.name = data.GetString(1);
   record.web = data.GetString(2);
   record.companyObjectId = data.GetLong(3);
@@ -689,8 +669,7 @@ const TableText& EmailTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, EmailRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, EmailRecord& record) {
   record.name = data.GetString(1);
   record.email = data.GetString(2);
   record.companyObjectId = data.GetLong(3);
@@ -712,8 +691,7 @@ const TableText& PhoneCodeTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, PhoneCodeRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, PhoneCodeRecord& record) {
   record.country = data.GetString(1);
   record.code = data.GetString(2);
 }
@@ -735,8 +713,7 @@ const TableText& AccountTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, AccountRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, AccountRecord& record) {
   record.name = data.GetString(1);
   record.companyObjectId = data.GetLong(2);
   record.accountType = data.GetLong(3);
@@ -763,8 +740,7 @@ const TableText& PaymentTable() {
   return table;
 }
 
-void ReadRow(ibase::ibData& data, PaymentRecord& record) {
-  record.id.Reset(data.GetLong(0));
+void ReadFields(ibase::ibData& data, PaymentRecord& record) {
   record.description = data.GetString(1);
   record.amount = data.GetDouble(2);
   record.companyPayingId = data.GetLong(3);

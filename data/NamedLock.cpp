@@ -47,15 +47,15 @@ bool TakeNamedLock(const std::wstring& name) {
   return true;
 }
 
-NamedLock::NamedLock(const std::wstring& name) : m_name(name) {
+NamedLock::NamedLock(const std::wstring& name) {
   auto& table = GetNamedLockTable();
   std::unique_lock lock(table.mutex);
   for (;;) {
-    auto it = table.entries.find(m_name);
+    auto it = table.entries.find(name);
     if (it == table.entries.end() || it->second.event->IsSet()) {
-      NamedLockEntry& entry = EntryFor(table, m_name);
-      entry.state = 2;
-      entry.event->Reset();
+      m_entry = it == table.entries.end() ? &EntryFor(table, name) : &it->second;
+      m_entry->state = 2;
+      m_entry->event->Reset();
       return;
     }
     platform::ManualResetEvent* event = it->second.event.get();
@@ -68,8 +68,6 @@ NamedLock::NamedLock(const std::wstring& name) : m_name(name) {
 NamedLock::~NamedLock() {
   auto& table = GetNamedLockTable();
   std::lock_guard lock(table.mutex);
-  auto it = table.entries.find(m_name);
-  if (it == table.entries.end()) return;
-  it->second.state = 1;
-  it->second.event->Set();
+  m_entry->state = 1;
+  m_entry->event->Set();
 }

@@ -42,5 +42,5 @@ public:
   NamedLock& operator=(const NamedLock&) = delete;
 
 private:
-  std::wstring m_name;
+  NamedLockEntry* m_entry;  // entries stay until exit
 };

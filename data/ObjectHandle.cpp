@@ -1,10 +1,10 @@
 #include "data/ObjectHandle.h"
 
+#include <utility>
+
 #include "data/ObjectHandleTable.h"
 
-ObjectHandle::ObjectHandle(int id) : m_handle(CreateObjectHandle(id)) {
-  AddRef();
-}
+ObjectHandle::ObjectHandle(int id) : m_handle(ObjectHandleTable::Instance().CreateReferenced(id)) {}
 
 ObjectHandle::ObjectHandle(const ObjectHandle& other) : m_handle(other.m_handle) {
   AddRef();
@@ -18,16 +18,28 @@ ObjectHandle& ObjectHandle::operator=(const ObjectHandle& other) {
   return *this;
 }
 
+ObjectHandle::ObjectHandle(ObjectHandle&& other) noexcept : m_handle(std::exchange(other.m_handle, 0)) {}
+
+ObjectHandle& ObjectHandle::operator=(ObjectHandle&& other) noexcept {
+  if (this == &other) return *this;
+  Drop();
+  m_handle = std::exchange(other.m_handle, 0);
+  return *this;
+}
+
 ObjectHandle::~ObjectHandle() {
   Drop();
 }
 
+// Handles count from 1: 0 is what a handle moved from holds.
 void ObjectHandle::Drop() {
-  if (Release() == 0) Erase();
+  if (m_handle != 0) ObjectHandleTable::Instance().ReleaseAndErase(m_handle);
 }
 
 void ObjectHandle::Reset(int id) {
-  Rebind(CreateObjectHandle(id));
+  const int handle = ObjectHandleTable::Instance().CreateReferenced(id);
+  Drop();
+  m_handle = handle;
 }
 
 void ObjectHandle::Renew() {

@@ -3,7 +3,9 @@
 // A shared, reference-counted handle to an object's id. Every copy names the
 // same entry of the ObjectHandleTable, so all copies of an object see the id
 // that the first of them gets when it is saved, and lose it again when the
-// transaction that gave it is rolled back.
+// transaction that gave it is rolled back. A move hands the reference over
+// without a trip through the table; the handle moved from names no entry (id
+// 0) until it is assigned or reset.
 
 class ObjectHandle {
 public:
@@ -11,6 +13,8 @@ public:
   explicit ObjectHandle(int id);
   ObjectHandle(const ObjectHandle& other);
   ObjectHandle& operator=(const ObjectHandle& other);
+  ObjectHandle(ObjectHandle&& other) noexcept;
+  ObjectHandle& operator=(ObjectHandle&& other) noexcept;
   // Releases the reference; the last one erases the entry.
   ~ObjectHandle();
 

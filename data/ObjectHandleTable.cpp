@@ -23,7 +23,14 @@ int ObjectHandleTable::Create(int id) {
 int ObjectHandleTable::Create(int savedId, int currentId) {
   NamedLock lock(kLockName);
   const int handle = ++m_counter;
-  m_entries[handle] = {savedId, currentId, 0};
+  m_entries.emplace_hint(m_entries.end(), handle, ObjectHandleEntry{savedId, currentId, 0});
+  return handle;
+}
+
+int ObjectHandleTable::CreateReferenced(int id) {
+  NamedLock lock(kLockName);
+  const int handle = ++m_counter;
+  m_entries.emplace_hint(m_entries.end(), handle, ObjectHandleEntry{id, id, 1});
   return handle;
 }
 
@@ -42,6 +49,15 @@ int ObjectHandleTable::Release(int handle) {
 void ObjectHandleTable::Erase(int handle) {
   NamedLock lock(kLockName);
   m_entries.erase(handle);
+}
+
+int ObjectHandleTable::ReleaseAndErase(int handle) {
+  NamedLock lock(kLockName);
+  auto it = m_entries.find(handle);
+  if (it == m_entries.end()) return 0;
+  const int count = --it->second.refCount;
+  if (count == 0) m_entries.erase(it);
+  return count;
 }
 
 int ObjectHandleTable::GetId(int handle) {

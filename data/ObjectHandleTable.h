@@ -30,10 +30,15 @@ public:
   // New entry {savedId, currentId, 0}: an id that a rollback turns back into
   // savedId.
   int Create(int savedId, int currentId);
+  // New entry {id, id, 1}: Create and AddRef in one step.
+  int CreateReferenced(int id);
   // The new count; 0 for a handle without an entry.
   int AddRef(int handle);
   int Release(int handle);
   void Erase(int handle);
+  // Release, and Erase when that was the last reference, in one step; the new
+  // count (0 for a handle without an entry).
+  int ReleaseAndErase(int handle);
   // 0 for a handle without an entry.
   int GetId(int handle);
   // Ignored for a handle without an entry.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "data/ObjectHandle.h"
@@ -82,6 +83,47 @@ TEST(ObjectHandle, AssignmentMovesTheReference) {
   EXPECT_EQ(Table().Size(), before + 1);
 }
 
+TEST(ObjectHandle, MoveHandsTheReferenceOverAndLeavesNoEntryBehind) {
+  const size_t before = Table().Size();
+  ObjectHandle a(5);
+  const int handle = a.GetHandle();
+  ObjectHandle b(std::move(a));
+  EXPECT_EQ(b.GetHandle(), handle);
+  EXPECT_EQ(a.GetHandle(), 0);
+  EXPECT_EQ(a.GetId(), 0);
+  EXPECT_EQ(Table().Find(handle), (ObjectHandleEntry{5, 5, 1}));
+
+  ObjectHandle c(6);
+  const int formerC = c.GetHandle();
+  c = std::move(b);  // c's own entry was its last reference
+  EXPECT_FALSE(Table().Find(formerC).has_value());
+  EXPECT_EQ(Table().Find(handle)->refCount, 1);
+
+  ObjectHandle copy(c);
+  copy = std::move(c);  // both named the entry: one reference is left
+  EXPECT_EQ(Table().Find(handle)->refCount, 1);
+  EXPECT_EQ(copy.GetId(), 5);
+
+  a = copy;  // a handle moved from takes a reference again
+  EXPECT_EQ(Table().Find(handle)->refCount, 2);
+  a.Reset(9);
+  EXPECT_EQ(Table().Find(handle)->refCount, 1);
+  EXPECT_EQ(Table().Size(), before + 2);
+}
+
+TEST(ObjectHandle, AGrowingVectorMovesItsHandles) {
+  const size_t before = Table().Size();
+  {
+    std::vector<ObjectHandle> handles;
+    for (int id = 1; id <= 100; ++id) handles.emplace_back(id);
+    EXPECT_EQ(Table().Size(), before + 100);
+    for (int i = 0; i < 100; ++i) {
+      EXPECT_EQ(Table().Find(handles[i].GetHandle()), (ObjectHandleEntry{i + 1, i + 1, 1})) << i;
+    }
+  }
+  EXPECT_EQ(Table().Size(), before);
+}
+
 TEST(ObjectHandle, RevertTakesBackOnlyIdsChangedSinceTheLastCommit) {
   ObjectHandle loaded(12);
   ObjectHandle fresh(0);
@@ -113,6 +155,17 @@ TEST(ObjectHandleTable, CreateStartsWithoutReferences) {
   const int handle = CreateObjectHandle(4);
   EXPECT_EQ(Table().Find(handle), (ObjectHandleEntry{4, 4, 0}));
   Table().Erase(handle);
+}
+
+TEST(ObjectHandleTable, CreateReferencedAndReleaseAndEraseTakeOneStepEach) {
+  const int handle = Table().CreateReferenced(4);
+  EXPECT_EQ(Table().Find(handle), (ObjectHandleEntry{4, 4, 1}));
+  EXPECT_EQ(Table().AddRef(handle), 2);
+  EXPECT_EQ(Table().ReleaseAndErase(handle), 1);
+  EXPECT_TRUE(Table().Find(handle).has_value());
+  EXPECT_EQ(Table().ReleaseAndErase(handle), 0);
+  EXPECT_FALSE(Table().Find(handle).has_value());
+  EXPECT_EQ(Table().ReleaseAndErase(handle), 0);  // a missing handle is ignored
 }
 
 }  // namespace

@@ -127,6 +127,32 @@ TEST_F(ibReaderTest, NonAsciiTextAndQuotesRoundTrip) {
   }
 }
 
+// Plain ASCII and text with other characters anywhere in it read alike; bytes
+// that are no UTF-8 read as U+FFFD, in varying and fixed columns.
+TEST_F(ibReaderTest, TextIsReadFromUtf8WhereverItsOtherCharactersStand) {
+  struct Case {
+    const wchar_t* select;
+    std::wstring expected;
+  };
+  const Case cases[] = {
+      {L"'Main street 5'", L"Main street 5"},
+      {L"''", L""},
+      {L"'Main street 5, K\u00f6ln'", L"Main street 5, K\u00f6ln"},
+      {L"'\u00c9tienne & fils'", L"\u00c9tienne & fils"},
+      {L"'a\u20acb'", L"a\u20acb"},
+      {L"'\U0001d11e'", L"\U0001d11e"},
+      {L"CAST(X'41E942' AS VARCHAR(3) CHARACTER SET OCTETS)", L"A\ufffdB"},
+      {L"X'414243E9'", L"ABC\ufffd"},
+  };
+  for (const Case& c : cases) {
+    ibReader reader(&m_database);
+    reader.Open(std::wstring(L"SELECT ") + c.select + L" FROM RDB$DATABASE");
+    ibData data(&reader);
+    ASSERT_TRUE(reader.Fetch()) << c.select;
+    EXPECT_EQ(data.GetString(0), c.expected) << c.select;
+  }
+}
+
 TEST_F(ibReaderTest, OwnTransactionIsRolledBackWhenTheReaderGoes) {
   CallRecorder recorder;
   ibase::ibTransaction* transaction = m_database.GetTransaction();

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -139,6 +140,16 @@ protected:
     return *platform::CivilToOleDate({year, month, day, hour, minute, second});
   }
 };
+
+// The date and time of day of two struct tm values are the same.
+inline void ExpectSameTm(const std::tm& a, const std::tm& b) {
+  EXPECT_EQ(a.tm_year, b.tm_year);
+  EXPECT_EQ(a.tm_mon, b.tm_mon);
+  EXPECT_EQ(a.tm_mday, b.tm_mday);
+  EXPECT_EQ(a.tm_hour, b.tm_hour);
+  EXPECT_EQ(a.tm_min, b.tm_min);
+  EXPECT_EQ(a.tm_sec, b.tm_sec);
+}
 
 // The text of a failure, or empty when fn did not throw Invoice::DbException.
 template <class Fn>

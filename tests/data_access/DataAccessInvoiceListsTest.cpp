@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "DataAccessFixture.h"
 #include "common/Value.h"
+#include "data/ObjectHandleTable.h"
 
 namespace {
 
 using corvane::test::CallRecorder;
+using corvane::test::ExpectSameTm;
 
 class DataAccessInvoiceLists : public corvane::test::DataAccessTest {
 protected:
@@ -128,6 +131,116 @@ TEST_F(DataAccessInvoiceLists, InvoiceFilters) {
                                                   L"TIMESTAMP))  ORDER BY DATUM DESC "};
   EXPECT_EQ(Statements(recorder), expected);
   EXPECT_EQ(Ids(records), (std::vector<int>{feb, jan}));
+}
+
+void ExpectSameInvoice(const InvoiceRecord& read, const InvoiceRecord& expected) {
+  EXPECT_EQ(read.id.GetId(), expected.id.GetId());
+  EXPECT_EQ(read.invoiceNum, expected.invoiceNum);
+  EXPECT_EQ(read.companyObjectId, expected.companyObjectId);
+  ExpectSameTm(read.datum, expected.datum);
+  EXPECT_EQ(read.daysCondition, expected.daysCondition);
+  EXPECT_EQ(read.totalAmount, expected.totalAmount);
+  EXPECT_EQ(read.taxAmount, expected.taxAmount);
+  EXPECT_EQ(read.paid, expected.paid);
+  ExpectSameTm(read.paidOn, expected.paidOn);
+  EXPECT_EQ(read.lockedForEdit, expected.lockedForEdit);
+  EXPECT_EQ(read.templateObjectId, expected.templateObjectId);
+  EXPECT_EQ(read.discountPercent, expected.discountPercent);
+  EXPECT_EQ(read.discountAmount, expected.discountAmount);
+  EXPECT_EQ(read.displayBox, expected.displayBox);
+  EXPECT_EQ(read.addressObjectId, expected.addressObjectId);
+  EXPECT_EQ(read.companyObjectIdFrom, expected.companyObjectIdFrom);
+  EXPECT_EQ(read.displayBoxFrom, expected.displayBoxFrom);
+  EXPECT_EQ(read.invoiceType, expected.invoiceType);
+  EXPECT_EQ(read.addressObjectIdFrom, expected.addressObjectIdFrom);
+}
+
+// Every column of the listed invoices comes back as it was written and as the
+// single-invoice load reads it: NULLs as zero and empty, negative amounts,
+// dates far apart, text with characters beyond ASCII anywhere in it. Each
+// record holds its own id entry, and the list leaves no entry behind.
+TEST_F(DataAccessInvoiceLists, ListedInvoicesReadEveryColumnAsWritten) {
+  const int issuer = NewCompany(L"Issuer");
+  InvoiceRecord full;
+  full.invoiceNum = L"N-1";
+  full.companyObjectId = 12;
+  full.datum = Tm(1850, 7, 4, 12, 0, 0);
+  full.daysCondition = 30;
+  full.totalAmount = -1180.5;
+  full.taxAmount = -180.5;
+  full.paid = true;
+  full.paidOn = Tm(2099, 12, 31, 23, 59, 59);
+  full.lockedForEdit = true;
+  full.templateObjectId = 7;
+  full.discountPercent = 2.5;
+  full.discountAmount = -3.25;
+  full.displayBox = L"Acme\nMain street 5";
+  full.companyObjectIdFrom = issuer;
+  full.displayBoxFrom = L"Werkstatt M\u00fcller, K\u00f6ln";
+  full.invoiceType = 1;
+  full.addressObjectIdFrom = 44;
+  InvoiceRecord nulls;  // every column that may be NULL is written as NULL
+  nulls.invoiceNum = L"\u010c-2 \u8acb\u6c42\u66f8";
+  nulls.datum = Tm(2006, 1, 1);
+  InvoiceRecord other;
+  other.invoiceNum = L"\U0001d11e 3";
+  other.datum = Tm(2006, 3, 9, 14, 5, 7);
+  other.totalAmount = 0.125;
+  other.displayBox = L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u2014 10 \u20ac";
+  for (InvoiceRecord* record : {&full, &nulls, &other}) Store(*record, &DataAccess::SaveInvoice);
+
+  const size_t entries = ObjectHandleTable::Instance().Size();
+  {
+    std::vector<InvoiceRecord> records;
+    Data().LoadInvoices(records, -1.0, -1.0, 0, false, false);
+    ASSERT_EQ(records.size(), 3u);
+    const InvoiceRecord* expected[] = {&other, &nulls, &full};  // latest first
+    for (size_t i = 0; i < records.size(); ++i) {
+      SCOPED_TRACE(i);
+      ExpectSameInvoice(records[i], *expected[i]);
+      InvoiceRecord single;
+      Data().LoadInvoice(expected[i]->id.GetId(), single);
+      ExpectSameInvoice(records[i], single);
+      EXPECT_EQ(ObjectHandleTable::Instance().Find(records[i].id.GetHandle())->refCount, 1);
+    }
+    EXPECT_EQ(ObjectHandleTable::Instance().Size(), entries + 3);
+  }
+  EXPECT_EQ(ObjectHandleTable::Instance().Size(), entries);
+}
+
+// A list whose fetch fails part way appends nothing and leaves no id entry
+// behind; the next list reads every row again and nothing of the failed one.
+TEST_F(DataAccessInvoiceLists, AListThatFailsPartWayAppendsNothing) {
+  for (int day = 1; day <= 5; ++day) NewInvoice(Tm(2006, 1, day));
+  int fetches = 0;
+  ibase::SetFaultInjector([&](const ibase::ibCall& call) {
+    return call.operation == ibase::ibOperation::Fetch && ++fetches == 4;
+  });
+  const size_t entries = ObjectHandleTable::Instance().Size();
+  std::vector<InvoiceRecord> records(1);
+  records[0].invoiceNum = L"held";
+  std::vector<InvoiceListRecord> list(1);
+  list[0].invoiceNum = L"held";
+  EXPECT_THROW(Data().LoadInvoices(records, -1.0, -1.0, 0, false, false), Invoice::DbException);
+  fetches = 0;
+  EXPECT_THROW(Data().LoadInvoiceList(list, -1.0, -1.0, 0, false, false), Invoice::DbException);
+  ibase::SetFaultInjector(nullptr);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].invoiceNum, L"held");
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].invoiceNum, L"held");
+  EXPECT_EQ(ObjectHandleTable::Instance().Size(), entries + 1);
+
+  Data().LoadInvoices(records, -1.0, -1.0, 0, false, false);
+  Data().LoadInvoiceList(list, -1.0, -1.0, 0, false, false);
+  const std::vector<std::wstring> expected = {L"held", L"5", L"4", L"3", L"2", L"1"};
+  std::vector<std::wstring> numbers;
+  for (const InvoiceRecord& record : records) numbers.push_back(record.invoiceNum);
+  EXPECT_EQ(numbers, expected);
+  numbers.clear();
+  for (const InvoiceListRecord& record : list) numbers.push_back(record.invoiceNum);
+  EXPECT_EQ(numbers, expected);
+  EXPECT_EQ(ObjectHandleTable::Instance().Size(), entries + 6);
 }
 
 // The invoice list reads only the columns it shows, of the same rows in the

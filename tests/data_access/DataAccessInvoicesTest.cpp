@@ -8,6 +8,7 @@
 namespace {
 
 using corvane::test::CallRecorder;
+using corvane::test::ExpectSameTm;
 using corvane::test::FailureText;
 
 class DataAccessInvoices : public corvane::test::DataAccessTest {
@@ -18,15 +19,6 @@ protected:
     return Store(company, &DataAccess::SaveCompany);
   }
 };
-
-void ExpectSameTm(const std::tm& a, const std::tm& b) {
-  EXPECT_EQ(a.tm_year, b.tm_year);
-  EXPECT_EQ(a.tm_mon, b.tm_mon);
-  EXPECT_EQ(a.tm_mday, b.tm_mday);
-  EXPECT_EQ(a.tm_hour, b.tm_hour);
-  EXPECT_EQ(a.tm_min, b.tm_min);
-  EXPECT_EQ(a.tm_sec, b.tm_sec);
-}
 
 TEST_F(DataAccessInvoices, NewInvoiceInsertTextWritesEachColumnInItsForm) {
   InvoiceRecord invoice;
