@@ -1,6 +1,7 @@
 #include "common/TemplateItem.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 TemplatePropertyList::const_iterator TemplatePropertyList::find(int32_t id) const {
@@ -29,8 +30,8 @@ bool TemplatePropertyList::Put(int32_t id, Value value, bool replace) {
 bool TemplatePropertyList::PutRaw(int32_t id, ValueType type, const uint8_t* bytes, uint32_t size,
                                   bool replace) {
   if (m_entries.empty() || m_entries.back().first < id) {
-    Entry& entry = m_entries.emplace_back(id, Value());
-    entry.second.AssignRaw(type, bytes, size);
+    m_entries.emplace_back(std::piecewise_construct, std::forward_as_tuple(id),
+                           std::forward_as_tuple(type, bytes, size));
     return true;
   }
   return Put(id, Value::FromRaw(type, bytes, size), replace);

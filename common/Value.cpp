@@ -79,12 +79,6 @@ Value Value::Boolean(bool flag) {
   return value;
 }
 
-Value Value::FromRaw(ValueType type, const uint8_t* bytes, uint32_t size) {
-  Value value;
-  value.Assign(type, bytes, bytes ? size : 0);
-  return value;
-}
-
 // Allocates before letting go of the old buffer, so a failed allocation
 // leaves the value as it was.
 void Value::AssignOutOfLine(ValueType type, const void* bytes, uint32_t size) {

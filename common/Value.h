@@ -43,9 +43,18 @@ public:
 
   static Value Boolean(bool flag);
   // A value built from raw bytes as read from a file; the caller checked the size.
-  static Value FromRaw(ValueType type, const uint8_t* bytes, uint32_t size);
-  // The same in place.
-  void AssignRaw(ValueType type, const uint8_t* bytes, uint32_t size) { Assign(type, bytes, bytes ? size : 0); }
+  static Value FromRaw(ValueType type, const uint8_t* bytes, uint32_t size) {
+    return Value(type, bytes, size);
+  }
+  // The same as a constructor, for building in place; no bytes make an empty buffer.
+  Value(ValueType type, const uint8_t* bytes, uint32_t size) : m_type(type), m_size(bytes ? size : 0) {
+    if (m_size > kInlineSize) {
+      m_heap = new uint8_t[m_size];
+      std::memcpy(m_heap, bytes, m_size);
+    } else if (m_size > 0) {
+      std::memcpy(m_inline, bytes, m_size);
+    }
+  }
 
   ValueType GetType() const { return m_type; }
   // Null when the value holds no bytes.

@@ -29,7 +29,7 @@ TEST(Crc16Test, NoBytesGiveTheInitialValue) {
 
 TEST(Crc16Test, AgreesWithTheBitwiseFormOnRandomData) {
   std::mt19937 random(1234);
-  for (size_t length : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 64u, 1000u}) {
+  for (size_t length : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 64u, 255u, 256u, 257u, 1000u, 4096u, 100003u}) {
     std::vector<uint8_t> bytes(length);
     for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
     EXPECT_EQ(ReferenceCrc(bytes), ComputeCrc16(bytes.data(), bytes.size())) << "length " << length;
