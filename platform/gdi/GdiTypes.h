@@ -4,6 +4,7 @@
 // COLORREF (0x00BBGGRR), pen styles, DrawText flags and logical fonts. They
 // cross between template files, draw objects and the device-context wrapper.
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -102,6 +103,7 @@ struct LogFont {
   std::wstring faceName;
 
   bool operator==(const LogFont&) const = default;
+  auto operator<=>(const LogFont&) const = default;  // orders fonts as map keys
 };
 
 // A pen: style (PS_*), width in device pixels (0 draws one pixel wide) and colour.

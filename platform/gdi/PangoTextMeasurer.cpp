@@ -46,15 +46,14 @@ int PangoTextMeasurer::CharHeight(const wxFont& font) const {
 
 PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
   if (m_last && font == m_lastFont) return *m_last;
-  FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.faceName};
-  auto found = m_fonts.find(key);
+  auto found = m_fonts.find(font);
   if (found == m_fonts.end()) {
     auto made = std::make_unique<Font>();
     made->font = FontAtHeight(font, m_pixelsPerInch,
                               [this](const wxFont& candidate) { return CharHeight(candidate); });
     made->decorated = made->font.GetUnderlined() || made->font.GetStrikethrough();
     made->lineHeight = std::max(1, CharHeight(made->font));
-    found = m_fonts.emplace(std::move(key), std::move(made)).first;
+    found = m_fonts.emplace(font, std::move(made)).first;
   }
   m_lastFont = font;
   m_last = found->second.get();

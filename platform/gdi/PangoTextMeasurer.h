@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <unordered_map>
 
 #include <wx/font.h>
@@ -64,7 +63,6 @@ private:
     int lineHeight = 0;
     std::unordered_map<std::wstring, Measured, Hash, std::equal_to<>> texts;
   };
-  using FontKey = std::tuple<int32_t, int32_t, bool, bool, bool, std::wstring>;
 
   Font& Select(const LogFont& font);
   static void SetText(PangoLayout* layout, std::wstring_view text);
@@ -74,7 +72,7 @@ private:
 
   PangoContext* m_context = nullptr;
   int m_pixelsPerInch;
-  std::map<FontKey, std::unique_ptr<Font>> m_fonts;
+  std::map<LogFont, std::unique_ptr<Font>> m_fonts;
   LogFont m_lastFont;
   Font* m_last = nullptr;
   PangoLayout* m_scratch = nullptr;  // measures texts whose layouts are not kept

@@ -37,8 +37,7 @@ wxFont FontAtHeight(const LogFont& font, int pixelsPerInch,
 }
 
 const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
-  FontKey key{font.height, font.weight, font.italic, font.underline, font.strikeOut, font.faceName};
-  auto found = m_fonts.find(key);
+  auto found = m_fonts.find(font);
   if (found != m_fonts.end()) return found->second;
 
   wxFont made = FontAtHeight(font, m_dc.GetPPI().y, [this](const wxFont& candidate) {
@@ -50,7 +49,7 @@ const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
     return cell;
   });
   m_selected = nullptr;
-  return m_fonts.emplace(std::move(key), made).first->second;
+  return m_fonts.emplace(font, made).first->second;
 }
 
 void WxTextMeasurer::Select(const LogFont& font) {

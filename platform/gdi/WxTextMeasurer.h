@@ -6,9 +6,9 @@
 
 #include <functional>
 #include <map>
+#include <tuple>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <unordered_map>
 
 #include <wx/dc.h>
@@ -38,7 +38,6 @@ public:
   const wxFont& FontFor(const LogFont& font);
 
 private:
-  using FontKey = std::tuple<int32_t, int32_t, bool, bool, bool, std::wstring>;
 
   using Widths = std::unordered_map<std::wstring, int>;
   // What turns a font's extent into logical units besides the font itself.
@@ -48,7 +47,7 @@ private:
   Scale CurrentScale() const;
 
   wxDC& m_dc;
-  std::map<FontKey, wxFont> m_fonts;
+  std::map<LogFont, wxFont> m_fonts;
   const wxFont* m_selected = nullptr;
   // A string is measured once per font: invoices repeat the same texts and
   // wrapping measures words again and again. Dropped when the DC's scale moves.
