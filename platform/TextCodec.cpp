@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -75,6 +77,10 @@ std::optional<std::wstring> DecodeUtf8(std::string_view bytes) {
 }
 
 std::wstring FromUtf8(std::string_view bytes) {
+  // ASCII, by far the most common text, widens byte by byte; any other byte
+  // sends the whole text through the decoder.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+    return std::wstring(bytes.begin(), bytes.end());
   std::wstring out;
   out.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) {

@@ -44,14 +44,6 @@ size_t BytesPerCharacter(int characterSet) {
   }
 }
 
-// UTF-8 bytes to text: ASCII, nearly every value, widens byte by byte; any
-// other byte sends the whole value through the full decoder.
-std::wstring Widen(std::string_view bytes) {
-  for (const char byte : bytes)
-    if (static_cast<unsigned char>(byte) >= 0x80) return platform::FromUtf8(bytes);
-  return std::wstring(bytes.begin(), bytes.end());
-}
-
 tm GetZeroTime() {
   tm time;
   std::memset(&time, 0, sizeof time);
@@ -103,10 +95,10 @@ std::wstring ibData::GetString(int column) const {
   if (const XSQLVAR* var = Value(m_reader, column, SQL_VARYING)) {
     const auto length = std::min<size_t>(static_cast<unsigned short>(Read<ISC_SHORT>(*var)),
                                          static_cast<size_t>(var->sqllen));
-    return Widen(std::string_view(var->sqldata + 2, length));
+    return platform::FromUtf8(std::string_view(var->sqldata + 2, length));
   }
   if (const XSQLVAR* var = Value(m_reader, column, SQL_TEXT)) {
-    std::wstring text = Widen(std::string_view(var->sqldata, static_cast<size_t>(var->sqllen)));
+    std::wstring text = platform::FromUtf8(std::string_view(var->sqldata, static_cast<size_t>(var->sqllen)));
     // A CHAR(n) of a multi-byte character set comes padded with blanks to its
     // byte size (n times the bytes per character); the value itself is n
     // characters, so the blanks beyond them are dropped.
