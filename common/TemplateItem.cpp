@@ -55,6 +55,26 @@ const Value* TemplateItem::FindProperty(int32_t id) const {
   return it == m_properties.end() ? nullptr : &it->second;
 }
 
+std::wstring TemplateItem::TextProperty(int32_t id) const {
+  const Value* value = FindProperty(id);
+  return value ? value->AsString() : std::wstring();
+}
+
+int32_t TemplateItem::IntProperty(int32_t id) const {
+  const Value* value = FindProperty(id);
+  return value ? value->AsInt() : 0;
+}
+
+bool TemplateItem::BoolProperty(int32_t id) const {
+  const Value* value = FindProperty(id);
+  return value && value->AsBool();
+}
+
+double TemplateItem::DoubleProperty(int32_t id) const {
+  const Value* value = FindProperty(id);
+  return value && value->GetType() == VT_DOUBLE ? value->AsDouble() : 0.0;
+}
+
 bool TemplateItem::operator==(const TemplateItem& other) const {
   return m_type == other.m_type && m_properties == other.m_properties;
 }

@@ -104,6 +104,13 @@ public:
   const Value* FindProperty(int32_t id) const;
   bool HasProperty(int32_t id) const { return FindProperty(id) != nullptr; }
 
+  // Typed reads: an absent property reads as empty, 0 or false; a double
+  // property of another value type reads as 0.
+  std::wstring TextProperty(int32_t id) const;
+  int32_t IntProperty(int32_t id) const;
+  bool BoolProperty(int32_t id) const;
+  double DoubleProperty(int32_t id) const;
+
   const Properties& GetProperties() const { return m_properties; }
   void ReserveProperties(size_t n) { m_properties.reserve(n); }
   size_t GetPropertyCount() const { return m_properties.size(); }

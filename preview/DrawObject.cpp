@@ -9,23 +9,6 @@ using namespace template_props;
 
 namespace {
 
-std::wstring TextOf(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value ? value->AsString() : std::wstring();
-}
-int32_t IntOf(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value ? value->AsInt() : 0;
-}
-bool BoolOf(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value && value->AsBool();
-}
-double DoubleOf(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value && value->GetType() == VT_DOUBLE ? value->AsDouble() : 0.0;
-}
-
 // What the alignment attribute may add to the drawing flags: the horizontal
 // and single-line vertical placements, nothing that stops the drawing.
 constexpr unsigned kAlignmentFlags = DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_SINGLELINE;
@@ -40,28 +23,29 @@ void CDrawObject::SetRect(double left, double top, double right, double bottom) 
 }
 
 void CDrawObject::ReadCommonProperties(const TemplateItem& item) {
-  m_text = TextOf(item, kTitle);
-  m_name = TextOf(item, kName);
-  SetRect(DoubleOf(item, kLeft), DoubleOf(item, kTop), DoubleOf(item, kRight), DoubleOf(item, kBottom));
+  m_text = item.TextProperty(kTitle);
+  m_name = item.TextProperty(kName);
+  SetRect(item.DoubleProperty(kLeft), item.DoubleProperty(kTop), item.DoubleProperty(kRight),
+          item.DoubleProperty(kBottom));
   ReadFontProperties(item);
-  m_fillOn = !BoolOf(item, kTransparent);
-  m_fillColor = static_cast<COLORREF>(IntOf(item, kFillColor));
+  m_fillOn = !item.BoolProperty(kTransparent);
+  m_fillColor = static_cast<COLORREF>(item.IntProperty(kFillColor));
 }
 
 void CDrawObject::ReadTextProperties(const TemplateItem& item) {
-  m_text = TextOf(item, kText);
+  m_text = item.TextProperty(kText);
   ReadFontProperties(item);
 }
 
 void CDrawObject::ReadFontProperties(const TemplateItem& item) {
-  m_fontFace = TextOf(item, kFontFace);
-  m_fontSize = IntOf(item, kFontSize);
-  m_bold = BoolOf(item, kBold);
-  m_italic = BoolOf(item, kItalic);
-  m_underline = BoolOf(item, kUnderline);
-  m_strikeOut = BoolOf(item, kStrikeOut);
-  m_textColor = static_cast<COLORREF>(IntOf(item, kTextColor));
-  m_alignment = IntOf(item, kAlignment);
+  m_fontFace = item.TextProperty(kFontFace);
+  m_fontSize = item.IntProperty(kFontSize);
+  m_bold = item.BoolProperty(kBold);
+  m_italic = item.BoolProperty(kItalic);
+  m_underline = item.BoolProperty(kUnderline);
+  m_strikeOut = item.BoolProperty(kStrikeOut);
+  m_textColor = static_cast<COLORREF>(item.IntProperty(kTextColor));
+  m_alignment = item.IntProperty(kAlignment);
 }
 
 std::optional<TextSplitter> CDrawObject::SplitRecord(const std::wstring& record,

@@ -156,16 +156,16 @@ std::unique_ptr<CDiagramEntity> CInvoiceRepeatField::LoadTemplateItem(const Temp
   // The key of property 28; the name stays the one of property 3, the key
   // the preview library binds.
   const std::wstring name = m_header->GetName();
-  m_header->SetFieldId(FieldId(report_item::Text(item, kFieldKey)));
+  m_header->SetFieldId(FieldId(item.TextProperty(kFieldKey)));
   m_header->SetName(name);
   if (const Value* text = item.FindProperty(kText); text && text->GetType() == VT_TEXT)
     m_header->SetTitle(text->AsString());
   ReportTextAttributes attributes;
   attributes.Read(item);
   m_header->SetTextAttributes(attributes);
-  SetGroup(report_item::Int(item, kGroup));
+  SetGroup(item.IntProperty(kGroup));
   const double top = m_header->GetTop();
-  SetRect(m_header->GetLeft(), top, m_header->GetRight(), top + ClampModelCoordinate(report_item::Int(item, kRepeatHeight)));
+  SetRect(m_header->GetLeft(), top, m_header->GetRight(), top + ClampModelCoordinate(item.IntProperty(kRepeatHeight)));
   return Clone();
 }
 

@@ -40,8 +40,8 @@ std::wstring CReportEntityBox::GetString() const {
 std::unique_ptr<CDiagramEntity> CReportEntityBox::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::Box)) return nullptr;
   ReadBorderItem(item);
-  m_filled = !report_item::Bool(item, kTransparent);
-  m_fillColor = static_cast<COLORREF>(report_item::Int(item, kFillColor));
+  m_filled = !item.BoolProperty(kTransparent);
+  m_fillColor = static_cast<COLORREF>(item.IntProperty(kFillColor));
   return Clone();
 }
 

@@ -47,9 +47,9 @@ std::wstring CReportEntityLine::GetString() const {
 std::unique_ptr<CDiagramEntity> CReportEntityLine::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::Line)) return nullptr;
   ReadCommonProperties(item);
-  m_width = ModelInchesToPixels(report_item::Double(item, kPenWidth));
-  m_style = report_item::Int(item, kPenStyle);
-  m_color = static_cast<COLORREF>(report_item::Int(item, kPenColor));
+  m_width = ModelInchesToPixels(item.DoubleProperty(kPenWidth));
+  m_style = item.IntProperty(kPenStyle);
+  m_color = static_cast<COLORREF>(item.IntProperty(kPenColor));
   return Clone();
 }
 

@@ -54,7 +54,7 @@ std::wstring CReportEntityPicture::GetString() const {
 std::unique_ptr<CDiagramEntity> CReportEntityPicture::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::Picture)) return nullptr;
   ReadBorderItem(item);
-  SetPath(report_item::Text(item, kBitmapPath));
+  SetPath(item.TextProperty(kBitmapPath));
   return Clone();
 }
 

@@ -49,7 +49,7 @@ void CReportInvoiceField::WriteOwnProperties(TemplateItem& item) const {
 }
 
 void CReportInvoiceField::ReadOwnProperties(const TemplateItem& item) {
-  m_field = FieldId(report_item::Text(item, kFieldKey));
+  m_field = FieldId(item.TextProperty(kFieldKey));
 }
 
 void CReportInvoiceField::ReadOwnRecord() {

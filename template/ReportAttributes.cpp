@@ -7,27 +7,6 @@
 using namespace platform::gdi;
 using namespace template_props;
 
-namespace report_item {
-
-std::wstring Text(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value ? value->AsString() : std::wstring();
-}
-int32_t Int(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value ? value->AsInt() : 0;
-}
-bool Bool(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value && value->AsBool();
-}
-double Double(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value && value->GetType() == VT_DOUBLE ? value->AsDouble() : 0.0;
-}
-
-}  // namespace report_item
-
 namespace {
 
 // What the alignment attribute may add to the drawing flags.
@@ -51,14 +30,14 @@ void ReportTextAttributes::Write(TemplateItem& item) const {
 }
 
 void ReportTextAttributes::Read(const TemplateItem& item) {
-  face = report_item::Text(item, kFontFace);
-  size = report_item::Int(item, kFontSize);
-  bold = report_item::Bool(item, kBold);
-  italic = report_item::Bool(item, kItalic);
-  underline = report_item::Bool(item, kUnderline);
-  strikeOut = report_item::Bool(item, kStrikeOut);
-  color = static_cast<COLORREF>(report_item::Int(item, kTextColor));
-  alignment = report_item::Int(item, kAlignment);
+  face = item.TextProperty(kFontFace);
+  size = item.IntProperty(kFontSize);
+  bold = item.BoolProperty(kBold);
+  italic = item.BoolProperty(kItalic);
+  underline = item.BoolProperty(kUnderline);
+  strikeOut = item.BoolProperty(kStrikeOut);
+  color = static_cast<COLORREF>(item.IntProperty(kTextColor));
+  alignment = item.IntProperty(kAlignment);
 }
 
 std::wstring ReportTextAttributes::Record() const {
@@ -103,10 +82,10 @@ void ReportBorder::Write(TemplateItem& item) const {
 }
 
 void ReportBorder::Read(const TemplateItem& item) {
-  drawn = report_item::Bool(item, kBorder);
-  width = ModelInchesToPixels(report_item::Double(item, kPenWidth));
-  style = report_item::Int(item, kPenStyle);
-  color = static_cast<COLORREF>(report_item::Int(item, kPenColor));
+  drawn = item.BoolProperty(kBorder);
+  width = ModelInchesToPixels(item.DoubleProperty(kPenWidth));
+  style = item.IntProperty(kPenStyle);
+  color = static_cast<COLORREF>(item.IntProperty(kPenColor));
 }
 
 std::wstring ReportBorder::Record() const {

@@ -56,12 +56,3 @@ struct ReportBorder {
 
 // A pen of a template entity; the width is pixels of the paper.
 platform::gdi::Pen MakeEntityPen(int32_t style, int32_t width, platform::gdi::COLORREF color);
-
-// Typed reads of template item properties: an absent property or one of
-// another value type reads as 0, false or empty.
-namespace report_item {
-std::wstring Text(const TemplateItem& item, int32_t id);
-int32_t Int(const TemplateItem& item, int32_t id);
-bool Bool(const TemplateItem& item, int32_t id);
-double Double(const TemplateItem& item, int32_t id);
-}  // namespace report_item

@@ -20,11 +20,6 @@ std::function<bool()>& ControlKeyQuery() {
   return query;
 }
 
-double DoubleProperty(const TemplateItem& item, int32_t id) {
-  const Value* value = item.FindProperty(id);
-  return value && value->GetType() == VT_DOUBLE ? value->AsDouble() : 0.0;
-}
-
 }  // namespace
 
 void CDiagramEntity::SetControlKeyQuery(std::function<bool()> query) {
@@ -293,9 +288,9 @@ void CDiagramEntity::ReadCommonProperties(const TemplateItem& item) {
   m_name = item.GetProperty(kName).AsString();
   const Value* group = item.FindProperty(kGroup);
   SetGroup(group && group->GetType() == VT_INTEGER ? group->AsInt() : 0);
-  SetRectPixels(ModelInchesToPixels(DoubleProperty(item, kLeft)), ModelInchesToPixels(DoubleProperty(item, kTop)),
-                ModelInchesToPixels(DoubleProperty(item, kRight)),
-                ModelInchesToPixels(DoubleProperty(item, kBottom)));
+  SetRectPixels(ModelInchesToPixels(item.DoubleProperty(kLeft)), ModelInchesToPixels(item.DoubleProperty(kTop)),
+                ModelInchesToPixels(item.DoubleProperty(kRight)),
+                ModelInchesToPixels(item.DoubleProperty(kBottom)));
 }
 
 std::wstring CDiagramEntity::GetDefaultGetString(RecordUnits units) const {

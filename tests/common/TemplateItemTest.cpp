@@ -24,6 +24,33 @@ TEST(TemplateItemTest, AnAbsentIdGivesAnEmptyValue) {
   EXPECT_FALSE(item.HasProperty(template_props::kTitle));
 }
 
+TEST(TemplateItemTest, TypedReadsGiveZeroEmptyOrFalseForAbsentProperties) {
+  TemplateItem item(TemplateItemType::Label);
+  EXPECT_EQ(L"", item.TextProperty(template_props::kText));
+  EXPECT_EQ(0, item.IntProperty(template_props::kFontSize));
+  EXPECT_FALSE(item.BoolProperty(template_props::kBold));
+  EXPECT_EQ(0.0, item.DoubleProperty(template_props::kLeft));
+
+  item.SetProperty(template_props::kText, Value(L"Total"));
+  item.SetProperty(template_props::kFontSize, Value(100));
+  item.SetProperty(template_props::kBold, Value::Boolean(true));
+  item.SetProperty(template_props::kLeft, Value(1.25));
+  EXPECT_EQ(L"Total", item.TextProperty(template_props::kText));
+  EXPECT_EQ(100, item.IntProperty(template_props::kFontSize));
+  EXPECT_TRUE(item.BoolProperty(template_props::kBold));
+  EXPECT_EQ(1.25, item.DoubleProperty(template_props::kLeft));
+}
+
+TEST(TemplateItemTest, APlaceStoredAsAnotherTypeReadsAsZero) {
+  // A damaged file may keep a coordinate as text or a whole number; the
+  // entity then starts at 0 rather than at whatever the text converts to.
+  TemplateItem item(TemplateItemType::Box);
+  item.SetProperty(template_props::kLeft, Value(L"2.5"));
+  item.SetProperty(template_props::kTop, Value(3));
+  EXPECT_EQ(0.0, item.DoubleProperty(template_props::kLeft));
+  EXPECT_EQ(0.0, item.DoubleProperty(template_props::kTop));
+}
+
 TEST(TemplateItemTest, IteratesPropertiesInAscendingId) {
   TemplateItem item(TemplateItemType::Box);
   for (int32_t id : {22, 2, 19, 13, 4}) item.SetProperty(id, Value(id));
