@@ -1,5 +1,7 @@
 #include "data/objects/ItemInput.h"
 
+#include <tuple>
+
 #include "data/DbException.h"
 #include "data/objects/ItemOutput.h"
 #include "data/objects/ObjectLists.h"
@@ -15,6 +17,7 @@ void ItemInput::Save() {
   if (GetId() != 0) {
     // Copies that shared the old ids keep them; this line becomes a new one,
     // and names its stored row again when the save is rolled back.
+    CheckStoredRowAsRead();
     Delete();
     RenewIds();
     item = stock::FindItem(GetItemId());
@@ -25,6 +28,15 @@ void ItemInput::Save() {
   if (quantity != 0.0 && item) stock::MoveStock(*item, quantity);
   if (sourceType == kSourceManufacturing)
     stock::IssueDependentItems(GetItemId(), GetId(), GetTaxPercent(), quantity);
+}
+
+bool ItemInput::SameStoredValues(const ItemInputRecord& a, const ItemInputRecord& b) {
+  auto values = [](const ItemInputRecord& r) {
+    return std::tie(r.itemObjectId, r.quantity, r.invoiceObjectId, r.basePrice, r.taxPercent,
+                    r.discountPercent, r.manuComapnyId, r.supplierCompanyId, r.inputSourceType, r.measurement,
+                    r.baseUnit);
+  };
+  return values(a) == values(b);
 }
 
 void ItemInput::Delete() {

@@ -17,9 +17,13 @@ class ItemInput : public StockLine<ItemInput, ItemInputRecord, &DataAccess::Load
 public:
   using StockLine::StockLine;
 
+  // Whether two ITEM_INPUT rows hold the same values (ids aside).
+  static bool SameStoredValues(const ItemInputRecord& a, const ItemInputRecord& b);
+
   // When modified: refused with "Selected Item does not support input." for
   // an item without stock (or no item); a stored line is first deleted with
-  // its stock and then stored again under new ids; then the quantity is
+  // its stock and then stored again under new ids (refused with the
+  // concurrent-change text when its row is no longer there as read); then the quantity is
   // added to the stock ("Missing items on stock for '%s'" when that would go
   // below zero) and a manufactured item's ingredients are issued.
   void Save() override;

@@ -1,6 +1,7 @@
 #include "data/objects/ItemOutput.h"
 
 #include <optional>
+#include <tuple>
 
 #include "data/objects/StockRules.h"
 
@@ -22,6 +23,7 @@ void ItemOutput::Save() {
   if (GetId() != 0) {
     // Copies that shared the old ids keep them; this line becomes a new one,
     // and names its stored row again when the save is rolled back.
+    CheckStoredRowAsRead();
     RemoveWithStock();
     RenewIds();
   }
@@ -29,6 +31,14 @@ void ItemOutput::Save() {
   SaveHeader();
   DataAccess::Instance().SaveItemOutput(m_record, GetObjectId());
   MoveStockOf(GetItemId(), -quantity);
+}
+
+bool ItemOutput::SameStoredValues(const ItemOutputRecord& a, const ItemOutputRecord& b) {
+  auto values = [](const ItemOutputRecord& r) {
+    return std::tie(r.itemObjectId, r.quantity, r.invoiceObjectId, r.basePrice, r.taxPercent,
+                    r.discountPercent, r.outputDestType, r.itemInputId, r.measurement, r.baseUnit);
+  };
+  return values(a) == values(b);
 }
 
 void ItemOutput::Delete() {

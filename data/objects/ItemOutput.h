@@ -21,8 +21,12 @@ class ItemOutput : public StockLine<ItemOutput, ItemOutputRecord, &DataAccess::L
 public:
   using StockLine::StockLine;
 
+  // Whether two ITEM_OUTPUT rows hold the same values (ids aside).
+  static bool SameStoredValues(const ItemOutputRecord& a, const ItemOutputRecord& b);
+
   // When modified: a stored line is first removed with its stock and then
-  // stored again under new ids; then the quantity is taken off the stock,
+  // stored again under new ids (refused with the concurrent-change text when
+  // its row is no longer there as read); then the quantity is taken off the stock,
   // refused with "Missing items on stock for '%s'" when it would go below zero.
   void Save() override;
   // Gives the stored quantity back to the stock and removes the line.

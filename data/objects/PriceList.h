@@ -1,6 +1,7 @@
 #pragma once
 
-// One price of one item in one price list (PRICE_LIST).
+// One price of one item in one price list (PRICE_LIST). An item has at most
+// one price row in a list.
 
 #include "data/objects/RecordObject.h"
 
@@ -10,6 +11,12 @@ class PriceList : public RecordObject<PriceList, PriceListRecord, &DataAccess::L
                                       &DataAccess::SavePriceList, &DataAccess::DeletePriceList> {
 public:
   using RecordObject::RecordObject;
+
+  // When modified: a new row for an item and list that already have one
+  // (set meanwhile in another window) is written onto that row, which keeps
+  // its own discount, instead of adding a second row. A rollback takes the
+  // row's id back from this object.
+  void Save() override;
 
   int GetItemId() const { return m_record.itemObjectId; }
   int GetPriceGroupId() const { return m_record.priceGroupObjectId; }

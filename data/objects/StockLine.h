@@ -4,8 +4,11 @@
 // columns of one stock movement. Saving or deleting a line moves its item's
 // stock (see the two classes).
 
+#include <memory>
 #include <string>
 
+#include "data/Connection.h"
+#include "data/DbException.h"
 #include "data/objects/RecordObject.h"
 
 namespace Invoice {
@@ -16,7 +19,20 @@ class StockLine : public RecordObject<Derived, Record, LoadRow, SaveRow, DeleteR
   using Base = RecordObject<Derived, Record, LoadRow, SaveRow, DeleteRow>;
 
 public:
-  using Base::Base;
+  StockLine() = default;
+  // A line read from the database remembers its row as read (see
+  // CheckStoredRowAsRead).
+  explicit StockLine(int id) : Base(id) { RememberRead(); }
+  explicit StockLine(const Record& record) : Base(record) { RememberRead(); }
+
+  // The copy keeps the row this line was read from, not its edited values.
+  std::unique_ptr<Object> Clone() const override {
+    std::unique_ptr<Object> copy = Base::Clone();
+    auto& line = static_cast<StockLine&>(*copy);
+    line.m_readId = m_readId;
+    line.m_read = m_read;
+    return copy;
+  }
 
   int GetItemId() const { return this->m_record.itemObjectId; }
   double GetQuantity() const { return this->m_record.quantity; }       // in pieces (base units)
@@ -36,6 +52,31 @@ public:
   void SetDiscountPercent(double percent) { this->Set(this->m_record.discountPercent, percent); }
   void SetMeasurement(const std::wstring& shortcut) { this->Set(this->m_record.measurement, shortcut); }
   void SetBaseUnit(double baseUnit) { this->Set(this->m_record.baseUnit, baseUnit); }
+
+protected:
+  // Saving a stored line replaces its row. That row must still be there as
+  // this line read it: when another window or another user has replaced or
+  // removed it meanwhile, replacing it again would store the line twice and
+  // move its stock twice, so the save is refused (the caller's unit of work
+  // rolls back and the form can load the line again). A line whose id is no
+  // longer the one it was read under (saved since) is only checked for its row.
+  void CheckStoredRowAsRead() const {
+    const int id = this->GetId();
+    Record stored;
+    (DataAccess::Instance().*LoadRow)(id, stored);
+    const bool unchanged =
+        stored.id.GetId() == id && (id != m_readId || Derived::SameStoredValues(stored, m_read));
+    if (!unchanged) throw DbException(kConcurrentChangeText);
+  }
+
+private:
+  void RememberRead() {
+    m_readId = this->GetId();
+    m_read = this->m_record;
+  }
+
+  int m_readId = 0;
+  Record m_read;
 };
 
 }  // namespace Invoice

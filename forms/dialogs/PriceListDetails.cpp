@@ -16,9 +16,18 @@ std::wstring PriceListDetails::TrimmedName(const std::wstring& name) {
   return name.substr(first, last - first);
 }
 
+void PriceListDetails::BindPendingPrices(int32_t priceGroupId) {
+  for (auto entry = m_changes.begin(); entry != m_changes.end(); ++entry)
+    if (auto* price = dynamic_cast<Invoice::PriceList*>(m_changes.ObjectAt(entry)))
+      if (price->GetPriceGroupId() != priceGroupId) price->SetPriceGroupId(priceGroupId);
+}
+
 void PriceListDetails::Fill(int32_t priceGroupId, bool keepChanges) {
   m_rows.clear();
   m_shown.clear();
+  // A save of a new list that was rolled back took the list's id back, but
+  // not from the prices it had given it to.
+  if (keepChanges) BindPendingPrices(priceGroupId);
   m_prices.BeginFill(!keepChanges);
   std::vector<Invoice::PriceList> prices;
   Invoice::PriceGroup(priceGroupId).GetPriceLists(prices);
@@ -58,11 +67,8 @@ std::optional<std::wstring> PriceListDetails::Save(Invoice::PriceGroup& group, c
   group.SetForSelling(true);
   group.SetForBuying(true);
   group.Save();
-  const int32_t id = group.GetId();
   // Prices set on a new list carry no list yet.
-  for (auto entry = m_changes.begin(); entry != m_changes.end(); ++entry)
-    if (auto* price = dynamic_cast<Invoice::PriceList*>(m_changes.ObjectAt(entry)))
-      if (price->GetPriceGroupId() != id) price->SetPriceGroupId(id);
+  BindPendingPrices(group.GetId());
   m_changes.Apply();
   return std::nullopt;
 }

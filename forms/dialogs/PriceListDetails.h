@@ -52,6 +52,9 @@ public:
   std::optional<std::wstring> Save(Invoice::PriceGroup& group, const std::wstring& name, int32_t direction);
 
 private:
+  // Every pending price of the form belongs to the list of priceGroupId (0
+  // for a list not saved yet).
+  void BindPendingPrices(int32_t priceGroupId);
   std::vector<PriceRow> Selected(const std::vector<long>& selected) const;
 
   PendingPrices m_prices;

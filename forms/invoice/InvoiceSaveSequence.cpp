@@ -43,6 +43,15 @@ void SetHeader(InvoiceHeaderFields& header, const InvoiceTotals& totals) {
   invoice.SetTemplateId(header.GetTemplateIdToSave());
 }
 
+// A stored invoice must still be there when it is saved: one deleted
+// meanwhile (from the list, in another window or by another user) would
+// otherwise take its new lines and their stock without an invoice to hold them.
+void RequireStoredInvoice(int invoiceId) {
+  InvoiceRecord stored;
+  DataAccess::Instance().LoadInvoice(invoiceId, stored);
+  if (stored.id.GetId() != invoiceId) throw Invoice::DbException(kInvoiceDeletedText);
+}
+
 // The drawn number, or the first one after it that no invoice of the kind
 // carries.
 int FreeNumber(const InvoiceHeaderFields& header) {
@@ -75,6 +84,7 @@ InvoiceSaveResult SaveWithLines(InvoiceHeaderFields& header, const InvoiceTotals
   const std::wstring shownNumber = header.numberText;
   header.numberText = numberText;
   try {
+    if (!result.wasNew) RequireStoredInvoice(header.invoiceId);
     SetHeader(header, totals);
     header.invoice.Save();
     result.invoiceId = header.invoice.GetId();

@@ -24,6 +24,10 @@ struct InvoiceSaveResult {
   std::wstring takenNumber;
 };
 
+// Why a stored invoice deleted since it was opened is not saved.
+inline constexpr wchar_t kInvoiceDeletedText[] =
+    L"This invoice was deleted in the meantime (in another window or by another user), so nothing was saved.";
+
 // What the user is told when a new invoice was saved under the next free
 // number: "Number 0010/26 was taken; the invoice was saved as 0011/26."
 std::wstring NumberTakenMessage(const std::wstring& taken, const std::wstring& saved);
@@ -40,7 +44,8 @@ public:
   // then holds that number and the result the one that was taken. Unpaid
   // invoices store no paid date.
   //
-  // On failure nothing is kept: the transaction is rolled back, the ids
+  // A stored invoice that no longer exists is refused with
+  // kInvoiceDeletedText. On failure nothing is kept: the transaction is rolled back, the ids
   // handed out are taken back, the counter stays, and the change set holds
   // every pending change as before, so the same save can be run again. The
   // Invoice::DbException passes to the caller.

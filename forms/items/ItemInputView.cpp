@@ -6,6 +6,7 @@
 #include "data/objects/Item.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/ItemInputDlgLauncher.h"
+#include "forms/items/InvoiceLineGuard.h"
 #include "forms/items/ItemInputFrame.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
@@ -123,6 +124,7 @@ void ItemInputView::Properties() {
   const std::vector<long> selected = m_list->GetSelectedRows();
   if (selected.empty()) return;
   const int32_t id = m_list->GetRow(selected.front()).GetObjectId();
+  if (InvoiceLineGuard::Refuse(m_data.GetChanges(), {id}, this)) return;
   try {
     ItemInputDlgLauncher launcher(id, 0, Invoice::kSourceTrading);
     if (!launcher.Run(m_data.GetChanges(), this)) return;
@@ -138,6 +140,7 @@ void ItemInputView::Delete(bool fromMenu) {
   if (fromMenu ? selected.size() != 1 : selected.empty()) return;
   std::vector<int32_t> ids;
   for (long row : selected) ids.push_back(m_list->GetRow(row).GetObjectId());
+  if (InvoiceLineGuard::Refuse(m_data.GetChanges(), ids, this)) return;
   if (platform::ShowMessageBox(kDeleteInputsQuestion, kAppCaption,
                                platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2) !=
       platform::IDYES)

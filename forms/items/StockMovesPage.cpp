@@ -5,6 +5,7 @@
 #include "data/DbException.h"
 #include "data/objects/Item.h"
 #include "forms/dialogs/DialogMessages.h"
+#include "forms/items/InvoiceLineGuard.h"
 #include "forms/items/ItemPageRows.h"
 #include "shell/ui/BaseListCtrl.h"
 
@@ -84,7 +85,9 @@ void StockMovesPage::New() {
 void StockMovesPage::Properties() {
   const std::vector<long> selected = m_list->GetSelectedRows();
   if (selected.size() != 1) return;
-  if (!RunEdit(m_list->GetRow(selected.front()).GetObjectId())) return;
+  const int32_t id = m_list->GetRow(selected.front()).GetObjectId();
+  if (InvoiceLineGuard::Refuse(m_changes, {id}, this)) return;
+  if (!RunEdit(id)) return;
   Load(true);
   MarkModified();
 }
@@ -92,10 +95,14 @@ void StockMovesPage::Properties() {
 void StockMovesPage::Delete() {
   const std::vector<long> selected = m_list->GetSelectedRows();
   if (selected.empty()) return;
+  std::vector<int32_t> ids;
+  for (long index : selected) ids.push_back(m_list->GetRow(index).GetObjectId());
+  // A line of an invoice among them: none is deleted.
+  if (InvoiceLineGuard::Refuse(m_changes, ids, this)) return;
   // One question for all of them: No to it deletes none.
   if (!dialogs::ConfirmDelete()) return;
   bool deleted = false;
-  for (long index : selected) deleted |= DeleteOne(m_list->GetRow(index).GetObjectId(), false);
+  for (int32_t id : ids) deleted |= DeleteOne(id, false);
   if (!deleted) return;
   Load(true);
   MarkModified();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ObjectsFixture.h"
+#include "data/ChangeSet.h"
 
 namespace {
 
@@ -172,6 +173,75 @@ TEST_F(ItemOutputTest, ANewLineReadsItsDefaultsAndAStoredZeroBaseUnitAsOne) {
   line.SetBaseUnit(2.5);
   EXPECT_EQ(line.GetBaseUnit(), 2.5);
   EXPECT_TRUE(line.IsModified());
+}
+
+// One stored line open in two windows, each holding it in its own change
+// set as read. The first save replaces the line; the second would replace a
+// row that is gone, so it is refused, again when tried once more, and
+// stores nothing: one line, and the stock moved once.
+class StockLineInTwoWindowsTest : public corvane::test::ObjectsTest {
+protected:
+  template <class Line>
+  void SaveInTwoWindows(int itemId, int lineId, const std::wstring& table, double stockAfterFirst) {
+    auto openAndEdit = [&](ChangeSet& window, double quantity) {
+      window.Add(Line(lineId));
+      Line edited = *dynamic_cast<Line*>(window.Find(lineId));
+      edited.SetQuantity(quantity);
+      window.Update(edited);
+    };
+    ChangeSet first, second;
+    openAndEdit(first, 7.0);
+    openAndEdit(second, 5.0);
+    auto apply = [](ChangeSet& window) {
+      TransactionScope scope;
+      window.Apply();
+      scope.Commit();
+    };
+    apply(first);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      EXPECT_EQ(FailureText([&] { apply(second); }), kConcurrentChangeText) << attempt;
+      EXPECT_EQ(Count(table, L"ITEM_OBJECT_ID = " + std::to_wstring(itemId)), 1) << attempt;
+      EXPECT_EQ(Stock(itemId), stockAfterFirst) << attempt;
+    }
+  }
+};
+
+TEST_F(StockLineInTwoWindowsTest, TheSecondSaveOfAReplacedLineIsRefusedAndStoresNothing) {
+  int bolt = 0, issueId = 0, nut = 0, receiptId = 0;
+  Committed([&] {
+    bolt = NewItem(L"Bolt").GetId();
+    Receive(bolt, 100.0);
+    issueId = Issue(bolt, 6.0);
+    nut = NewItem(L"Nut").GetId();
+    receiptId = Receive(nut, 6.0);
+  });
+  SaveInTwoWindows<ItemOutput>(bolt, issueId, L"ITEM_OUTPUT", 93.0);
+  SaveInTwoWindows<Invoice::ItemInput>(nut, receiptId, L"ITEM_INPUT", 7.0);
+}
+
+// A line changed in place behind this window (a row no longer as read) is
+// refused too; the same line read again saves.
+TEST_F(StockLineInTwoWindowsTest, ARowChangedSinceItWasReadIsRefusedUntilReadAgain) {
+  int bolt = 0, issueId = 0;
+  Committed([&] {
+    bolt = NewItem(L"Bolt").GetId();
+    Receive(bolt, 100.0);
+    issueId = Issue(bolt, 6.0);
+  });
+  ItemOutput line(issueId);
+  Committed([&] {
+    ExecuteSql(L"UPDATE ITEM_OUTPUT SET BASE_PRICE = 2 WHERE OBJECT_ID = " + std::to_wstring(issueId));
+  });
+  line.SetQuantity(7.0);
+  {
+    TransactionScope scope;
+    EXPECT_EQ(FailureText([&] { line.Save(); }), kConcurrentChangeText);
+  }
+  ItemOutput again(issueId);
+  again.SetQuantity(7.0);
+  Committed([&] { again.Save(); });
+  EXPECT_EQ(Count(L"ITEM_OUTPUT", L"ITEM_OBJECT_ID = " + std::to_wstring(bolt)), 1);
+  EXPECT_EQ(Stock(bolt), 93.0);
 }
 
 }  // namespace

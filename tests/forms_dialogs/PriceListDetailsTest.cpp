@@ -29,8 +29,10 @@ class PriceListDetailsTest : public StockTest {
 protected:
   // What the change-price dialog does on OK with "Equal to the Value".
   void SetPrices(PriceListDetails& details, const std::vector<long>& selected, double value) {
-    std::vector<Invoice::PriceList> rows = details.RowsToEdit(selected);
-    EditPriceLogic logic(&m_changes, value, &rows);
+    SetPrices(details.RowsToEdit(selected), value, m_changes);
+  }
+  static void SetPrices(std::vector<Invoice::PriceList> rows, double value, ChangeSet& changes) {
+    EditPriceLogic logic(&changes, value, &rows);
     logic.SetMode(EditPriceLogic::kEqual);
     logic.Apply();
   }
@@ -133,6 +135,67 @@ TEST_F(PriceListDetailsTest, ASavedListIsDeletedWithItsPricesUnlessAClientUsesIt
   Committed([&] { Invoice::PriceGroup(used.GetId()).Delete(); });
   EXPECT_EQ(Count(L"PRICE_GROUP", L"1 = 1"), 0);
   EXPECT_EQ(PriceRows(bolt, used.GetId()), 0);
+}
+
+// A save of a new list that is rolled back (a failed save): the prices set
+// meanwhile still show, and pricing again and saving stores one row each.
+TEST_F(PriceListDetailsTest, PricesOfANewListOutliveAFailedSaveAndAreStoredOnce) {
+  const int bolt = StoredItem(L"Bolt");
+  const int nut = StoredItem(L"Nut");
+  PriceListDetails details(m_changes);
+  details.Fill(0, false);
+  SetPrices(details, {0, 1}, 2.0);
+  Invoice::PriceGroup group(0);
+  {
+    TransactionScope failed;
+    ASSERT_FALSE(details.Save(group, L"Retail", 2));
+  }  // not committed: rolled back
+  ASSERT_EQ(group.GetId(), 0);
+  EXPECT_EQ(Count(L"PRICE_LIST", L"1 = 1"), 0);
+
+  details.Fill(0, true);
+  EXPECT_EQ(Cells(details), (std::vector<std::wstring>{L"Bolt=" + Shown(2.0), L"Nut=" + Shown(2.0)}));
+  SetPrices(details, {0}, 3.0);
+  EXPECT_EQ(m_changes.Size(), 2u);
+  Committed([&] { details.Save(group, L"Retail", 2); });
+  EXPECT_EQ(Count(L"PRICE_LIST", L"1 = 1"), 2);
+  EXPECT_EQ(PriceRows(bolt, group.GetId()), 1);
+  EXPECT_EQ(PriceRows(nut, group.GetId()), 1);
+  EXPECT_DOUBLE_EQ(
+      ReadDouble(L"SELECT PRICE FROM PRICE_LIST WHERE ITEM_OBJECT_ID = " + std::to_wstring(bolt)), 3.0);
+}
+
+// The same missing price set in the item form's Prices page and in the price
+// list form, both then saved: the second save changes the row the first one
+// stored, which keeps its discount.
+TEST_F(PriceListDetailsTest, APriceSetInTwoFormsIsStoredInOneRow) {
+  const int bolt = StoredItem(L"Bolt");
+  Invoice::PriceGroup group(0);
+  group.SetName(L"Retail");
+  Committed([&] { group.Save(); });
+  const int listId = group.GetId();
+
+  PriceListDetails listForm(m_changes);
+  listForm.Fill(listId, false);
+  ChangeSet itemPage;
+  PendingPrices itemPrices(itemPage);
+  itemPrices.BeginFill(true);
+  const PriceRow shown = itemPrices.Show(group.GetItemPrice(bolt), bolt, listId);
+  ASSERT_FALSE(shown.defined);
+  SetPrices(itemPrices.RowsToEdit({shown}), 2.0, itemPage);
+  SetPrices(listForm, {0}, 3.0);
+
+  Committed([&] { listForm.Save(group, L"Retail", 2); });
+  Committed([&] {
+    ExecuteSql(L"UPDATE PRICE_LIST SET DISCOUNT_PERCENT = 4 WHERE ITEM_OBJECT_ID = " + std::to_wstring(bolt));
+  });
+  Committed([&] { itemPage.Apply(); });
+  EXPECT_EQ(PriceRows(bolt, listId), 1);
+  EXPECT_DOUBLE_EQ(
+      ReadDouble(L"SELECT PRICE FROM PRICE_LIST WHERE ITEM_OBJECT_ID = " + std::to_wstring(bolt)), 2.0);
+  EXPECT_DOUBLE_EQ(
+      ReadDouble(L"SELECT DISCOUNT_PERCENT FROM PRICE_LIST WHERE ITEM_OBJECT_ID = " + std::to_wstring(bolt)),
+      4.0);
 }
 
 }  // namespace

@@ -244,5 +244,50 @@ TEST_F(InvoiceSaveSequenceTest, AFailedSaveKeepsTheNumberItShowed) {
   EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 9);
 }
 
+// An invoice deleted from the list while its form stays open: saving the
+// form stores nothing, neither the invoice nor a line nor a stock movement.
+TEST_F(InvoiceSaveSequenceTest, AnInvoiceDeletedMeanwhileIsNotSavedAndTakesNoStock) {
+  for (const bool income : {false, true}) {
+    SCOPED_TRACE(income ? "income" : "outcome");
+    Open(0, income ? 0 : m_clientId, income);
+    if (income) {
+      m_header.ChooseSupplier(m_supplierId);
+      AddLine<Invoice::ItemInput>(m_lines, m_seedsId, 5, 1.0);
+    } else {
+      AddLine(m_lines, m_seedsId, 5, 1.0);
+    }
+    const int id = SaveAndReload().invoiceId;
+    const double stockBefore = Stock(m_flourId);
+    const int linesBefore = Count(L"ITEM_OUTPUT", L"1 = 1") + Count(L"ITEM_INPUT", L"1 = 1");
+
+    // The list deletes it (with its lines) while the form is open with a new line.
+    Committed([&] {
+      Invoice::Invoice deleted(id);
+      deleted.Delete();
+      for (const auto& [key, entry] : m_lines) entry.copy->Delete();
+    });
+    if (income)
+      AddLine<Invoice::ItemInput>(m_lines, m_flourId, 9, 10.0);
+    else
+      AddLine(m_lines, m_flourId, 9, 10.0);
+
+    try {
+      Save();
+      ADD_FAILURE() << "a deleted invoice was saved";
+    } catch (const Invoice::DbException& error) {
+      EXPECT_EQ(error.GetText(), kInvoiceDeletedText);
+    }
+    EXPECT_EQ(Count(L"INVOICES", L"OBJECT_ID = " + std::to_wstring(id)), 0);
+    EXPECT_EQ(Count(L"OBJECTS", L"OBJECT_ID = " + std::to_wstring(id)), 0);
+    EXPECT_EQ(Count(L"ITEM_OUTPUT", L"ITEM_OBJECT_ID = " + std::to_wstring(m_flourId)) +
+                  Count(L"ITEM_INPUT", L"ITEM_OBJECT_ID = " + std::to_wstring(m_flourId)),
+              1)  // the receipt that stocked it
+        << "a line was stored for the deleted invoice";
+    EXPECT_EQ(Count(L"ITEM_OUTPUT", L"1 = 1") + Count(L"ITEM_INPUT", L"1 = 1"), linesBefore - 1);
+    EXPECT_EQ(Stock(m_flourId), stockBefore);
+    m_lines.Clear();
+  }
+}
+
 }  // namespace
 }  // namespace corvane::test

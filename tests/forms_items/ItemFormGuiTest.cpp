@@ -29,6 +29,7 @@
 #include "forms/items/ItemPage4.h"
 #include "forms/items/ItemPage5.h"
 #include "forms/items/ItemPage6.h"
+#include "forms/items/ItemPage7.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
 #include "common/ui/AmountFormat.h"
@@ -373,6 +374,110 @@ TEST_F(ItemFormGui, NameAndCodeTakeNoMoreThanTheirColumnsHold) {
   const Invoice::Item item(frame->GetObjectId());
   EXPECT_EQ(item.GetName(), name);
   EXPECT_EQ(item.GetCode(), code);
+}
+
+// The receipt of a supplier invoice and the issue of a client invoice are
+// those invoices' lines: the item's Income and Outcome pages neither edit
+// nor delete them, and say which invoice each belongs to.
+TEST_F(ItemFormGui, LinesOfInvoicesAreNeitherEditedNorDeletedOnTheItemsPages) {
+  const int flour = StoredItem(L"Flour");
+  auto newInvoice = [](const std::wstring& number, int type) {
+    Invoice::Invoice invoice;
+    invoice.SetInvoiceNum(number);
+    invoice.SetInvoiceType(type);
+    invoice.SetDate(Ole(2006, 3, 9));
+    invoice.SetPaidOn(Ole(2006, 3, 9));
+    invoice.Save();
+    return invoice.GetId();
+  };
+  Committed([&] {
+    Receive(flour, 200.0, newInvoice(L"0003/06", 1));
+    Issue(flour, 20.0, newInvoice(L"0011/06", 0));
+  });
+  ItemFrame* frame = Open(flour);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  const struct {
+    uint32_t page;
+    const wchar_t* invoice;
+  } pages[] = {{Tabs::kIncome, L"Income Invoice 0003/06"}, {Tabs::kOutcome, L"Outcome Invoice 0011/06"}};
+  for (const auto& [pageId, invoice] : pages) {
+    SCOPED_TRACE(pageId);
+    form->SelectPage(pageId);
+    auto* page = dynamic_cast<StockMovesPage*>(form->GetPage(pageId));
+    ASSERT_TRUE(page);
+    ASSERT_EQ(page->GetList()->GetRowCount(), 1u);
+    SelectRow(page->GetList(), 0);
+    const std::wstring refusal = std::wstring(L"This line belongs to ") + invoice +
+                                 L". Its lines are changed and deleted in the invoice's own form.";
+
+    bool dialogShown = false;
+    ModalScript script;  // a stock dialog shown would be cancelled
+    script.Then<wxDialog>([&](wxDialog& dialog) {
+      dialogShown = true;
+      dialog.EndModal(wxID_CANCEL);
+    });
+    const size_t shownBefore = m_messages.Shown().size();
+    Command(frame, ItemForm::ID_PROPERTIES);
+    Pump();
+    EXPECT_FALSE(dialogShown);
+    ASSERT_EQ(m_messages.Shown().size(), shownBefore + 1);
+    EXPECT_EQ(m_messages.Shown().back().text, refusal);
+
+    m_messages.QueueAnswer(platform::IDYES);
+    Command(frame, ItemForm::ID_DELETE_SELECTED);
+    ASSERT_EQ(m_messages.Shown().size(), shownBefore + 2);
+    EXPECT_EQ(m_messages.Shown().back().text, refusal);
+    EXPECT_EQ(page->GetList()->GetRowCount(), 1u);
+    EXPECT_FALSE(frame->IsModified());
+  }
+  form->Save();
+  EXPECT_DOUBLE_EQ(Stock(flour), 180.0);
+  EXPECT_EQ(Rows(L"ITEM_INPUT", L"ITEM_OBJECT_ID", flour), 1);
+  EXPECT_EQ(Rows(L"ITEM_OUTPUT", L"ITEM_OBJECT_ID", flour), 1);
+}
+
+// One receipt open in two item frames: both change it, the first saves.
+// The second save would replace a row that is gone; it is refused with the
+// words for a concurrent change, again when tried once more, and leaves one
+// receipt and the stock moved once.
+TEST_F(ItemFormGui, AReceiptChangedInTwoFramesIsStoredOnce) {
+  const int bolt = StoredItem(L"Bolt");
+  Committed([&] { Receive(bolt, 6.0); });
+  auto openAndChange = [&](double quantity) {
+    ItemFrame* frame = Open(bolt);
+    EXPECT_TRUE(frame);
+    if (!frame) return static_cast<ItemForm*>(nullptr);
+    ItemForm* form = frame->GetForm();
+    form->SelectPage(Tabs::kIncome);
+    auto* income = dynamic_cast<ItemPage6*>(form->GetPage(Tabs::kIncome));
+    EXPECT_TRUE(income && income->GetList()->GetRowCount() == 1u);
+    if (!income || income->GetList()->GetRowCount() != 1u) return static_cast<ItemForm*>(nullptr);
+    SelectRow(income->GetList(), 0);
+    ModalScript script;
+    script.Then<ItemInputDlg>([quantity](ItemInputDlg& dialog) {
+      dialog.GetQuantityEdit()->ChangeValue(FormatAmount(quantity));
+      dialog.OnOK();
+    });
+    Command(frame, ItemForm::ID_PROPERTIES);
+    RunScript(script);
+    EXPECT_TRUE(frame->IsModified());
+    return form;
+  };
+  ItemForm* first = openAndChange(7.0);
+  ItemForm* second = openAndChange(5.0);
+  ASSERT_TRUE(first && second);
+
+  ASSERT_TRUE(first->Save());
+  EXPECT_DOUBLE_EQ(Stock(bolt), 7.0);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const size_t shownBefore = m_messages.Shown().size();
+    EXPECT_FALSE(second->Save()) << attempt;
+    ASSERT_EQ(m_messages.Shown().size(), shownBefore + 1) << attempt;
+    EXPECT_EQ(m_messages.Shown().back().text, kConcurrentChangeText);
+    EXPECT_EQ(Rows(L"ITEM_INPUT", L"ITEM_OBJECT_ID", bolt), 1) << attempt;
+    EXPECT_DOUBLE_EQ(Stock(bolt), 7.0) << attempt;
+  }
 }
 
 }  // namespace

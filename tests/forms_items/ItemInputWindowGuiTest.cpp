@@ -18,6 +18,7 @@
 #include "common/ui/CBaseEdit.h"
 #include "common/ui/DocTemplate.h"
 #include "common/ui/Document.h"
+#include "data/objects/Invoice.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "forms/items/ItemInputDlg.h"
 #include "forms/items/ItemInputFrame.h"
@@ -137,6 +138,50 @@ TEST_F(ItemInputWindowGui, AReceiptIsAddedAndDeletedFromTheWindowWithTheStockFol
   EXPECT_EQ(view->GetList()->GetRowCount(), 0u);
   platform::SendToThreadWindows(RefreshMessages::ItemsInput(), 0, 0);
   EXPECT_EQ(view->GetList()->GetRowCount(), 1u);
+}
+
+// A receipt of a supplier invoice is the invoice's line: the window neither
+// edits nor deletes it, and says which invoice it belongs to.
+TEST_F(ItemInputWindowGui, AReceiptOfAnInvoiceIsNeitherEditedNorDeletedHere) {
+  const int flour = StoredItem(L"Flour");
+  Committed([&] {
+    Invoice::Invoice invoice;
+    invoice.SetInvoiceNum(L"0007/06");
+    invoice.SetInvoiceType(1);
+    invoice.SetDate(Ole(2006, 3, 9));
+    invoice.SetPaidOn(Ole(2006, 3, 9));
+    invoice.Save();
+    Receive(flour, 200.0, invoice.GetId());
+  });
+  ItemInputFrame* frame = Open();
+  ASSERT_TRUE(frame);
+  ItemInputView* view = ViewOf(frame);
+  ASSERT_TRUE(view);
+  ASSERT_EQ(view->GetList()->GetRowCount(), 1u);
+  view->GetList()->SelectRow(0);
+
+  bool dialogShown = false;
+  ModalScript script;  // a stock dialog shown would be cancelled
+  script.Then<wxDialog>([&](wxDialog& dialog) {
+    dialogShown = true;
+    dialog.EndModal(wxID_CANCEL);
+  });
+  const std::wstring refusal =
+      L"This line belongs to Income Invoice 0007/06. Its lines are changed and deleted in the invoice's own "
+      L"form.";
+  SendCommand(frame, ItemInputFrame::ID_PROPERTIES);
+  PumpEvents();
+  EXPECT_FALSE(dialogShown);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, refusal);
+
+  m_messages.QueueAnswer(platform::IDYES);
+  SendCommand(frame, ItemInputFrame::ID_DELETE);
+  ASSERT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_EQ(m_messages.Shown()[1].text, refusal);
+  EXPECT_EQ(view->GetList()->GetRowCount(), 1u);
+  EXPECT_DOUBLE_EQ(Stock(flour), 200.0);
+  EXPECT_EQ(Count(L"ITEM_INPUT", L"ITEM_OBJECT_ID = " + std::to_wstring(flour)), 1);
 }
 
 }  // namespace

@@ -10,13 +10,25 @@
 //                                              "SAVED <number>" for each and
 //                                              "REFUSED <message>" for each
 //                                              save the database refused
+//   corvane_invoice_saver edit-receipt PATH RECEIPT QUANTITY [GATE]
+//                                              opens the stored receipt as a
+//                                              stock window does and sets its
+//                                              quantity; with GATE, prints
+//                                              "READ" and waits for that file
+//                                              to exist before saving; prints
+//                                              "SAVED" or "REFUSED <message>",
+//                                              and after a refusal saves once
+//                                              more, as the message asks
 //
 // A refused save is tried again from a freshly opened invoice, as a user
 // would. The exit code is 0 when all N were saved.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
 
 #include "data/ChangeSet.h"
 #include "data/Connection.h"
@@ -106,18 +118,54 @@ int Save(int count, int clientId, int itemId) {
   return 0;
 }
 
+// Saves the change set as the stock windows do; prints what happened.
+bool SaveEdit(ChangeSet& changes) {
+  try {
+    TransactionScope scope;
+    changes.Apply();
+    scope.Commit();
+    std::cout << "SAVED" << std::endl;
+    return true;
+  } catch (const Invoice::DbException& refused) {
+    std::cout << "REFUSED " << OneLine(refused.GetText()) << std::endl;
+    return false;
+  }
+}
+
+int EditReceipt(int receiptId, double quantity, const char* gate) {
+  ChangeSet changes;
+  changes.Add(Invoice::ItemInput(receiptId));
+  Invoice::ItemInput edited = *dynamic_cast<Invoice::ItemInput*>(changes.Find(receiptId));
+  edited.SetQuantity(quantity);
+  changes.Update(edited);
+  if (gate) {
+    std::cout << "READ" << std::endl;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
+    while (!std::filesystem::exists(gate)) {
+      if (std::chrono::steady_clock::now() > deadline) return 1;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  if (!SaveEdit(changes)) SaveEdit(changes);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = argc > 2 ? argv[1] : "";
-  if (command != "seed" && !(command == "save" && argc == 6)) {
-    std::cerr << "usage: corvane_invoice_saver seed PATH | save PATH N CLIENT ITEM\n";
+  const bool editing = command == "edit-receipt" && (argc == 5 || argc == 6);
+  if (command != "seed" && !(command == "save" && argc == 6) && !editing) {
+    std::cerr << "usage: corvane_invoice_saver seed PATH | save PATH N CLIENT ITEM"
+                 " | edit-receipt PATH RECEIPT QUANTITY [GATE]\n";
     return 2;
   }
   try {
     ConnectDatabaseFile(argv[2]);
     const int result =
-        command == "seed" ? Seed() : Save(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        command == "seed" ? Seed()
+        : editing         ? EditReceipt(std::atoi(argv[3]), std::atof(argv[4]), argc == 6 ? argv[5] : nullptr)
+                          : Save(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     DisconnectDatabase();
     return result;
   } catch (const Invoice::DbException& failure) {

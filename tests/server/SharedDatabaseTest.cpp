@@ -4,10 +4,13 @@
 // invoices into it at the same time.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "FirebirdServer.h"
@@ -150,6 +153,39 @@ TEST_F(SharedDatabase, TwoUsersSavingAtOnceRepeatNoNumberAndLoseNoSave) {
                 text == platform::ToUtf8(kInvoiceNumberTakenText))
         << count << " x " << text;
   }
+}
+
+// One receipt opened by two users: the second user's save comes after the
+// first user replaced it. It is refused with the words for a concurrent
+// change, and saving again as those words ask is refused too: one receipt,
+// and the stock moved once.
+TEST_F(SharedDatabase, AReceiptReplacedByAnotherUserIsNotStoredASecondTime) {
+  FirebirdServer server(m_dir / "server");
+  const std::string path = server.DatabasePath("stock.fdb");
+  std::string output;
+  ASSERT_EQ(server.Run({CORVANE_NEWDB, path}, &output), 0) << output;
+  ASSERT_EQ(server.Run({CORVANE_INVOICE_SAVER, "seed", path}, &output), 0) << output;
+  const std::string receipt = platform::ToUtf8(Query(path, L"SELECT MAX(OBJECT_ID) FROM ITEM_INPUT"));
+  ASSERT_FALSE(receipt.empty());
+
+  const std::filesystem::path gate = m_dir / "gate";
+  const std::filesystem::path firstOut = m_dir / "first.out";
+  const pid_t first =
+      server.Start({CORVANE_INVOICE_SAVER, "edit-receipt", path, receipt, "994", gate.string()}, firstOut);
+  // The first user has read the receipt before the second one saves.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
+  while (FirebirdServer::ReadFile(firstOut).find("READ") == std::string::npos &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(server.Run({CORVANE_INVOICE_SAVER, "edit-receipt", path, receipt, "993"}, &output), 0);
+  EXPECT_EQ(output, "SAVED\n");
+  std::ofstream(gate) << "";
+  EXPECT_EQ(FirebirdServer::Wait(first), 0);
+  const std::string refused = "REFUSED " + platform::ToUtf8(kConcurrentChangeText) + "\n";
+  EXPECT_EQ(FirebirdServer::ReadFile(firstOut), "READ\n" + refused + refused);
+
+  EXPECT_EQ(Query(path, L"SELECT COUNT(*) FROM ITEM_INPUT"), L"1");
+  EXPECT_EQ(std::stod(platform::ToUtf8(Query(path, L"SELECT QUANTITY_ON_STOCK FROM ITEMS"))), 993.0);
 }
 
 }  // namespace
