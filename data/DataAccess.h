@@ -266,6 +266,8 @@ public:
                              bool receiving) const;
   void LoadPaymentsOfAccount(int accountId, std::vector<PaymentRecord>& records, bool paying,
                              bool receiving) const;
+  // Payments that name the invoice as their reference, oldest PAID_ON first.
+  void LoadPaymentsOfInvoice(int invoiceId, std::vector<PaymentRecord>& records) const;
 
 private:
   DataAccess() = default;
