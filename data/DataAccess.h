@@ -50,6 +50,13 @@
 #include "data/records/TemplateRecord.h"
 #include "data/records/WebRecord.h"
 
+namespace Invoice {
+// The refusal of an account that a payment still names; the company form
+// gives it before the delete is even recorded.
+inline constexpr wchar_t kAccountUsedInPayments[] =
+    L"Account is used in one (or more) Payment(s) and can not be deleted!";
+}  // namespace Invoice
+
 class DataAccess {
 public:
   // {month 1-12, number of invoices dated in it}
@@ -196,6 +203,9 @@ public:
   void CheckDaysConditionDeletable(int days) const;  // the condition's DAYS value, not its id
   void CheckTemplateDeletable(int templateId) const;
   void CheckItemGroupDeletable(int groupId) const;  // sub-groups or items
+  // A payment that the account makes or receives (the database would
+  // delete the payments with the account).
+  void CheckAccountDeletable(int accountId) const;
   // Keeps the payments that name the object as their reference (the
   // database would delete them with its OBJECTS row): the reference is cleared.
   void ClearPaymentReferences(int objectId) const;

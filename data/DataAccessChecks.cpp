@@ -108,6 +108,13 @@ void DataAccess::CheckItemGroupDeletable(int groupId) const {
   });
 }
 
+void DataAccess::CheckAccountDeletable(int accountId) const {
+  const std::wstring id = std::to_wstring(accountId);
+  RefuseWhenInUse({{L"SELECT OBJECT_ID FROM PAYMENTS WHERE ACCOUNT_PAYING_ID = " + id +
+                        L" OR ACCOUNT_RECIEVING_ID = " + id + L"\n",
+                    Invoice::kAccountUsedInPayments}});
+}
+
 void DataAccess::CheckDaysConditionDeletable(int days) const {
   RefuseWhenInUse({{Query(L"SELECT OBJECT_ID FROM INVOICES WHERE DAYS_CONDITION = ", days),
                     L"Days Condition is used in one (or more) Invoice(s) and can not be deleted!"}});
