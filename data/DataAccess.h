@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -188,6 +189,8 @@ public:
   // Country, city and state names compare exactly: "%" and "_" are plain characters.
   int FindCountryId(const std::wstring& name) const;
   int FindCountryRefId(const std::wstring& name, const std::wstring& kind, int countryId) const;
+  // The NAME of the item; nullopt when no item has that id.
+  std::optional<std::wstring> FindItemName(int itemId) const;
   // The invoice of that kind (INVOICE_TYPE) that carries the number.
   int FindInvoiceIdByNumber(const std::wstring& number, int invoiceType) const;
   // The first ITEM_DEP_MOD row of the dependent item; none: record untouched.
@@ -195,7 +198,9 @@ public:
 
   // In-use checks before a delete: return when the object may go, else throw
   // Invoice::DbException with a text that ends "and can not be deleted!".
-  void CheckItemDeletable(int itemId) const;  // issue or receipt lines on invoices
+  // Issue or receipt lines on invoices, or a product that takes the item as
+  // an ingredient.
+  void CheckItemDeletable(int itemId) const;
   void CheckCompanyDeletable(int companyId) const;
   void CheckPriceGroupDeletable(int priceGroupId) const;
   void CheckMeasurementDeletable(int measurementId) const;

@@ -294,6 +294,50 @@ TEST_F(ItemFormGui, DeleteRefusesAnItemOnAnInvoiceAndOtherwiseClosesWithTheLists
   for (wxWindow* window : wxTopLevelWindows) EXPECT_NE(window, other);  // closed without a save question
 }
 
+// An ingredient is not deleted while a product takes it, and the refusal
+// names the product. One that another program removed anyway is listed as
+// missing, with no error, and can be removed from the product.
+TEST_F(ItemFormGui, AnIngredientIsRefusedAndAMissingOneCanBeRemoved) {
+  const int bread = StoredItem(L"Bread", Invoice::kSourceManufacturing);
+  const int flour = StoredItem(L"Rye flour");
+  const int salt = StoredItem(L"Salt");
+  Committed([&] {
+    AddIngredient(bread, flour, 1.0, 0.6);
+    AddIngredient(bread, salt, 1.0, 0.01);
+  });
+  ItemFrame* flourFrame = Open(flour);
+  ASSERT_TRUE(flourFrame);
+  m_messages.QueueAnswer(platform::IDYES);
+  flourFrame->GetForm()->Delete();
+  ASSERT_EQ(m_messages.Shown().size(), 2u);  // the question, then the refusal
+  EXPECT_EQ(m_messages.Shown()[1].text, L"Item is an Ingredient of 'Bread' and can not be deleted!");
+  EXPECT_EQ(Rows(L"ITEMS", L"OBJECT_ID", flour), 1);
+
+  Committed([&] { ExecuteSql(L"DELETE FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(salt)); });
+  ItemFrame* frame = Open(bread);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  form->SelectPage(Tabs::kIngredients);
+  Pump();
+  auto* ingredients = dynamic_cast<ItemPage4*>(form->GetPage(Tabs::kIngredients));
+  ASSERT_TRUE(ingredients);
+  EXPECT_EQ(m_messages.Shown().size(), 2u);  // nothing more shown
+  ASSERT_EQ(ingredients->GetList()->GetRowCount(), 2u);
+  std::vector<std::wstring> names;
+  for (size_t row = 0; row < 2; ++row)
+    names.push_back(ingredients->GetList()->GetRow(row).GetCell(0).AsString());
+  const std::wstring missing = L"(missing item " + std::to_wstring(salt) + L")";
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Rye flour", missing}));
+
+  SelectRow(ingredients->GetList(), 1);
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(frame, ItemForm::ID_DELETE_SELECTED);
+  ASSERT_EQ(ingredients->GetList()->GetRowCount(), 1u);
+  ASSERT_TRUE(form->Save());
+  EXPECT_EQ(Rows(L"ITEM_DEPENDENCIES", L"ITEM_OBJECT_ID", bread), 1);
+  EXPECT_EQ(Rows(L"ITEM_DEPENDENCIES", L"DEP_ITEM_OBJECT_ID", salt), 0);
+}
+
 TEST_F(ItemFormGui, AFailedFirstSaveLeavesTheFrameOnTheNewItem) {
   ItemFrame* frame = Open(0);
   ASSERT_TRUE(frame);
