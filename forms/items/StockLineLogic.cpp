@@ -37,8 +37,9 @@ bool StockLineLogic::ChooseAnotherItem(const ItemSearch& search) {
 }
 
 int32_t StockLineLogic::PickItem(const ItemSearch& search, const std::vector<int32_t>& presets) {
-  if (presets.size() == 1) return presets.front();
-  const int32_t chosen = search ? search(SearchRequest(presets)) : 0;
+  // The one preset item is refused as a searched one is: a line it cannot
+  // take would only be refused when the caller saves, with every other edit.
+  const int32_t chosen = presets.size() == 1 ? presets.front() : search ? search(SearchRequest(presets)) : 0;
   if (chosen == 0) return 0;
   try {
     const std::wstring refusal = RefusalOf(chosen);
