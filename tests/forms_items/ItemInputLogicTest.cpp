@@ -220,8 +220,10 @@ TEST_F(ItemInputLogicTest, TheTotalTakesTheDiscountThenTheTaxOnTheDiscountedAmou
   struct Case {
     double price, quantity, discount, tax, total;
   };
+  // The total is the one the invoice's line shows: 18.5 x 1.25 is 23.13 to
+  // the cent, and 20 % tax on that 4.63.
   for (const Case c : {Case{10, 2, 10, 20, 21.6}, Case{10, 2, 0, 0, 20}, Case{10, 2, 0, 20, 24},
-                       Case{10, 2, 10, 0, 18}, Case{10, -3, 0, 0, -30}}) {
+                       Case{10, 2, 10, 0, 18}, Case{10, -3, 0, 0, -30}, Case{1.25, 18.5, 0, 20, 27.76}}) {
     logic.SetPrice(c.price);
     logic.SetQuantity(c.quantity);
     logic.SetDiscountPercent(c.discount);
