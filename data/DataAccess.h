@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -49,6 +50,13 @@
 #include "data/records/TaxRecord.h"
 #include "data/records/TemplateRecord.h"
 #include "data/records/WebRecord.h"
+
+namespace Invoice {
+// The refusal of an account that a payment still names; the company form
+// gives it before the delete is even recorded.
+inline constexpr wchar_t kAccountUsedInPayments[] =
+    L"Account is used in one (or more) Payment(s) and can not be deleted!";
+}  // namespace Invoice
 
 class DataAccess {
 public:
@@ -181,6 +189,8 @@ public:
   // Country, city and state names compare exactly: "%" and "_" are plain characters.
   int FindCountryId(const std::wstring& name) const;
   int FindCountryRefId(const std::wstring& name, const std::wstring& kind, int countryId) const;
+  // The NAME of the item; nullopt when no item has that id.
+  std::optional<std::wstring> FindItemName(int itemId) const;
   // The invoice of that kind (INVOICE_TYPE) that carries the number.
   int FindInvoiceIdByNumber(const std::wstring& number, int invoiceType) const;
   // The first ITEM_DEP_MOD row of the dependent item; none: record untouched.
@@ -188,7 +198,9 @@ public:
 
   // In-use checks before a delete: return when the object may go, else throw
   // Invoice::DbException with a text that ends "and can not be deleted!".
-  void CheckItemDeletable(int itemId) const;  // issue or receipt lines on invoices
+  // Issue or receipt lines on invoices, or a product that takes the item as
+  // an ingredient.
+  void CheckItemDeletable(int itemId) const;
   void CheckCompanyDeletable(int companyId) const;
   void CheckPriceGroupDeletable(int priceGroupId) const;
   void CheckMeasurementDeletable(int measurementId) const;
@@ -196,6 +208,9 @@ public:
   void CheckDaysConditionDeletable(int days) const;  // the condition's DAYS value, not its id
   void CheckTemplateDeletable(int templateId) const;
   void CheckItemGroupDeletable(int groupId) const;  // sub-groups or items
+  // A payment that the account makes or receives (the database would
+  // delete the payments with the account).
+  void CheckAccountDeletable(int accountId) const;
   // Keeps the payments that name the object as their reference (the
   // database would delete them with its OBJECTS row): the reference is cleared.
   void ClearPaymentReferences(int objectId) const;
@@ -266,6 +281,8 @@ public:
                              bool receiving) const;
   void LoadPaymentsOfAccount(int accountId, std::vector<PaymentRecord>& records, bool paying,
                              bool receiving) const;
+  // Payments that name the invoice as their reference, oldest PAID_ON first.
+  void LoadPaymentsOfInvoice(int invoiceId, std::vector<PaymentRecord>& records) const;
 
 private:
   DataAccess() = default;

@@ -4,6 +4,8 @@
 #include "data/Connection.h"
 #include "data/DataAccess.h"
 #include "data/DataAccessRows.h"
+#include "data/DbException.h"
+#include "data/ibase/ibData.h"
 
 using namespace dataaccess;
 
@@ -32,7 +34,9 @@ std::wstring Query(const wchar_t* head, int id, const wchar_t* tail = L"") {
 }  // namespace
 
 // Receipt lines of stored income invoices block the delete too: deleting the
-// item deletes its receipt lines and would take them off those invoices.
+// item deletes its receipt lines and would take them off those invoices. So
+// does a product that takes the item as an ingredient, which would be left
+// naming an item that is gone; the refusal names the products.
 void DataAccess::CheckItemDeletable(int itemId) const {
   RefuseWhenInUse({
       {Query(L"SELECT OBJECT_ID FROM ITEM_OUTPUT WHERE ITEM_OBJECT_ID = ", itemId,
@@ -42,6 +46,19 @@ void DataAccess::CheckItemDeletable(int itemId) const {
              L" AND INVOICE_OBJECT_ID IS NOT NULL;"),
        L"Item is used in one (or more) Income Invoice(s) and can not be deleted!"},
   });
+  // Rows left behind by a product that is gone themselves block nothing.
+  const std::wstring products = Query(
+      L"SELECT DISTINCT P.NAME FROM ITEM_DEPENDENCIES D JOIN ITEMS P ON P.OBJECT_ID = D.ITEM_OBJECT_ID "
+      L"WHERE D.DEP_ITEM_OBJECT_ID = ",
+      itemId, L" ORDER BY 1;");
+  std::wstring names;
+  TranslateDbErrors([&] {
+    ReadRows(products, [&](ibase::ibData& data) {
+      names += (names.empty() ? L"'" : L", '") + data.GetString(0) + L"'";
+    });
+  });
+  if (!names.empty())
+    throw Invoice::DbException(L"Item is an Ingredient of " + names + L" and can not be deleted!");
 }
 
 // The supplier of an income invoice is refused as its client is. Payments
@@ -106,6 +123,13 @@ void DataAccess::CheckItemGroupDeletable(int groupId) const {
       {Query(L"SELECT OBJECT_ID FROM ITEMS WHERE ITEMS_GROUP_OBJECT_ID = ", groupId),
        L"Item Group holds one (or more) Item(s) and can not be deleted!"},
   });
+}
+
+void DataAccess::CheckAccountDeletable(int accountId) const {
+  const std::wstring id = std::to_wstring(accountId);
+  RefuseWhenInUse({{L"SELECT OBJECT_ID FROM PAYMENTS WHERE ACCOUNT_PAYING_ID = " + id +
+                        L" OR ACCOUNT_RECIEVING_ID = " + id + L"\n",
+                    Invoice::kAccountUsedInPayments}});
 }
 
 void DataAccess::CheckDaysConditionDeletable(int days) const {

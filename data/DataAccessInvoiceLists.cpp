@@ -226,3 +226,8 @@ void DataAccess::LoadPaymentsOfAccount(int accountId, std::vector<PaymentRecord>
                                        bool receiving) const {
   ReadPayments(L" ACCOUNT_PAYING_ID = ", L" ACCOUNT_RECIEVING_ID = ", accountId, paying, receiving, records);
 }
+
+void DataAccess::LoadPaymentsOfInvoice(int invoiceId, std::vector<PaymentRecord>& records) const {
+  ReadRecordsOf(L"SELECT " + PaymentColumns() + L" FROM PAYMENTS WHERE REFERENCE_OBJECT_ID = ", invoiceId,
+                L" ORDER BY PAID_ON, OBJECT_ID;", records);
+}

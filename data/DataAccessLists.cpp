@@ -190,3 +190,14 @@ void DataAccess::LoadPriceGroups(std::vector<PriceGroupRecord>& records) const {
   text << L"SELECT " << PriceGroupColumns() << L" FROM PRICE_GROUP " << L" ORDER BY NAME;" << std::endl;
   ReadRecords(text.str(), records);
 }
+
+std::optional<std::wstring> DataAccess::FindItemName(int itemId) const {
+  SqlBuilder text;
+  text << L"SELECT NAME FROM ITEMS WHERE OBJECT_ID = " << itemId << L";" << std::endl;
+  std::optional<std::wstring> name;
+  TranslateDbErrors([&] {
+    ReadRows(
+        text.str(), [&](ibase::ibData& data) { name = data.GetString(0); }, true);
+  });
+  return name;
+}

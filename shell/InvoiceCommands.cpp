@@ -30,13 +30,17 @@ void AcceptPayment(int32_t invoiceId, wxWindow* parent) {
   try {
     Invoice::Invoice invoice(invoiceId);
     ChangeSet changes;
-    PaymentDlgLauncher launcher(invoice.GetTotalAmount(), invoiceId, 0, 0);
+    // What earlier payments left owing; a part payment keeps the invoice unpaid.
+    PaymentDlgLauncher launcher(invoice.GetAmountOwed(), invoiceId, 0, 0);
     if (!launcher.Run(changes, parent)) return;
     const bool saved = RunInUnitOfWork([&] {
-      invoice.SetPaid(true);
-      invoice.SetPaidOn(launcher.GetPaidOn());
-      invoice.Save();
       changes.Apply();
+      // Read inside the unit of work, so the payment just stored counts.
+      if (invoice.IsSettledByPayments()) {
+        invoice.SetPaid(true);
+        invoice.SetPaidOn(launcher.GetPaidOn());
+        invoice.Save();
+      }
     });
     if (!saved) return;
     Broadcast(RefreshMessages::Invoices());

@@ -13,8 +13,10 @@ namespace invoice_commands {
 
 // Paid (PAID_ON becomes now) or not paid (PAID_ON stays); true when saved.
 bool MarkPaid(int32_t invoiceId, bool paid);
-// The payment dialog preset with the invoice's total; on OK the invoice is
-// paid on the payment's date and the payment stored, together.
+// The payment dialog preset with what the invoice still owes (its total less
+// the payments that refer to it); on OK the payment is stored, and once the
+// payments reach the total the invoice is paid on this payment's date, in
+// the same unit of work.
 void AcceptPayment(int32_t invoiceId, wxWindow* parent);
 // The invoice's print data with the template to the preview library:
 // printed, or shown in a preview.

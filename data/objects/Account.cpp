@@ -4,6 +4,10 @@
 
 namespace Invoice {
 
+void Account::Delete() {
+  DeleteUnlessUsed(&DataAccess::CheckAccountDeletable, GetId());
+}
+
 void Account::GetPayments(std::vector<Payment>& payments, bool paying, bool receiving) const {
   lists::AppendQueried(
       [&](auto& records) {

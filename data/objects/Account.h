@@ -16,6 +16,9 @@ class Account : public RecordObject<Account, AccountRecord, &DataAccess::LoadAcc
 public:
   using RecordObject::RecordObject;
 
+  // Refused while a payment names the account (kAccountUsedInPayments).
+  void Delete() override;
+
   // The account's payments, newest first: where it pays and/or receives
   // (neither flag: every payment of the database).
   void GetPayments(std::vector<Payment>& payments, bool paying = true, bool receiving = true) const;

@@ -1,5 +1,6 @@
 #include "data/objects/Invoice.h"
 
+#include "common/Cents.h"
 #include "common/Value.h"
 #include "data/objects/ItemInput.h"
 #include "data/objects/ItemOutput.h"
@@ -46,6 +47,20 @@ void Invoice::GetItemOutputs(std::vector<ItemOutput>& outputs) const {
 void Invoice::GetItemInputs(std::vector<ItemInput>& inputs) const {
   lists::AppendQueried(
       [&](auto& records) { DataAccess::Instance().LoadItemInputsOfInvoice(GetId(), records); }, inputs);
+}
+
+double Invoice::GetPaidAmount() const {
+  if (GetId() == 0) return 0.0;
+  std::vector<PaymentRecord> payments;
+  DataAccess::Instance().LoadPaymentsOfInvoice(GetId(), payments);
+  double paid = 0.0;
+  for (const PaymentRecord& payment : payments) paid += payment.amount;
+  return paid;
+}
+
+double Invoice::GetAmountOwed() const {
+  const double owed = RoundToCents(GetTotalAmount() - GetPaidAmount());
+  return owed > 0.0 ? owed : 0.0;
 }
 
 void GetInvoices(std::vector<Invoice>& invoices, double from, double to, int companyId, bool paid,

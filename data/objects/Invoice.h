@@ -64,6 +64,14 @@ public:
   void SetAddressId(int addressId) { Set(m_record.addressObjectId, addressId); }
   void SetAddressIdFrom(int addressId) { Set(m_record.addressObjectIdFrom, addressId); }
 
+  // What the payments that refer to the invoice come to.
+  double GetPaidAmount() const;
+  // What is still owed: the total less the payments, to the cent; 0.0 once
+  // the payments reach the total.
+  double GetAmountOwed() const;
+  // Whether the payments have reached the total.
+  bool IsSettledByPayments() const { return GetAmountOwed() == 0.0; }
+
   // The invoice's issue / receipt lines, in OBJECT_ID order.
   void GetItemOutputs(std::vector<ItemOutput>& outputs) const;
   void GetItemInputs(std::vector<ItemInput>& inputs) const;

@@ -62,8 +62,10 @@ void CompanyPage4::LoadData() {
 }
 
 bool CompanyPage4::SaveData(bool& reload) {
-  m_accountChanges.Apply();
+  // Payments first: an account whose payments were deleted on this page is
+  // free to go only once they are.
   m_paymentChanges.Apply();
+  m_accountChanges.Apply();
   reload = true;
   return true;
 }
@@ -166,10 +168,23 @@ void CompanyPage4::RunAccountDialog(int32_t accountId) {
 void CompanyPage4::DeleteAccount() {
   const int32_t rowId = SelectedAccountRow();
   if (m_accounts->GetSelectedRows().size() != 1 || rowId == 0 || CompanyFinance::IsFixedRow(rowId)) return;
+  // The database would take the account's payments with it.
+  if (HasPayments(rowId)) {
+    ShowDbError(Invoice::DbException(Invoice::kAccountUsedInPayments));
+    return;
+  }
   if (!DlgLauncher(rowId, 0).DeleteWithConfirm(m_accountChanges)) return;
   MarkModified();
   FillAccounts(true);
   FillPayments();
+}
+
+bool CompanyPage4::HasPayments(int32_t accountId) const {
+  for (auto it = m_paymentChanges.begin(); it != m_paymentChanges.end(); ++it) {
+    auto* payment = dynamic_cast<const Invoice::Payment*>(m_paymentChanges.ObjectAt(it));
+    if (payment && CompanyFinance::BelongsTo(*payment, accountId, GetCompanyId(), {})) return true;
+  }
+  return false;
 }
 
 void CompanyPage4::NewPayment() {

@@ -24,7 +24,7 @@ public:
 
   // Accounts and payments from the database; no row selected.
   void LoadData() override;
-  // Writes the accounts, then the payments.
+  // Writes the payments, then the accounts.
   bool SaveData(bool& reload) override;
 
   void FillAccounts(bool fromChangeSet);
@@ -33,6 +33,8 @@ public:
 
   void NewAccount();
   void EditAccount();
+  // Refused, before the question, while a payment the page holds names the
+  // account.
   void DeleteAccount();
   void NewPayment();
   void EditPayment();
@@ -53,6 +55,8 @@ private:
   void RunAccountDialog(int32_t accountId);
   void LoadPayments();
   std::set<int32_t> CompanyAccountIds() const;
+  // Whether a payment of the page (not deleted on it) names the account.
+  bool HasPayments(int32_t accountId) const;
 
   BaseListCtrl* m_accounts = nullptr;
   BaseListCtrl* m_payments = nullptr;

@@ -3,6 +3,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "common/Cents.h"
 #include "data/ChangeSet.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/Item.h"
@@ -86,10 +87,12 @@ std::vector<Value> StockLineCells(double price, double quantity, double baseUnit
 InvoiceLineValues InvoiceLineValues::Compute(double price, double quantity, double discountPercent,
                                              double taxPercent) {
   InvoiceLineValues values;
-  values.extension = quantity * price;
-  if (discountPercent != 0.0) values.discount = (0.01 * values.extension) * discountPercent;
-  if (taxPercent != 0.0) values.tax = ((values.extension - values.discount) * 0.01) * taxPercent;
-  values.total = (values.extension - values.discount) + values.tax;
+  values.extension = RoundToCents(quantity * price);
+  if (discountPercent != 0.0) values.discount = RoundToCents((0.01 * values.extension) * discountPercent);
+  if (taxPercent != 0.0)
+    values.tax = RoundToCents(((values.extension - values.discount) * 0.01) * taxPercent);
+  // Rounded once more only to drop the noise of adding cents in binary.
+  values.total = RoundToCents((values.extension - values.discount) + values.tax);
   return values;
 }
 

@@ -27,10 +27,11 @@ class ItemInput;
 class ItemOutput;
 }  // namespace Invoice
 
-// The amounts of one line, in doubles, computed in this order:
+// The amounts of one line as they are shown, each to the cent:
 // extension = quantity x price; discount = (0.01 x extension) x discount %;
 // tax = ((extension - discount) x 0.01) x tax %; total = (extension -
-// discount) + tax. A percentage of 0 gives an amount of exactly 0.0.
+// discount) + tax. Each is taken from the rounded amounts before it, so the
+// columns of a line add up as shown. A percentage of 0 gives exactly 0.0.
 struct InvoiceLineValues {
   double extension = 0.0;
   double discount = 0.0;

@@ -1,5 +1,6 @@
 #include "forms/invoice/InvoiceTotals.h"
 
+#include "common/Cents.h"
 #include "forms/invoice/InvoiceLines.h"
 #include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListRows.h"
@@ -14,13 +15,15 @@ double Shown(const AmountFormat& format, double amount) {
 
 InvoiceTotals InvoiceTotals::FromLineSums(double extensions, double lineDiscounts, double lineTaxes,
                                           double discountPercent, const AmountFormat& format) {
+  // The line amounts are whole cents already; rounding their sums to the
+  // cent only drops the noise of adding them in binary (159.83 - 15.98 is
+  // not exactly 143.85), and the invoice discount is rounded the way the
+  // lines are, halves away from zero.
   InvoiceTotals totals;
-  totals.withoutTax = Shown(format, extensions - lineDiscounts);
-  totals.discount = Shown(format, (0.01 * totals.withoutTax) * discountPercent);
-  totals.tax = Shown(format, lineTaxes);
-  // The sum of rounded amounts is rounded once more only to drop the binary
-  // noise of the subtraction (159.83 - 15.98 is not exactly 143.85).
-  totals.total = Shown(format, (totals.withoutTax - totals.discount) + totals.tax);
+  totals.withoutTax = Shown(format, RoundToCents(extensions - lineDiscounts));
+  totals.discount = Shown(format, RoundToCents((0.01 * totals.withoutTax) * discountPercent));
+  totals.tax = Shown(format, RoundToCents(lineTaxes));
+  totals.total = Shown(format, RoundToCents((totals.withoutTax - totals.discount) + totals.tax));
   return totals;
 }
 

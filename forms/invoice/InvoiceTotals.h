@@ -18,11 +18,11 @@ struct InvoiceTotals {
   double tax = 0.0;
   double total = 0.0;
 
-  // From the sums of the lines' amounts: without tax = extensions - line
-  // discounts; discount = (0.01 x without tax) x discountPercent; tax = line
-  // taxes; total = (without tax - discount) + tax. The invoice discount does
-  // not reduce the tax. Each is rounded as shown before the next one is
-  // taken from it.
+  // From the sums of the lines' shown amounts: without tax = extensions -
+  // line discounts; discount = (0.01 x without tax) x discountPercent, to the
+  // cent; tax = line taxes; total = (without tax - discount) + tax. The
+  // invoice discount does not reduce the tax. Each is rounded as shown before
+  // the next one is taken from it.
   static InvoiceTotals FromLineSums(double extensions, double lineDiscounts, double lineTaxes,
                                     double discountPercent, const AmountFormat& format);
   // The same over the grid rows' "Extension", "Discount" and "Tax" cells;

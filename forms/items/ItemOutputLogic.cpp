@@ -20,9 +20,14 @@ std::wstring ItemOutputLogic::GetCaption() const {
   return IsEditing() ? L"Item's Outcome - Edit" : L"Item's Outcome - New";
 }
 
+bool ItemOutputLogic::IsInvoiceLine() const {
+  return IsEditing() ? m_outcome.GetOutputDestType() == Invoice::kDestInvoice
+                     : m_callerType == Invoice::kDestInvoice;
+}
+
 std::vector<StockListEntry> ItemOutputLogic::GetTypes() const {
   std::vector<StockListEntry> types{{L"Retail", Invoice::kDestRetail}};
-  if (m_callerType == Invoice::kDestInvoice) types.push_back({L"Invoice", Invoice::kDestInvoice});
+  if (IsInvoiceLine()) types.push_back({L"Invoice", Invoice::kDestInvoice});
   types.push_back({L"Waste", Invoice::kDestWaste});
   types.push_back({L"Manufacturing", Invoice::kDestManufacturing});
   return types;

@@ -7,8 +7,9 @@
 // A new outcome takes price and discount from the caller's price list (the
 // caller's default discount when the list gives none), the item's effective
 // tax and measurement, and the caller's outcome type. The type "Invoice" is
-// offered only to a caller that passes it (an outgoing invoice's line), and
-// an outcome of that type keeps it.
+// offered only for a line of an invoice: a new line of a caller that passes
+// it (an outgoing invoice), or an edited line of that type, which keeps it.
+// Any other line may not become one, whoever edits it.
 
 #include <cstdint>
 #include <string>
@@ -34,7 +35,7 @@ public:
   void Save() override;
 
   std::wstring GetCaption() const override;
-  // "Retail" 1, "Invoice" 2 (only for a caller that passed 2), "Waste" 4,
+  // "Retail" 1, "Invoice" 2 (only for a line of an invoice), "Waste" 4,
   // "Manufacturing" 3.
   std::vector<StockListEntry> GetTypes() const override;
   bool IsTypeListEnabled() const override { return m_type != Invoice::kDestInvoice; }
@@ -54,6 +55,8 @@ private:
   // The type the list starts with: 1 to 4 stay (2 even where the list has no
   // "Invoice" entry: it then shows no selection); anything else is "Retail".
   static int32_t KnownType(int32_t type);
+  // A new line of a caller that passed "Invoice", or an edited line of that type.
+  bool IsInvoiceLine() const;
 
   int32_t m_callerType;
   int32_t m_priceGroupId;

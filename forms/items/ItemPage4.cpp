@@ -2,8 +2,11 @@
 
 #include <wx/dataview.h>
 
+#include <optional>
+#include <string>
+
+#include "data/DataAccess.h"
 #include "data/DbException.h"
-#include "data/objects/Item.h"
 #include "data/objects/ItemDependency.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/items/ItemDependencyDlgLauncher.h"
@@ -11,9 +14,16 @@
 
 namespace {
 
+// An ingredient whose item is gone (deleted by another program or an older
+// version) is listed as missing, so that it can still be removed.
+std::wstring IngredientName(int32_t itemId) {
+  const std::optional<std::wstring> name = DataAccess::Instance().FindItemName(itemId);
+  return name ? *name : L"(missing item " + std::to_wstring(itemId) + L")";
+}
+
 ListRow DependencyRow(int32_t key, const Invoice::ItemDependency& dependency) {
-  ListRow row(key, {Value(Invoice::Item(dependency.GetDepItemId()).GetName()),
-                    Value(dependency.GetTriggerQuantity()), Value(dependency.GetDepQuantity())});
+  ListRow row(key, {Value(IngredientName(dependency.GetDepItemId())), Value(dependency.GetTriggerQuantity()),
+                    Value(dependency.GetDepQuantity())});
   row.SetProperty(L"dep_item_object_id", Value(static_cast<int32_t>(dependency.GetDepItemId())));
   return row;
 }

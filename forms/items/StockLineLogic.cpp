@@ -6,6 +6,7 @@
 #include "data/objects/Measurement.h"
 #include "data/objects/Tax.h"
 #include "forms/dialogs/DialogMessages.h"
+#include "forms/invoice/InvoiceLines.h"
 #include "platform/MessageBox.h"
 #include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseSaveFrame.h"
@@ -37,8 +38,9 @@ bool StockLineLogic::ChooseAnotherItem(const ItemSearch& search) {
 }
 
 int32_t StockLineLogic::PickItem(const ItemSearch& search, const std::vector<int32_t>& presets) {
-  if (presets.size() == 1) return presets.front();
-  const int32_t chosen = search ? search(SearchRequest(presets)) : 0;
+  // The one preset item is refused as a searched one is: a line it cannot
+  // take would only be refused when the caller saves, with every other edit.
+  const int32_t chosen = presets.size() == 1 ? presets.front() : search ? search(SearchRequest(presets)) : 0;
   if (chosen == 0) return 0;
   try {
     const std::wstring refusal = RefusalOf(chosen);
@@ -101,10 +103,9 @@ double StockLineLogic::Divisor() const {
 
 void StockLineLogic::Recalculate() {
   m_pieces = m_quantity / Divisor();
-  m_total = m_pieces * m_price;
-  if (m_discountPercent != 0.0) m_total -= 0.01 * m_total * m_discountPercent;
-  // The tax is taken on the discounted amount.
-  if (m_taxPercent != 0.0) m_total += m_total * 0.01 * m_taxPercent;
+  // The total the line shows in the invoice and the item's lists: the tax is
+  // taken on the discounted amount, each amount to the cent.
+  m_total = InvoiceLineValues::Compute(m_price, m_pieces, m_discountPercent, m_taxPercent).total;
 }
 
 std::vector<StockListEntry> StockLineLogic::GetUnits() const {

@@ -70,7 +70,8 @@ public:
   // failure is shown and the values read so far stay.
   void Load();
   // Pieces from the quantity in the selected unit, then the total: pieces x
-  // price, less the discount, plus the tax on the discounted amount.
+  // price, less the discount, plus the tax on the discounted amount, as the
+  // line shows it in an invoice (each amount to the cent).
   void Recalculate();
 
   // What OK refuses, checked in order; empty when the line may be recorded.

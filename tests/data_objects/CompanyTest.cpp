@@ -183,4 +183,33 @@ TEST_F(CompanyTest, InvoicesAsSupplierAndPaymentsKeepACompany) {
   EXPECT_EQ(CountRows(L"COMPANIES"), 4);
 }
 
+// The database would delete an account's payments with it: an account
+// that pays or receives is refused, and nothing is deleted.
+TEST_F(CompanyTest, AnAccountThatPaymentsNameIsNotDeleted) {
+  TransactionScope scope;
+  const int holder = NewCompany(L"Holder").GetId();
+  auto newAccount = [&](const std::wstring& name) {
+    Invoice::Account account;
+    account.SetName(name);
+    account.SetCompanyId(holder);
+    account.SetOpeningDate(Ole(2006, 1, 1));
+    account.Save();
+    return account;
+  };
+  Invoice::Account paying = newAccount(L"Paying");
+  Invoice::Account receiving = newAccount(L"Receiving");
+  Invoice::Account unused = newAccount(L"Unused");
+  Pay(10.0, 0, 0, paying.GetId(), 0);
+  Pay(20.0, 0, 0, 0, receiving.GetId());
+  for (Invoice::Account* account : {&paying, &receiving})
+    EXPECT_EQ(FailureText([&] { account->Delete(); }),
+              L"Account is used in one (or more) Payment(s) and can not be deleted!")
+        << account->GetName();
+  EXPECT_EQ(CountRows(L"PAYMENTS"), 2);
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 3);
+
+  unused.Delete();
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 2);
+}
+
 }  // namespace

@@ -122,6 +122,36 @@ TEST_F(ItemTest, AnItemOnAnInvoiceLineIsNotDeleted) {
   EXPECT_EQ(Stock(bolt), 4.0);
 }
 
+// A product would be left naming an ingredient that is gone: the ingredient
+// is refused with the products' names; rows of a product that is itself gone
+// block nothing.
+TEST_F(ItemTest, AnIngredientIsNotDeletedAndTheRefusalNamesItsProducts) {
+  TransactionScope scope;
+  const int table = NewItem(L"Table", Invoice::kSourceManufacturing).GetId();
+  const int chair = NewItem(L"Chair", Invoice::kSourceManufacturing).GetId();
+  const int leg = NewItem(L"Leg").GetId();
+  const int screw = NewItem(L"Screw").GetId();
+  AddIngredient(table, leg, 1.0, 4.0);
+  AddIngredient(chair, leg, 1.0, 4.0);
+  AddIngredient(table, screw, 1.0, 8.0);
+  EXPECT_EQ(FailureText([&] { Item(leg).Delete(); }),
+            L"Item is an Ingredient of 'Chair', 'Table' and can not be deleted!");
+  EXPECT_EQ(FailureText([&] { Item(screw).Delete(); }),
+            L"Item is an Ingredient of 'Table' and can not be deleted!");
+  EXPECT_EQ(Count(L"ITEMS", L"OBJECT_ID = " + std::to_wstring(leg)), 1);
+  EXPECT_EQ(Count(L"ITEM_DEPENDENCIES", L"1 = 1"), 3);
+
+  // Once the products are gone, so may the ingredients go.
+  Item(table).Delete();
+  EXPECT_EQ(FailureText([&] { Item(leg).Delete(); }),
+            L"Item is an Ingredient of 'Chair' and can not be deleted!");
+  Item(screw).Delete();
+  // A recipe row whose product another program removed blocks nothing.
+  ExecuteSql(L"DELETE FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(chair));
+  Item(leg).Delete();
+  EXPECT_EQ(Count(L"ITEMS", L"1 = 1"), 0);
+}
+
 TEST_F(ItemTest, DeletingAnItemRemovesItsLinesPricesAndIngredientsAndTheirStock) {
   TransactionScope scope;
   const int table = NewItem(L"Table", Invoice::kSourceManufacturing).GetId();

@@ -19,6 +19,7 @@
 #include "WindowShot.h"
 #include "data/objects/Account.h"
 #include "data/objects/Invoice.h"
+#include "data/objects/Payment.h"
 #include "data/objects/Phone.h"
 #include "forms/company/AccountDlg.h"
 #include "forms/company/CAddressDlg.h"
@@ -309,6 +310,54 @@ TEST_F(CompanyFormGui, ANewAccountGetsItsOpeningDateAndIsSavedWithThePayments) {
   EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS WHERE COMPANY_OBJECT_ID = " + std::to_wstring(company)), L"Giro");
   EXPECT_EQ(Value(L"SELECT CAST(OPENING_DATE AS DATE) FROM ACCOUNTS"),
             Value(L"SELECT CAST('2006-03-09' AS DATE) FROM RDB$DATABASE"));
+}
+
+// An account that payments name is refused at once, in the words of the
+// client's refusal, since deleting it would take the payments along; once
+// its payments are deleted on the page, it goes with them at the save.
+TEST_F(CompanyFormGui, AnAccountWithPaymentsIsRefusedUntilItsPaymentsAreDeleted) {
+  const int company = StoreCompany(L"Brenner");
+  const int account = StoreAccount(L"Giro", company);
+  Invoice::Payment payment;
+  payment.SetAmount(40.0);
+  payment.SetAccountReceivingId(account);
+  payment.SetPaidOn(Ole(2006, 3, 1));
+  const int paymentId = StoreObject(payment);
+  CompanyFrame* frame = Open(company, kCompanyFinancePage);
+  ASSERT_TRUE(frame);
+  auto* finance = dynamic_cast<CompanyPage4*>(frame->GetForm()->GetPage(kCompanyFinancePage));
+  ASSERT_TRUE(finance);
+  ASSERT_EQ(finance->GetAccountsList()->GetRow(0).GetObjectId(), account);
+  finance->GetAccountsList()->SelectRow(0);
+  finance->FillPayments();
+  ASSERT_EQ(finance->GetPaymentsList()->GetRowCount(), 1u);
+
+  platform::MessageBoxRecorder boxes;
+  popup_menu::SetTrackHandler(ChooseMenuItem(L"Delete"));
+  finance->ShowAccountsMenu();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"Account is used in one (or more) Payment(s) and can not be deleted!");
+  EXPECT_EQ(boxes.Shown()[0].caption, L"Corvane");
+  EXPECT_EQ(boxes.Shown()[0].style, platform::MB_ICONERROR);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(finance->GetAccountsList()->GetRowCount(), 3u);
+
+  // The payment deleted first, the account may go, and both leave with the save.
+  finance->GetPaymentsList()->SelectRow(0);
+  boxes.QueueAnswer(platform::IDYES);
+  finance->DeletePayments();
+  finance->GetAccountsList()->SelectRow(0);
+  boxes.QueueAnswer(platform::IDYES);
+  finance->ShowAccountsMenu();
+  popup_menu::SetTrackHandler(nullptr);
+  ASSERT_EQ(boxes.Shown().size(), 3u);
+  EXPECT_EQ(boxes.Shown()[2].text, L"Are you sure you want to delete the selected item?");
+  EXPECT_EQ(finance->GetAccountChanges().GetState(account), ChangeSet::kDeleted);
+  Save(frame);
+  EXPECT_EQ(boxes.Shown().size(), 3u);  // no failure
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 0);
+  EXPECT_EQ(Count(L"PAYMENTS", L"OBJECT_ID = " + std::to_wstring(paymentId)), 0);
 }
 
 TEST_F(CompanyFormGui, InvoicesPageMarksPaidNowAndAYesThenNoDeletesNothing) {

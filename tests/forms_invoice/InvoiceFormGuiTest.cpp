@@ -263,6 +263,13 @@ protected:
     if (auto* text = dynamic_cast<wxTextCtrl*>(control)) return text->GetValue().ToStdWstring();
     return control->GetLabel().ToStdWstring();
   }
+  // Prints the invoice open in the frame into that PDF file; its path.
+  static std::filesystem::path PrintInto(wxFrame* frame, const std::filesystem::path& pdf) {
+    PrintToFile destination(pdf);
+    Command(frame, InvoiceForm::ID_PRINT_INVOICE);
+    Pump();
+    return pdf;
+  }
   static std::wstring Cell(InvoiceForm* form, size_t row, InvoiceLines::Column column) {
     return form->GetGrid()->GetCellText(row, column);
   }
@@ -375,11 +382,7 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
 
   // Print into a PDF with the chosen template.
   const std::filesystem::path pdf = m_dir / "invoice.pdf";
-  {
-    PrintToFile destination(pdf);
-    Command(frame, InvoiceForm::ID_PRINT_INVOICE);
-    Pump();
-  }
+  PrintInto(frame, pdf);
   EXPECT_TRUE(m_messages.Shown().empty());
   const std::string text = PdfText(pdf);
   for (const char* expected : {"0007/06", "Mountain Bakery Ltd", "Mill Lane 4", "Corvane Trading",
@@ -651,14 +654,47 @@ TEST_F(InvoiceFormGui, FooterTotalIsTheSumOfTheAmountsShown) {
   EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 173.42);
   EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"173.42");
 
-  const std::filesystem::path pdf = m_dir / "footer.pdf";
-  {
-    PrintToFile destination(pdf);
-    Command(frame, InvoiceForm::ID_PRINT_INVOICE);
-    Pump();
-  }
-  const std::string text = PdfText(pdf);
+  const std::string text = PdfText(PrintInto(frame, m_dir / "footer.pdf"));
   for (const char* expected : {"159.83", "15.98", "29.57", "173.42"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " missing in:\n" << text;
+}
+
+// Every column of the grid adds up to the footer as shown, and the stored
+// total and the printed invoice carry the same cents.
+TEST_F(InvoiceFormGui, LinesAddUpToTheFooterOnScreenOnPaperAndAsStored) {
+  InvoiceFrame* frame = Open(0, m_clientId);
+  ASSERT_TRUE(frame);
+  InvoiceForm* form = frame->GetForm();
+  Choose(form, InvoiceForm::kTemplate, IndexOf(form, InvoiceForm::kTemplate, L"Classic"));
+  // 18.5 x 1.25 = 23.125; 1.5 x 9.99 = 14.985 less 10 %; 1.5 x 1.25 = 1.875 less 15 %.
+  m_lineInputs = {
+      {m_seedsId, 1.5, 1.25, 15, 0}, {m_flourId, 1.5, 9.99, 10, 18.5}, {m_seedsId, 18.5, 1.25, 0, 20}};
+  for (int line = 0; line < 3; ++line) Command(frame, InvoiceForm::ID_NEW_LINE);
+  ASSERT_EQ(form->GetGrid()->GetItemCount(), 3u);
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kExtension), L"23.13");
+  EXPECT_EQ(Cell(form, 0, InvoiceLines::kTax), L"4.63");
+
+  double totals = 0.0, withoutTax = 0.0, taxes = 0.0;
+  for (size_t row = 0; row < 3; ++row) {
+    auto shown = [&](InvoiceLines::Column column) { return ParseAmount(Cell(form, row, column)); };
+    totals += shown(InvoiceLines::kTotal);
+    withoutTax += shown(InvoiceLines::kExtension) - shown(InvoiceLines::kDiscount);
+    taxes += shown(InvoiceLines::kTax);
+  }
+  EXPECT_EQ(FormatAmount(withoutTax), Text(form, InvoiceForm::kWithoutTax));
+  EXPECT_EQ(FormatAmount(taxes), Text(form, InvoiceForm::kTax));
+  EXPECT_EQ(FormatAmount(totals), Text(form, InvoiceForm::kTotal));
+  EXPECT_EQ(Text(form, InvoiceForm::kWithoutTax), L"38.22");
+  EXPECT_EQ(Text(form, InvoiceForm::kTax), L"7.13");
+  EXPECT_EQ(Text(form, InvoiceForm::kTotal), L"45.35");
+
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  ASSERT_TRUE(m_messages.Shown().empty());
+  EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 45.35);
+  EXPECT_EQ(ReadDouble(L"SELECT TAX_AMOUNT FROM INVOICES"), 7.13);
+
+  const std::string text = PdfText(PrintInto(frame, m_dir / "columns.pdf"));
+  for (const char* expected : {"27.76", "15.99", "1.60", "38.22", "7.13", "45.35"})
     EXPECT_NE(text.find(expected), std::string::npos) << expected << " missing in:\n" << text;
 }
 

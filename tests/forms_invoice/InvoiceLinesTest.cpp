@@ -14,6 +14,8 @@
 
 namespace {
 
+const AmountFormat kPlain = AmountFormat::Of(platform::LocaleInfo{});
+
 class InvoiceLinesTest : public ::testing::Test {
 protected:
   void SetUp() override { platform::SetUserLocaleOverride(platform::LocaleInfo{}); }
@@ -39,6 +41,19 @@ struct LineCase {
   double extension, discount, tax, total;
 };
 
+// The amounts to the cent, and the line's columns adding up as shown.
+void ExpectLineAmounts(const LineCase& c) {
+  SCOPED_TRACE(testing::Message() << c.quantity << " x " << c.price);
+  const InvoiceLineValues values =
+      InvoiceLineValues::Compute(c.price, c.quantity, c.discountPercent, c.taxPercent);
+  EXPECT_EQ(values.extension, c.extension);
+  EXPECT_EQ(values.discount, c.discount);
+  EXPECT_EQ(values.tax, c.tax);
+  EXPECT_EQ(values.total, c.total);
+  EXPECT_EQ(FormatAmount(kPlain, values.total),
+            FormatAmount(kPlain, values.extension - values.discount + values.tax));
+}
+
 TEST_F(InvoiceLinesTest, LineAmountsFollowTheOrderOfOperations) {
   const LineCase cases[] = {
       {3, 10.0, 10, 18, 30.0, 3.0, 4.86, 31.86},  // discount off the extension, tax on the rest
@@ -49,19 +64,22 @@ TEST_F(InvoiceLinesTest, LineAmountsFollowTheOrderOfOperations) {
       {1, 100.0, 100, 18, 100.0, 100.0, 0.0, 0.0},  // given away: no tax either
       {0, 12.0, 10, 18, 0.0, 0.0, 0.0, 0.0},        {-2, 5.0, 10, 20, -10.0, -1.0, -1.8, -10.8},
   };
-  for (const LineCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.quantity << " x " << c.price);
-    const InvoiceLineValues values =
-        InvoiceLineValues::Compute(c.price, c.quantity, c.discountPercent, c.taxPercent);
-    EXPECT_DOUBLE_EQ(values.extension, c.extension);
-    EXPECT_DOUBLE_EQ(values.discount, c.discount);
-    EXPECT_DOUBLE_EQ(values.tax, c.tax);
-    EXPECT_DOUBLE_EQ(values.total, c.total);
-  }
-  // Bit for bit the documented order: ((e - d) x 0.01) x t.
-  const InvoiceLineValues exact = InvoiceLineValues::Compute(1.15, 2.0, 5.0, 20.0);
-  EXPECT_EQ(exact.discount, (0.01 * (2.0 * 1.15)) * 5.0);
-  EXPECT_EQ(exact.tax, (((2.0 * 1.15) - exact.discount) * 0.01) * 20.0);
+  for (const LineCase& c : cases) ExpectLineAmounts(c);
+}
+
+// Each amount of a line is rounded to the cent as it is shown, halves away
+// from zero, and the next one is taken from the rounded amounts, so that
+// extension - discount + tax is the line's total to the cent.
+TEST_F(InvoiceLinesTest, LineAmountsAreRoundedToTheCentAsShown) {
+  const LineCase cases[] = {
+      {18.5, 1.25, 0, 0, 23.13, 0.0, 0.0, 23.13},     // 23.125: the half goes up
+      {-18.5, 1.25, 0, 0, -23.13, 0.0, 0.0, -23.13},  // and away from zero below it
+      {2, 1.15, 5, 20, 2.3, 0.12, 0.44, 2.62},        // 0.115 off, then 20 % of 2.18
+      {1.5, 9.99, 10, 18.5, 14.99, 1.5, 2.5, 15.99},  // 14.985; 1.499; 2.49565
+      {1.5, 1.25, 15, 0, 1.88, 0.28, 0.0, 1.6},       // 1.875; 0.282
+      {1, 1.005, 0, 0, 1.01, 0.0, 0.0, 1.01},         // 1.005 held as 1.00499...
+  };
+  for (const LineCase& c : cases) ExpectLineAmounts(c);
 }
 
 // A percentage of 0 gives exactly 0.0, even where multiplying would not
@@ -137,8 +155,6 @@ BaseListRows Rows(std::initializer_list<std::array<double, 3>> lines) {
   return rows;
 }
 
-const AmountFormat kPlain = AmountFormat::Of(platform::LocaleInfo{});
-
 TEST_F(InvoiceLinesTest, FooterTotalsLeaveTheTaxAloneByTheInvoiceDiscount) {
   const InvoiceTotals totals = InvoiceTotals::Compute(Rows({{100, 10, 18}, {50, 0, 9}}), 10.0, kPlain);
   EXPECT_DOUBLE_EQ(totals.withoutTax, 140.0);
@@ -183,6 +199,41 @@ TEST_F(InvoiceLinesTest, FooterTotalIsTheSumOfTheAmountsShown) {
   const InvoiceTotals wholeUnits =
       InvoiceTotals::Compute(Rows({{10.4, 0.0, 2.4}}), 10.0, AmountFormat::Of(whole));
   EXPECT_EQ(wholeUnits, (InvoiceTotals{10.0, 1.0, 2.0, 11.0}));
+}
+
+// The lines' shown amounts add up to the footer: the totals column to the
+// invoice total, extension less discount to "Without Tax", the taxes to
+// "Tax"; and a discount on the invoice does not touch the tax.
+TEST_F(InvoiceLinesTest, EveryColumnAddsUpToTheFooter) {
+  BaseListRows rows;
+  rows.AddRow(InvoiceLines::MakeRow(Output(18.5, 1.25, 0, 20), L"Seeds"));
+  rows.AddRow(InvoiceLines::MakeRow(Output(1.5, 9.99, 10, 18.5), L"Flour"));
+  rows.AddRow(InvoiceLines::MakeRow(Output(1.5, 1.25, 15, 0), L"Seeds"));
+  double totals = 0.0, extensions = 0.0, discounts = 0.0, taxes = 0.0;
+  for (size_t index = 0; index < rows.GetRowCount(); ++index) {
+    const ListRow& row = rows.GetRow(index);
+    // What the grid shows, read back as the user would add it up.
+    auto shown = [&row](InvoiceLines::Column column) {
+      return ParseAmount(kPlain, row.GetCell(column).GetText());
+    };
+    totals += shown(InvoiceLines::kTotal);
+    extensions += shown(InvoiceLines::kExtension);
+    discounts += shown(InvoiceLines::kDiscount);
+    taxes += shown(InvoiceLines::kTax);
+  }
+  EXPECT_EQ(rows.GetRow(0).GetCell(InvoiceLines::kExtension).GetText(), L"23.13");
+  EXPECT_EQ(rows.GetRow(0).GetCell(InvoiceLines::kTotal).GetText(), L"27.76");
+
+  const InvoiceTotals footer = InvoiceTotals::Compute(rows, 0.0, kPlain);
+  EXPECT_EQ(footer, (InvoiceTotals{38.22, 0.0, 7.13, 45.35}));
+  EXPECT_EQ(FormatAmount(kPlain, totals), L"45.35");
+  EXPECT_EQ(FormatAmount(kPlain, extensions - discounts), FormatAmount(kPlain, footer.withoutTax));
+  EXPECT_EQ(FormatAmount(kPlain, taxes), FormatAmount(kPlain, footer.tax));
+
+  // 10 % of 38.22 is 3.822; the tax stays 7.13.
+  EXPECT_EQ(InvoiceTotals::Compute(rows, 10.0, kPlain), (InvoiceTotals{38.22, 3.82, 7.13, 41.53}));
+  // 1.5 % of 1.00 is the half 0.015, which goes up.
+  EXPECT_EQ(InvoiceTotals::FromLineSums(1.0, 0.0, 0.0, 1.5, kPlain), (InvoiceTotals{1.0, 0.02, 0.0, 0.98}));
 }
 
 // Each amount is rounded as the footer shows it, in the user's number format,

@@ -19,12 +19,14 @@
 #include "WindowShot.h"
 #include "data/DbException.h"
 #include "data/objects/Invoice.h"
+#include "data/objects/ItemOutput.h"
 #include "forms/items/EditPriceDlg.h"
 #include "forms/items/ItemDependencyDlg.h"
 #include "forms/items/ItemForm.h"
 #include "forms/items/ItemFormTabs.h"
 #include "forms/items/ItemFrame.h"
 #include "forms/items/ItemInputDlg.h"
+#include "forms/items/ItemOutputDlg.h"
 #include "forms/items/ItemPage3.h"
 #include "forms/items/ItemPage4.h"
 #include "forms/items/ItemPage5.h"
@@ -293,6 +295,125 @@ TEST_F(ItemFormGui, DeleteRefusesAnItemOnAnInvoiceAndOtherwiseClosesWithTheLists
   EXPECT_EQ(Rows(L"ITEMS", L"OBJECT_ID", spare), 0);
   EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::Item()});
   for (wxWindow* window : wxTopLevelWindows) EXPECT_NE(window, other);  // closed without a save question
+}
+
+// An ingredient is not deleted while a product takes it, and the refusal
+// names the product. One that another program removed anyway is listed as
+// missing, with no error, and can be removed from the product.
+TEST_F(ItemFormGui, AnIngredientIsRefusedAndAMissingOneCanBeRemoved) {
+  const int bread = StoredItem(L"Bread", Invoice::kSourceManufacturing);
+  const int flour = StoredItem(L"Rye flour");
+  const int salt = StoredItem(L"Salt");
+  Committed([&] {
+    AddIngredient(bread, flour, 1.0, 0.6);
+    AddIngredient(bread, salt, 1.0, 0.01);
+  });
+  ItemFrame* flourFrame = Open(flour);
+  ASSERT_TRUE(flourFrame);
+  m_messages.QueueAnswer(platform::IDYES);
+  flourFrame->GetForm()->Delete();
+  ASSERT_EQ(m_messages.Shown().size(), 2u);  // the question, then the refusal
+  EXPECT_EQ(m_messages.Shown()[1].text, L"Item is an Ingredient of 'Bread' and can not be deleted!");
+  EXPECT_EQ(Rows(L"ITEMS", L"OBJECT_ID", flour), 1);
+
+  Committed([&] { ExecuteSql(L"DELETE FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(salt)); });
+  ItemFrame* frame = Open(bread);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  form->SelectPage(Tabs::kIngredients);
+  Pump();
+  auto* ingredients = dynamic_cast<ItemPage4*>(form->GetPage(Tabs::kIngredients));
+  ASSERT_TRUE(ingredients);
+  EXPECT_EQ(m_messages.Shown().size(), 2u);  // nothing more shown
+  ASSERT_EQ(ingredients->GetList()->GetRowCount(), 2u);
+  std::vector<std::wstring> names;
+  for (size_t row = 0; row < 2; ++row)
+    names.push_back(ingredients->GetList()->GetRow(row).GetCell(0).AsString());
+  const std::wstring missing = L"(missing item " + std::to_wstring(salt) + L")";
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Rye flour", missing}));
+
+  SelectRow(ingredients->GetList(), 1);
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(frame, ItemForm::ID_DELETE_SELECTED);
+  ASSERT_EQ(ingredients->GetList()->GetRowCount(), 1u);
+  ASSERT_TRUE(form->Save());
+  EXPECT_EQ(Rows(L"ITEM_DEPENDENCIES", L"ITEM_OBJECT_ID", bread), 1);
+  EXPECT_EQ(Rows(L"ITEM_DEPENDENCIES", L"DEP_ITEM_OBJECT_ID", salt), 0);
+}
+
+// New on the Income page of an item that keeps no stock is refused at once:
+// no dialog, nothing pending that would make every later save fail.
+TEST_F(ItemFormGui, NewIncomeOfAServiceItemIsRefusedAtOnce) {
+  const int repair = StoredItem(L"Repair", Invoice::kSourceService);
+  ItemFrame* frame = Open(repair);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  form->SelectPage(Tabs::kIncome);
+  auto* income = dynamic_cast<ItemPage6*>(form->GetPage(Tabs::kIncome));
+  ASSERT_TRUE(income);
+  bool opened = false;
+  ModalScript script;
+  script.Then<ItemInputDlg>([&opened](ItemInputDlg& dialog) {
+    opened = true;
+    dialog.GetQuantityEdit()->ChangeValue(FormatAmount(2.0));
+    dialog.OnOK();
+  });
+  Command(frame, ItemForm::ID_NEW);
+  Pump();
+  EXPECT_FALSE(opened);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"Selected Item does not support input.");
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONINFORMATION);
+  EXPECT_EQ(income->GetList()->GetRowCount(), 0u);
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_TRUE(form->Save());
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+}
+
+// "Properties" on the Outcome page offers a retail, waste or manufacturing
+// outcome only those types, so it cannot become an invoice's line; an
+// invoice's line shows "Invoice" in a list that cannot change it.
+TEST_F(ItemFormGui, AnOutcomeIsOfferedOnlyTheTypesItMayHave) {
+  const int bolt = StoredItem(L"Bolt");
+  std::vector<int> lines;
+  Committed([&] {
+    Receive(bolt, 10.0);
+    for (const int type : {Invoice::kDestRetail, Invoice::kDestInvoice}) {
+      Invoice::ItemOutput line;
+      line.SetItemId(bolt);
+      line.SetQuantity(1.0);
+      line.SetOutputDestType(type);
+      line.Save();
+      lines.push_back(line.GetId());
+    }
+  });
+  ItemFrame* frame = Open(bolt);
+  ASSERT_TRUE(frame);
+  ItemForm* form = frame->GetForm();
+  form->SelectPage(Tabs::kOutcome);
+  auto* outcome = dynamic_cast<ItemPage7*>(form->GetPage(Tabs::kOutcome));
+  ASSERT_TRUE(outcome);
+  ASSERT_EQ(outcome->GetList()->GetRowCount(), 2u);
+  for (size_t row = 0; row < 2; ++row) {
+    const bool invoiceLine = outcome->GetList()->GetRow(row).GetObjectId() == lines[1];
+    std::vector<std::wstring> offered;
+    bool enabled = true;
+    ModalScript script;
+    script.Then<ItemOutputDlg>([&](ItemOutputDlg& dialog) {
+      for (unsigned i = 0; i < dialog.GetTypeList()->GetCount(); ++i)
+        offered.push_back(dialog.GetTypeList()->GetString(i).ToStdWstring());
+      enabled = dialog.GetTypeList()->IsEnabled();
+      dialog.EndModal(platform::IDCANCEL);
+    });
+    SelectRow(outcome->GetList(), static_cast<long>(row));
+    Command(frame, ItemForm::ID_PROPERTIES);
+    RunScript(script);
+    const std::vector<std::wstring> plain{L"Retail", L"Waste", L"Manufacturing"};
+    const std::vector<std::wstring> withInvoice{L"Retail", L"Invoice", L"Waste", L"Manufacturing"};
+    EXPECT_EQ(offered, invoiceLine ? withInvoice : plain) << row;
+    EXPECT_EQ(enabled, !invoiceLine) << row;
+  }
+  EXPECT_FALSE(frame->IsModified());
 }
 
 TEST_F(ItemFormGui, AFailedFirstSaveLeavesTheFrameOnTheNewItem) {

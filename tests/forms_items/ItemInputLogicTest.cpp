@@ -220,8 +220,10 @@ TEST_F(ItemInputLogicTest, TheTotalTakesTheDiscountThenTheTaxOnTheDiscountedAmou
   struct Case {
     double price, quantity, discount, tax, total;
   };
+  // The total is the one the invoice's line shows: 18.5 x 1.25 is 23.13 to
+  // the cent, and 20 % tax on that 4.63.
   for (const Case c : {Case{10, 2, 10, 20, 21.6}, Case{10, 2, 0, 0, 20}, Case{10, 2, 0, 20, 24},
-                       Case{10, 2, 10, 0, 18}, Case{10, -3, 0, 0, -30}}) {
+                       Case{10, 2, 10, 0, 18}, Case{10, -3, 0, 0, -30}, Case{1.25, 18.5, 0, 20, 27.76}}) {
     logic.SetPrice(c.price);
     logic.SetQuantity(c.quantity);
     logic.SetDiscountPercent(c.discount);
@@ -299,18 +301,19 @@ TEST_F(ItemInputLogicTest, EditingKeepsTheInvoiceIdOfTheIncome) {
   EXPECT_EQ(dynamic_cast<const ItemInput*>(m_changes.Find(incomeId))->GetInvoiceId(), 4711);
 }
 
-// An item without stock opened from a preset list keeps its own type: the
-// list shows none rather than "Trading", and the caller's save refuses it.
-TEST_F(ItemInputLogicTest, AServiceItemsTypeIsNotTurnedIntoTrading) {
+// An item without stock is refused when it is the one preset item too, as
+// the dialog opens, rather than recorded and refused by the caller's save.
+TEST_F(ItemInputLogicTest, AServiceItemAsTheOnePresetIsRefusedAtOpening) {
   const int repair = StoredItem(L"Repair", Invoice::kSourceService);
   const std::vector<long> presets{repair};
   ItemInputLogic logic(&m_changes, 0, &presets, Invoice::kSourceTrading);
-  ASSERT_TRUE(logic.Open({}));
-  EXPECT_EQ(logic.GetType(), Invoice::kSourceService);
-  logic.Save();
-  const auto* recorded = dynamic_cast<const ItemInput*>(m_changes.Find(logic.GetLineId()));
-  ASSERT_NE(recorded, nullptr);
-  EXPECT_EQ(recorded->GetInputSourceType(), Invoice::kSourceService);
+  SearchRecorder search;
+  EXPECT_FALSE(logic.Open(search.Search()));
+  EXPECT_TRUE(search.Requests().empty());  // no search for the one preset
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"Selected Item does not support input.");
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONINFORMATION);
+  EXPECT_TRUE(m_changes.IsEmpty());
 
   // A code that is no source type at all is plain stock.
   const int odd = StoredItem(L"Odd", 0);

@@ -83,6 +83,29 @@ TEST_F(ItemOutputLogicTest, TheTypeListOffersInvoiceOnlyToAnInvoiceCaller) {
   }
 }
 
+// Edited, a line is offered the types it may have: "Invoice" only when it is
+// an invoice's line, whatever the caller passed (the outcome page passes
+// "Invoice" for every line it edits).
+TEST_F(ItemOutputLogicTest, AnEditedLineIsOfferedInvoiceOnlyWhenItIsOne) {
+  const int bolt = StoredItem(L"Bolt");
+  const std::vector<StockListEntry> plain{{L"Retail", 1}, {L"Waste", 4}, {L"Manufacturing", 3}};
+  const std::vector<StockListEntry> withInvoice{
+      {L"Retail", 1}, {L"Invoice", 2}, {L"Waste", 4}, {L"Manufacturing", 3}};
+  for (const int lineType :
+       {Invoice::kDestRetail, Invoice::kDestWaste, Invoice::kDestManufacturing, Invoice::kDestInvoice}) {
+    for (const int callerType : {int{Invoice::kDestInvoice}, 0}) {
+      m_changes.Clear();
+      const int id = PendingStoredOutcome(bolt, 1.0, lineType, 0);
+      ItemOutputLogic logic(&m_changes, id, &m_none, callerType, 0, 0.0);
+      ASSERT_TRUE(logic.Open({}));
+      const bool invoiceLine = lineType == Invoice::kDestInvoice;
+      EXPECT_EQ(logic.GetTypes(), invoiceLine ? withInvoice : plain) << lineType << " from " << callerType;
+      EXPECT_EQ(logic.GetType(), lineType);
+      EXPECT_EQ(logic.IsTypeListEnabled(), !invoiceLine) << lineType << " from " << callerType;
+    }
+  }
+}
+
 TEST_F(ItemOutputLogicTest, OkRefusesAMissingItemQuantityOrType) {
   const int bolt = StoredItem(L"Bolt");
   std::vector<long> presets{bolt};
@@ -162,8 +185,8 @@ TEST_F(ItemOutputLogicTest, AnInvoiceLineEditedByAnotherCallerKeepsItsType) {
   const int id = PendingStoredOutcome(bolt, 4.0, Invoice::kDestInvoice, 0);
   ItemOutputLogic logic(&m_changes, id, &m_none, Invoice::kDestRetail, 0, 0.0);
   ASSERT_TRUE(logic.Open({}));
-  // No "Invoice" entry to select: the list shows none and cannot change it.
-  EXPECT_EQ(logic.GetTypes().size(), 3u);
+  // The line shows its own type, in a list that cannot change it.
+  EXPECT_EQ(logic.GetTypes()[1], (StockListEntry{L"Invoice", Invoice::kDestInvoice}));
   EXPECT_EQ(logic.GetType(), Invoice::kDestInvoice);
   EXPECT_FALSE(logic.IsTypeListEnabled());
   logic.Save();

@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <vector>
 
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include "common/RegistryHelpers.h"
+#include "data/DataAccess.h"
 #include "data/objects/Item.h"
 #include "data/objects/ItemGroup.h"
+#include "data/objects/Payment.h"
+#include "forms/dialogs/PaymentDlg.h"
 #include "shell/FormArguments.h"
 #include "shell/CItemsView.h"
 #include "shell/CompaniesView.h"
@@ -274,6 +279,59 @@ TEST_F(MainWindowGuiTest, AcceptPaymentOpensThePaymentDialogAndCancelChangesNoth
   ChooseFromMenu(invoices, L"Accept Payment");
   EXPECT_EQ(shown, L"Payment");
   EXPECT_FALSE(Invoice::Invoice(m_march1).IsPaid());
+  EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+// The payments that refer to the invoice, oldest first.
+std::vector<PaymentRecord> PaymentsOf(int invoiceId) {
+  std::vector<PaymentRecord> payments;
+  DataAccess::Instance().LoadPaymentsOfInvoice(invoiceId, payments);
+  return payments;
+}
+
+// A part payment is stored but leaves the invoice unpaid and listed; the
+// next payment is offered what remains, and paying it settles the invoice
+// on that payment's date.
+TEST_F(MainWindowGuiTest, APartPaymentLeavesTheRestOwedAndOffersItNextTime) {
+  const int invoice = AddInvoice({L"0005/06", OleDate(2006, 3, 10), 0, false, 30, 75.62});
+  ASSERT_EQ(Start(), Result::Started);
+  InvoicesView* invoices = ShowMonth(2006, 3);
+  ASSERT_NE(invoices, nullptr);
+
+  auto pay = [&](std::optional<std::wstring> amount) {
+    std::wstring offered;
+    wxTheApp->CallAfter([&offered, amount] {
+      for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = dynamic_cast<PaymentDlg*>(window); dialog && dialog->IsModal()) {
+          auto* edit = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(PaymentDlg::kAmount));
+          offered = edit->GetValue().ToStdWstring();
+          if (amount) edit->ChangeValue(*amount);
+          wxCommandEvent ok(wxEVT_BUTTON, platform::IDOK);
+          ok.SetEventObject(dialog->FindWindow(platform::IDOK));
+          dialog->FindWindow(platform::IDOK)->ProcessWindowEvent(ok);
+        }
+    });
+    EXPECT_TRUE(invoices->SelectObject(invoice));
+    ChooseFromMenu(invoices, L"Accept Payment");
+    return offered;
+  };
+
+  EXPECT_EQ(pay(L"50.00"), L"75.62");
+  EXPECT_TRUE(m_messages.Shown().empty());
+  EXPECT_FALSE(Invoice::Invoice(invoice).IsPaid());
+  ASSERT_EQ(PaymentsOf(invoice).size(), 1u);
+  EXPECT_EQ(PaymentsOf(invoice)[0].amount, 50.0);
+  const long row = invoices->FindObjectRow(invoice);
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(invoices->GetCellText(row, 5), L"Due in 19 days");
+
+  EXPECT_EQ(pay(std::nullopt), L"25.62");
+  const Invoice::Invoice settled(invoice);
+  EXPECT_TRUE(settled.IsPaid());
+  const std::vector<PaymentRecord> payments = PaymentsOf(invoice);
+  ASSERT_EQ(payments.size(), 2u);
+  EXPECT_EQ(payments[1].amount, 25.62);
+  EXPECT_EQ(settled.GetPaidOn(), Invoice::Payment(payments[1].id.GetId()).GetPaidOn());
   EXPECT_TRUE(m_messages.Shown().empty());
 }
 
