@@ -196,6 +196,7 @@ public:
   void CheckDaysConditionDeletable(int days) const;  // the condition's DAYS value, not its id
   void CheckTemplateDeletable(int templateId) const;
   void CheckItemGroupDeletable(int groupId) const;  // sub-groups or items
+  void CheckAddressDeletable(int addressId) const;  // either address of an invoice
   // Keeps the payments that name the object as their reference (the
   // database would delete them with its OBJECTS row): the reference is cleared.
   void ClearPaymentReferences(int objectId) const;
