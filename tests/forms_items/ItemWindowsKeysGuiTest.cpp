@@ -46,7 +46,10 @@ protected:
       if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
       window->Destroy();
     }
-    WaitUntil([] { return false; });
+    for (int i = 0; i < 5; ++i) {
+      wxYield();
+      wxTheApp->ProcessIdle();
+    }
     StockTest::TearDown();
   }
   ItemFrame* OpenItem(int32_t objectId) {
