@@ -211,6 +211,7 @@ public:
   // A payment that the account makes or receives (the database would
   // delete the payments with the account).
   void CheckAccountDeletable(int accountId) const;
+  void CheckAddressDeletable(int addressId) const;  // either address of an invoice
   // Keeps the payments that name the object as their reference (the
   // database would delete them with its OBJECTS row): the reference is cleared.
   void ClearPaymentReferences(int objectId) const;

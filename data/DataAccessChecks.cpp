@@ -148,6 +148,14 @@ void DataAccess::CheckTemplateDeletable(int templateId) const {
   });
 }
 
+// An invoice names the client's address and, for income, the supplier's.
+void DataAccess::CheckAddressDeletable(int addressId) const {
+  const std::wstring id = std::to_wstring(addressId);
+  RefuseWhenInUse({{L"SELECT OBJECT_ID FROM INVOICES WHERE ADDRESS_OBJECT_ID = " + id +
+                        L" OR ADDRESS_OBJECT_ID_FROM = " + id + L"\n",
+                    L"Address is used in one (or more) Invoice(s) and can not be deleted!"}});
+}
+
 void DataAccess::ClearPaymentReferences(int objectId) const {
   const std::wstring sql =
       Query(L"UPDATE PAYMENTS SET REFERENCE_OBJECT_ID = NULL WHERE REFERENCE_OBJECT_ID = ", objectId);

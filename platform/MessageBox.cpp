@@ -69,11 +69,20 @@ int ToMessageBoxResult(int wxId, unsigned style) {
 }
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style, wxWindow* owner) {
-  if (g_recorder) return g_recorder->Answer({text, caption, style});
+  if (g_recorder) return g_recorder->Answer({text, caption, style, owner});
   wxString title = caption;
   if (title.empty() && wxTheApp) title = wxTheApp->GetAppDisplayName();
+  wxWindow* const focus = wxWindow::FindFocus();
   wxMessageDialog dialog(owner, text, title, ToWxMessageStyle(style));
-  return ToMessageBoxResult(dialog.ShowModal(), style);
+  const int result = ToMessageBoxResult(dialog.ShowModal(), style);
+  // The desktop may hand the activation to any other window of the program
+  // when the box goes: the window that asked takes it back.
+  if (wxWindow* top = owner ? wxGetTopLevelParent(owner) : nullptr) {
+    top->Raise();
+    const bool focusStays = focus && wxGetTopLevelParent(focus) == top;
+    (focusStays ? focus : owner)->SetFocus();
+  }
+  return result;
 }
 
 MessageBoxRecorder::MessageBoxRecorder() : m_previous(g_recorder) {

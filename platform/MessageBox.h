@@ -29,7 +29,9 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // Shows a modal box and returns the button pressed. An empty caption shows
-// the application's name.
+// the application's name. With an owner the box stands over the owner's
+// window, and afterwards that window is in front again with the focus where
+// it was (or on the owner).
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style,
                    wxWindow* owner = nullptr);
 
@@ -42,6 +44,7 @@ struct ShownMessage {
   std::wstring text;
   std::wstring caption;  // as the caller passed it (empty stays empty)
   unsigned style = 0;
+  wxWindow* owner = nullptr;  // the window that asked
 };
 
 // Test seam. While installed, ShowMessageBox records each box and answers

@@ -1,5 +1,7 @@
 #include "common/ui/CBaseEdit.h"
 
+#include <wx/bookctrl.h>
+
 #include "platform/MessageBox.h"
 #include "common/ui/AmountFormat.h"
 #include "common/ui/DialogUnits.h"
@@ -130,12 +132,24 @@ CBaseEdit* FirstRefusedField(wxWindow* window, std::wstring& refusal) {
   return nullptr;
 }
 
+// Brings every tab that holds the window to the front, so that a refused
+// field on a page the user is not looking at can be seen and typed in.
+void RevealField(wxWindow* field) {
+  for (wxWindow* child = field; child && !child->IsTopLevel(); child = child->GetParent()) {
+    auto* book = dynamic_cast<wxBookCtrlBase*>(child->GetParent());
+    if (!book) continue;
+    const int page = book->FindPage(child);
+    if (page != wxNOT_FOUND && book->GetSelection() != page) book->SetSelection(page);
+  }
+}
+
 }  // namespace
 
 bool CheckFieldLimits(wxWindow* window) {
   std::wstring refusal;
   CBaseEdit* field = FirstRefusedField(window, refusal);
   if (!field) return true;
+  RevealField(field);
   platform::ShowMessageBox(refusal, L"Corvane", platform::MB_ICONINFORMATION, window);
   field->SetFocus();
   field->SelectAll();

@@ -128,6 +128,12 @@ FieldLimits FieldLimits::Text(std::wstring name, size_t maxLength) {
   return limits;
 }
 
+FieldLimits FieldLimits::RequiredText(std::wstring name, size_t maxLength) {
+  FieldLimits limits = Text(std::move(name), maxLength);
+  limits.required = true;
+  return limits;
+}
+
 FieldLimits FieldLimits::Whole(std::wstring name, double minimum, double maximum) {
   FieldLimits limits;
   limits.kind = Kind::Whole;
@@ -179,6 +185,8 @@ std::optional<std::wstring> CheckFieldText(const FieldLimits& limits, const std:
                                            const AmountFormat& format) {
   switch (limits.kind) {
     case FieldLimits::Kind::Text:
+      if (limits.required && text.find_first_not_of(L" \t\r\n") == std::wstring::npos)
+        return Message(L"\"%ls\" must not be empty.", limits.name);
       if (limits.maxLength && text.size() > limits.maxLength)
         return Message(L"\"%ls\" takes at most %ls characters.", limits.name, std::to_wstring(limits.maxLength));
       return std::nullopt;

@@ -84,10 +84,13 @@ struct FieldLimits {
   Kind kind = Kind::None;
   std::wstring name;     // the field as its label names it
   size_t maxLength = 0;  // Text: characters the column holds
+  bool required = false;  // Text: blanks alone are refused
   double minimum = 0.0;  // Whole and Decimal: the range, ends included
   double maximum = 0.0;
 
   static FieldLimits Text(std::wstring name, size_t maxLength);
+  // A text that must hold more than blanks (a name the record is known by).
+  static FieldLimits RequiredText(std::wstring name, size_t maxLength);
   static FieldLimits Whole(std::wstring name, double minimum, double maximum);
   static FieldLimits Decimal(std::wstring name, double minimum, double maximum);
 };

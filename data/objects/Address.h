@@ -15,6 +15,11 @@ class Address : public RecordObject<Address, AddressRecord, &DataAccess::LoadAdd
 public:
   using RecordObject::RecordObject;
 
+  // Refused while an invoice prints the address: the invoice keeps it.
+  void Delete() override { DeleteUnlessUsed(&DataAccess::CheckAddressDeletable, GetId()); }
+  // Throws the refusal Delete would give, deleting nothing.
+  static void CheckDeletable(int id) { DataAccess::Instance().CheckAddressDeletable(id); }
+
   std::wstring GetName() const { return m_record.name; }
   std::wstring GetDisplayBox() const { return m_record.displayBox; }
   bool GetDefaultAddress() const { return m_record.defaultAddress; }

@@ -10,14 +10,19 @@
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDateTime.h"
+#include "common/ui/CBaseEdit.h"
+
+std::wstring AccountDlg::AccountNameTakenMessage(const std::wstring& name) {
+  return L"The client already has an account named \"" + name + L"\".";
+}
 
 AccountDlg::AccountDlg(ChangeSet* changes, int32_t accountId, int32_t companyId, wxWindow* parent)
     : BaseDialog(kTemplateId, parent, L"Account"), m_changes(changes), m_accountId(accountId), m_companyId(companyId) {
   SetDialogClientSize(220, 66);
   DialogUnits du(this);
   new wxStaticText(this, kNameLabel, L"Name:", du.Point(7, 9), du.Size(35, 8));
-  m_name = new wxTextCtrl(this, kName, wxEmptyString, du.Point(45, 7), du.Size(168, 12));
-  m_name->SetMaxLength(50);
+  m_name = new CBaseEdit(this, kName, kInputText, kCheckNone, du.Point(45, 7), du.Size(168, 12));
+  m_name->SetLimits(FieldLimits::RequiredText(L"Name", 50));
   new wxStaticText(this, kCompanyLabel, L"Client:", du.Point(7, 27), du.Size(35, 8));
   m_company = new wxTextCtrl(this, kCompany, wxEmptyString, du.Point(45, 25), du.Size(143, 12), wxTE_READONLY);
   new wxButton(this, kChooseCompany, L"...", du.Point(191, 25), du.Size(22, 12));
@@ -58,11 +63,23 @@ void AccountDlg::OnSearchCompany() {
 }
 
 void AccountDlg::OnOK() {
+  if (!CheckFieldLimits(this)) return;
+  const std::wstring name = m_name->GetValue().ToStdWstring();
+  if (IsNameTakenInCompany<Invoice::Account>(m_changes, m_accountId, m_companyId, name)) {
+    platform::ShowMessageBox(AccountNameTakenMessage(name), L"Corvane", platform::MB_ICONINFORMATION, this);
+    m_name->SetFocus();
+    m_name->SelectAll();
+    return;
+  }
   m_account.SetCompanyId(m_companyId);
-  m_account.SetName(m_name->GetValue().ToStdWstring());
+  m_account.SetName(name);
   // An account without an opening date cannot be stored.
   if (m_accountId == 0 || m_account.GetOpeningDate() < 0.0)
     m_account.SetOpeningDate(platform::OleDateTime::Now().GetDate());
   m_accountId = RecordEdit(m_changes, m_account);
   EndDialog(platform::IDOK);
+}
+
+wxTextCtrl* AccountDlg::GetNameEdit() const {
+  return m_name;
 }

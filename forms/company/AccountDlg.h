@@ -10,6 +10,7 @@
 #include "data/objects/Account.h"
 #include "common/ui/BaseDialog.h"
 
+class CBaseEdit;
 class ChangeSet;
 class wxTextCtrl;
 
@@ -35,6 +36,10 @@ public:
   int32_t GetObjectId() const { return m_accountId; }
   int32_t GetCompanyId() const { return m_companyId; }
   const Invoice::Account& GetAccount() const { return m_account; }
+  wxTextCtrl* GetNameEdit() const;
+
+  // OK's refusal of a name another account of the client has.
+  static std::wstring AccountNameTakenMessage(const std::wstring& name);
 
 private:
   void ShowCompany();
@@ -43,6 +48,6 @@ private:
   int32_t m_accountId;
   int32_t m_companyId;
   Invoice::Account m_account;
-  wxTextCtrl* m_name = nullptr;
+  CBaseEdit* m_name = nullptr;
   wxTextCtrl* m_company = nullptr;
 };

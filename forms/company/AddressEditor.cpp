@@ -58,6 +58,14 @@ void AddressEditor::Compose() {
   if (!manualDisplay) display = ComposeAddressDisplay(fields);
 }
 
+bool AddressEditor::IsCaptionTaken() const {
+  return IsNameTakenInCompany<Invoice::Address>(m_changes, m_addressId, m_companyId, caption);
+}
+
+std::wstring AddressEditor::CaptionTakenMessage(const std::wstring& caption) {
+  return L"The client already has an address captioned \"" + caption + L"\".";
+}
+
 int32_t AddressEditor::Record() {
   m_address.SetCity(fields.city);
   m_address.SetCountry(fields.country);

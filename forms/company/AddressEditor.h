@@ -34,6 +34,11 @@ public:
   // The address block from the fields, unless the user edits it by hand.
   void Compose();
 
+  // Whether another address of the company is already known by the caption.
+  bool IsCaptionTaken() const;
+  // OK's refusal of such a caption.
+  static std::wstring CaptionTakenMessage(const std::wstring& caption);
+
   // Records the address in the change set and returns its id there (a
   // temporary one for a new address).
   int32_t Record();

@@ -146,6 +146,13 @@ void CAddressDlg::UpdateDisplayEnabled() {
 
 void CAddressDlg::OnOK() {
   ReadFields();
+  if (m_editor.IsCaptionTaken()) {
+    platform::ShowMessageBox(AddressEditor::CaptionTakenMessage(m_editor.caption), L"Corvane",
+                             platform::MB_ICONINFORMATION, this);
+    m_caption->SetFocus();
+    m_caption->SelectAll();
+    return;
+  }
   m_editor.Record();
   try {
     m_editor.SaveReferences();

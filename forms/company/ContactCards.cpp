@@ -2,6 +2,9 @@
 
 #include <wx/window.h>
 
+#include "data/DbException.h"
+#include "data/objects/Address.h"
+#include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/DlgLauncher.h"
 #include "platform/WindowMessages.h"
 #include "shell/ui/CMappedDC.h"
@@ -101,6 +104,17 @@ bool text_square::OnClick(wxWindow* page) {
 
 bool text_square::Delete() {
   return GetChangeSet() && DlgLauncher(m_objectId, 0).DeleteWithConfirm(*GetChangeSet());
+}
+
+bool adr_square::Delete() {
+  if (!GetChangeSet()) return false;
+  try {
+    if (GetObjectId() > 0) Invoice::Address::CheckDeletable(GetObjectId());
+  } catch (const Invoice::DbException& error) {
+    dialogs::ShowDbError(error);
+    return false;
+  }
+  return text_square::Delete();
 }
 
 bool adr_square::RunDialog(DlgLauncher& launcher, wxWindow* parent) {

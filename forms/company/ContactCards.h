@@ -58,6 +58,10 @@ class adr_square : public text_square {
 public:
   using text_square::text_square;
 
+  // A stored address that an invoice uses is refused before the question:
+  // the card stays, and so does every other edit of the form.
+  bool Delete() override;
+
 protected:
   platform::gdi::COLORREF TitleColour() const override { return Colours().highlight; }
   bool RunDialog(DlgLauncher& launcher, wxWindow* parent) override;

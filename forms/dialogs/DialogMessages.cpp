@@ -9,14 +9,14 @@
 
 namespace dialogs {
 
-void ShowDbError(const Invoice::DbException& error) {
-  platform::ShowMessageBox(error.GetText(), kAppCaption, platform::MB_ICONERROR);
+void ShowDbError(const Invoice::DbException& error, wxWindow* owner) {
+  platform::ShowMessageBox(error.GetText(), kAppCaption, platform::MB_ICONERROR, owner);
 }
 
-bool ConfirmDelete() {
-  return platform::ShowMessageBox(
-             kDeleteQuestion, kAppCaption,
-             platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2) == platform::IDYES;
+bool ConfirmDelete(wxWindow* owner) {
+  return platform::ShowMessageBox(kDeleteQuestion, kAppCaption,
+                                  platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2,
+                                  owner) == platform::IDYES;
 }
 
 int32_t ParseLeadingInt(const std::wstring& text) {

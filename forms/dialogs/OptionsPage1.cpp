@@ -8,6 +8,7 @@
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
 #include "common/ui/CBaseEdit.h"
+#include "common/ui/ChosenTextBox.h"
 #include "common/ui/DialogUnits.h"
 
 namespace {
@@ -43,7 +44,9 @@ OptionsPage1::OptionsPage1(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   label(kMyCompanyLabel, 7);
   m_myCompanyName =
       new wxTextCtrl(this, kMyCompanyName, wxEmptyString, du.Point(110, 7), du.Size(110, 12), wxTE_READONLY);
-  new wxButton(this, kMyCompanyButton, L"...", du.Point(223, 7), du.Size(22, 12));
+  auto* chooseMyCompany = new wxButton(this, kMyCompanyButton, L"...", du.Point(223, 7), du.Size(22, 12));
+  // A newcomer has no company of his own yet: the box says how to get one.
+  MakeChosenTextBox(m_myCompanyName, chooseMyCompany, kNoMyCompanyHint);
   label(kNextInvoiceNumLabel, 25);
   m_nextInvoiceNum =
       new CBaseEdit(this, kNextInvoiceNum, kInputText, kCheckNone, du.Point(110, 25), du.Size(60, 12));

@@ -12,6 +12,9 @@ class CBaseEdit;
 class wxChoice;
 class wxTextCtrl;
 
+// What the empty "My Company Name" box says.
+inline constexpr wchar_t kNoMyCompanyHint[] = L"None yet: add your company as a Client, then choose it with \"...\"";
+
 class OptionsPage1 : public wxPanel {
 public:
   enum ControlId : int {

@@ -128,8 +128,10 @@ RefDataEditTexts RefDataTable::EditTexts() const {
 
 FieldLimits RefDataTable::FirstLimits() const {
   // NAME columns; the templates' is longer, a phone code's first is COUNTRY.
+  // Every row is chosen by this text in the forms' lists: it is never empty.
+  if (!IsKnown()) return {};
   const size_t length = m_kind == kRefTemplates ? 100 : 50;
-  return FieldLimits::Text(FieldNameOfLabel(EditTexts().firstLabel), length);
+  return FieldLimits::RequiredText(FieldNameOfLabel(EditTexts().firstLabel), length);
 }
 
 FieldLimits RefDataTable::SecondLimits() const {
@@ -138,7 +140,7 @@ FieldLimits RefDataTable::SecondLimits() const {
     case kRefMeasurements:
       return FieldLimits::Text(name, 20);  // SHORTCUT
     case kRefTaxes:
-      return FieldLimits::Decimal(name, -kAmountLimit, kAmountLimit);
+      return FieldLimits::Decimal(name, 0.0, 100.0);  // a share of the price
     case kRefDaysConditions:
       return FieldLimits::Whole(name, kIntegerColumnMin, kIntegerColumnMax);
     case kRefTemplates:

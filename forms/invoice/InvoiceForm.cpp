@@ -26,6 +26,7 @@
 #include "shell/PreviewManager.h"
 #include "common/ui/AmountFormat.h"
 #include "common/ui/CBaseEdit.h"
+#include "common/ui/ChosenTextBox.h"
 
 namespace {
 
@@ -144,6 +145,8 @@ void InvoiceForm::CreateControls() {
   m_toMyCompany = choice(kToMyCompany, {162, 15, 144, 14}, wxCB_SORT);
   m_clientName = text(kClientName, {162, 15, 120, 13}, wxTE_READONLY);
   m_chooseClient = new wxButton(this, kChooseClient, L"...", du.Point(284, 15), du.Size(22, 13));
+  MakeChosenTextBox(m_supplierName, m_chooseSupplier, L"Choose the supplier with \"...\"");
+  MakeChosenTextBox(m_clientName, m_chooseClient, L"Choose the client with \"...\"");
   m_toAddresses = choice(kToAddresses, {162, 31, 144, 14});
   m_toAddress = addressBlock(kToAddress, {162, 47, 144, 46}, L"To");
   line(kFrameTop, {7, 97, 299, 1});

@@ -76,11 +76,11 @@ int ItemFrame::OnCreate() {
   if (!CreateFormBars(*this, kCommands, {ItemForm::ID_CLOSE, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'N', ItemForm::ID_NEW},
-      {wxACCEL_NORMAL, WXK_DELETE, ItemForm::ID_DELETE_SELECTED},
       {wxACCEL_ALT, WXK_RETURN, ItemForm::ID_PROPERTIES},
       {wxACCEL_CTRL, 'S', ItemForm::ID_SAVE},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+  BindDeleteKeyToLists(*this, ItemForm::ID_DELETE_SELECTED);
 
   return 0;
 }

@@ -123,10 +123,10 @@ int ItemInputFrame::OnCreate() {
   if (!CreateFormBars(*this, kCommands, {ID_CLOSE, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'N', ID_NEW},
-      {wxACCEL_NORMAL, WXK_DELETE, ID_DELETE},
       {wxACCEL_ALT, WXK_RETURN, ID_PROPERTIES},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+  BindDeleteKeyToLists(*this, ID_DELETE);
 
   if (!BuildPeriodBar()) return -1;
   return 0;

@@ -92,7 +92,7 @@ void ItemInputView::Fill() {
   try {
     m_data.Fill(frame->GetFromDate(), frame->GetToDate());
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   for (const ListRow& row : m_data.GetRows()) m_list->AddRow(row);
   m_list->SetItemCount(m_list->GetRowCount());
@@ -102,7 +102,7 @@ bool ItemInputView::SaveEdit() {
   try {
     m_data.SaveChanges();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return false;
   }
   platform::SendToThreadWindows(RefreshMessages::Item(), 0, 0);
@@ -114,7 +114,7 @@ void ItemInputView::New() {
     ItemInputDlgLauncher launcher(0, 0, Invoice::kSourceTrading);
     if (launcher.Run(m_data.GetChanges(), this)) SaveEdit();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   // Also after a refusal: the unsaved edit leaves the change set.
   Fill();
@@ -130,7 +130,7 @@ void ItemInputView::Properties() {
     if (!launcher.Run(m_data.GetChanges(), this)) return;
     SaveEdit();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   Fill();
 }
@@ -142,13 +142,14 @@ void ItemInputView::Delete(bool fromMenu) {
   for (long row : selected) ids.push_back(m_list->GetRow(row).GetObjectId());
   if (InvoiceLineGuard::Refuse(m_data.GetChanges(), ids, this)) return;
   if (platform::ShowMessageBox(kDeleteInputsQuestion, kAppCaption,
-                               platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2) !=
+                               platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2,
+                               this) !=
       platform::IDYES)
     return;
   try {
     ItemInputList::DeleteInputs(ids);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   Fill();

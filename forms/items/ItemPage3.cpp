@@ -37,8 +37,10 @@ ItemPage3::ItemPage3(wxWindow* parent) : ItemPage(kTemplateId, parent) {
     new wxStaticText(this, id, text, du.Point(3, y + 2), du.Size(82, 8));
   };
   label(kNameLabel, L"&Item:");
-  m_name = new wxTextCtrl(this, kName, wxEmptyString, du.Point(88, y), du.Size(140, 12));
-  m_name->SetMaxLength(100);  // ITEMS.NAME
+  auto* name = new CBaseEdit(this, kName, kInputText, kCheckNone, du.Point(88, y), du.Size(140, 12));
+  // ITEMS.NAME; the lists and the invoices know the item by it.
+  name->SetLimits(FieldLimits::RequiredText(L"Item", 100));
+  m_name = name;
   y += 14;
   label(kGroupLabel, L"&Group:");
   m_groupName = new wxTextCtrl(this, kGroupName, wxEmptyString, du.Point(88, y), du.Size(118, 12), wxTE_READONLY);
@@ -174,6 +176,7 @@ bool ItemPage3::TransferDataFromWindow() {
 
 bool ItemPage3::SaveData(bool& reload) {
   reload = false;
+  if (!CheckFieldLimits(this)) return false;
   TransferDataFromWindow();
   ItemFrame* frame = GetItemFrame();
   if (!frame || !frame->GetEditedObject()) return true;

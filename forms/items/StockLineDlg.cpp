@@ -203,7 +203,7 @@ void StockLineDlg::OnOK() {
   try {
     m_logic->Save();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

@@ -47,7 +47,7 @@ int32_t StockLineLogic::PickItem(const ItemSearch& search, const std::vector<int
     if (refusal.empty()) return chosen;
     platform::ShowMessageBox(refusal, kAppCaption, platform::MB_ICONINFORMATION, m_owner);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, m_owner);
   }
   return 0;
 }
@@ -64,7 +64,7 @@ void StockLineLogic::Load() {
     else
       LoadFromItem();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, m_owner);
   }
   // Any method but pieces means the measurement, both for the selection and
   // for the factor, so the quantity shown is always read back in its unit.

@@ -1,10 +1,45 @@
 #include "shell/ui/FormBars.h"
 
+#include <wx/dataview.h>
+#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
 #include "common/ui/BaseFrameWnd.h"
+
+namespace {
+
+// A list keeps the focus in an inner window of its own on some ports.
+bool IsInList(wxWindow* window) {
+  for (int depth = 0; window && depth < 3 && !window->IsTopLevel(); ++depth, window = window->GetParent())
+    if (dynamic_cast<wxDataViewCtrl*>(window) || dynamic_cast<wxListCtrl*>(window)) return true;
+  return false;
+}
+
+}  // namespace
+
+void BindDeleteKeyToLists(BaseFrameWnd& frame, int commandId) {
+  frame.Bind(wxEVT_CHAR_HOOK, [&frame, commandId](wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_DELETE || event.GetModifiers() != wxMOD_NONE) {
+      event.Skip();
+      return;
+    }
+    wxWindow* focus = wxWindow::FindFocus();
+    if (dynamic_cast<wxTextEntry*>(focus)) {
+      event.Skip();  // the field deletes text
+      return;
+    }
+    if (!IsInList(focus)) return;
+    wxUpdateUIEvent update(commandId);
+    update.SetEventObject(&frame);
+    frame.ProcessWindowEvent(update);
+    if (update.GetSetEnabled() && !update.GetEnabled()) return;
+    wxCommandEvent command(wxEVT_MENU, commandId);
+    command.SetEventObject(&frame);
+    frame.ProcessWindowEvent(command);
+  });
+}
 
 wxToolBar* CreateFormBars(BaseFrameWnd& frame, std::span<const FormCommand> commands, FormCloseCommand close,
                           int toolbarId) {

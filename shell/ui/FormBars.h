@@ -38,3 +38,10 @@ struct FormCloseCommand {
 // the caller may add controls to it; null when a bar could not be made.
 wxToolBar* CreateFormBars(BaseFrameWnd& frame, std::span<const FormCommand> commands, FormCloseCommand close,
                           int toolbarId);
+
+// The Delete key of a frame whose menu runs a command with it: where a list
+// has the focus the key runs the command (when it is enabled); in a text
+// field it deletes text as it always does; anywhere else it does nothing.
+// Takes the place of a Delete accelerator, which would take the key from
+// the text fields too.
+void BindDeleteKeyToLists(BaseFrameWnd& frame, int commandId);

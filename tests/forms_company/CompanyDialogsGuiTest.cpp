@@ -15,6 +15,8 @@
 #include "forms/company/CAddressDlg.h"
 #include "forms/company/CPhoneDlg.h"
 #include "forms/company/CWebLinkDlg.h"
+#include "forms/company/ContactCards.h"
+#include "data/objects/Invoice.h"
 #include "platform/MessageBox.h"
 #include "tests/forms_dialogs/DialogsFixture.h"
 
@@ -26,6 +28,12 @@ protected:
   template <class Control>
   static Control* Find(wxWindow* dialog, int id) {
     return dynamic_cast<Control*>(dialog->FindWindow(id));
+  }
+  int StoreAddress(const std::wstring& caption, int companyId) {
+    Invoice::Address address;
+    address.SetName(caption);
+    address.SetCompanyId(companyId);
+    return StoreObject(address);
   }
 };
 
@@ -181,6 +189,131 @@ TEST_F(CompanyDialogsGui, AccountDialogKeepsAStoredOpeningDateAndDatesANewOne) {
   EXPECT_EQ(Value(L"SELECT CAST(OPENING_DATE AS DATE) FROM ACCOUNTS WHERE NAME = 'Savings'"),
             Value(L"SELECT CAST('2006-03-09' AS DATE) FROM RDB$DATABASE"));
   EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS WHERE OBJECT_ID = " + std::to_wstring(stored)), L"Giro main");
+}
+
+TEST_F(CompanyDialogsGui, AnAccountWithoutANameOrWithAnotherAccountsNameIsRefusedInTheDialog) {
+  const int company = StoreCompany(L"Brenner");
+  const int giro = StoreAccount(L"Giro", company);
+  const int other = StoreAccount(L"Giro", StoreCompany(L"Other"));  // another client's name
+  ChangeSet changes;
+  changes.Add(Invoice::Account(giro));
+  changes.Add(Invoice::Account(other));
+  struct Case {
+    const wchar_t* name;
+    const wchar_t* refusal;
+  };
+  const Case cases[] = {
+      {L"", L"\"Name\" must not be empty."},
+      {L"   ", L"\"Name\" must not be empty."},
+      {L"Giro", L"The client already has an account named \"Giro\"."},
+      {L"Giro  ", L"The client already has an account named \"Giro  \"."},
+  };
+  for (const Case& c : cases) {
+    AccountDlg dialog(&changes, 0, company, nullptr);
+    dialog.OnInitDialog();
+    dialog.GetNameEdit()->SetValue(c.name);
+    platform::MessageBoxRecorder boxes;
+    dialog.OnOK();
+    ASSERT_EQ(boxes.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].text, c.refusal);
+    EXPECT_EQ(boxes.Shown()[0].style, platform::MB_ICONINFORMATION);
+    EXPECT_EQ(boxes.Shown()[0].owner, &dialog);
+    EXPECT_EQ(dialog.GetObjectId(), 0);
+    EXPECT_EQ(changes.Size(), 2u);
+  }
+  // The account itself keeps its name; a new name passes.
+  AccountDlg same(&changes, giro, 0, nullptr);
+  same.OnInitDialog();
+  platform::MessageBoxRecorder boxes;
+  same.OnOK();
+  EXPECT_EQ(same.GetReturnCode(), platform::IDOK);
+  AccountDlg fresh(&changes, 0, company, nullptr);
+  fresh.OnInitDialog();
+  fresh.GetNameEdit()->SetValue(L"Savings");
+  fresh.OnOK();
+  EXPECT_EQ(fresh.GetReturnCode(), platform::IDOK);
+  EXPECT_TRUE(boxes.Shown().empty());
+  Committed([&] { changes.Apply(); });
+  EXPECT_EQ(Count(L"ACCOUNTS", L"COMPANY_OBJECT_ID = " + std::to_wstring(company)), 2);
+}
+
+TEST_F(CompanyDialogsGui, AnAddressCaptionAnotherAddressOfTheClientHasIsRefusedInTheDialog) {
+  const int company = StoreCompany(L"Brenner");
+  const int homeId = StoreAddress(L"Home", company);
+  ChangeSet changes;
+  changes.Add(Invoice::Address(homeId));
+
+  CAddressDlg dialog(&changes, 0, company, nullptr);
+  dialog.OnInitDialog();
+  auto* caption = Find<wxComboBox>(&dialog, CAddressDlg::kCaption);
+  ASSERT_TRUE(caption);
+  caption->SetValue(L"Home");
+  Find<wxTextCtrl>(&dialog, CAddressDlg::kLine1)->SetValue(L"Main Street 1");
+  platform::MessageBoxRecorder boxes;
+  dialog.OnOK();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"The client already has an address captioned \"Home\".");
+  EXPECT_EQ(boxes.Shown()[0].owner, &dialog);
+  EXPECT_NE(dialog.GetReturnCode(), platform::IDOK);
+  EXPECT_EQ(changes.Size(), 1u);
+  // The address being edited may keep its own caption; another caption passes.
+  caption->SetValue(L"Office");
+  dialog.OnOK();
+  EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  CAddressDlg again(&changes, homeId, company, nullptr);
+  again.OnInitDialog();
+  again.OnOK();
+  EXPECT_EQ(again.GetReturnCode(), platform::IDOK);
+  // Once "Home" is deleted, a new address may take its caption.
+  changes.Remove(Invoice::Address(homeId));
+  CAddressDlg third(&changes, 0, company, nullptr);
+  third.OnInitDialog();
+  Find<wxComboBox>(&third, CAddressDlg::kCaption)->SetValue(L"Home");
+  third.OnOK();
+  EXPECT_EQ(third.GetReturnCode(), platform::IDOK);
+  Committed([&] { changes.Apply(); });
+  EXPECT_EQ(Count(L"ADDRESSES", L"COMPANY_OBJECT_ID = " + std::to_wstring(company)), 2);
+}
+
+TEST_F(CompanyDialogsGui, AnAddressAnInvoiceUsesIsRefusedOnItsCardAndStays) {
+  const int company = StoreCompany(L"Brenner");
+  const int usedId = StoreAddress(L"Home", company);
+  const int spareId = StoreAddress(L"Spare", company);
+  Invoice::Invoice invoice(StoreInvoice(L"0001/06", company, 0));
+  invoice.SetAddressId(usedId);
+  Committed([&] { invoice.Save(); });
+
+  ChangeSet changes;
+  changes.Add(Invoice::Address(usedId));
+  changes.Add(Invoice::Address(spareId));
+  adr_square usedCard(usedId, L"Home", L"", nullptr);
+  usedCard.SetChangeSet(&changes);
+  platform::MessageBoxRecorder boxes;
+  EXPECT_FALSE(usedCard.Delete());
+  ASSERT_EQ(boxes.Shown().size(), 1u);  // the refusal, not the question
+  EXPECT_EQ(boxes.Shown()[0].text, L"Address is used in one (or more) Invoice(s) and can not be deleted!");
+  EXPECT_EQ(boxes.Shown()[0].style, platform::MB_ICONERROR);
+  EXPECT_EQ(changes.GetState(usedId), ChangeSet::kUnchanged);
+
+  // An address no invoice uses goes after the question.
+  adr_square spareCard(spareId, L"Spare", L"", nullptr);
+  spareCard.SetChangeSet(&changes);
+  boxes.QueueAnswer(platform::IDYES);
+  EXPECT_TRUE(spareCard.Delete());
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(changes.GetState(spareId), ChangeSet::kDeleted);
+  Committed([&] { changes.Apply(); });
+  EXPECT_EQ(Count(L"ADDRESSES", L"COMPANY_OBJECT_ID = " + std::to_wstring(company)), 1);
+
+  // Deleting the used address some other way is refused in the same words.
+  Invoice::Address again(usedId);
+  try {
+    Committed([&] { again.Delete(); });
+    ADD_FAILURE() << "deleted";
+  } catch (const Invoice::DbException& error) {
+    EXPECT_EQ(error.GetText(), L"Address is used in one (or more) Invoice(s) and can not be deleted!");
+  }
 }
 
 TEST_F(CompanyDialogsGui, WebLinkDialogNeedsALinkButNoCaption) {

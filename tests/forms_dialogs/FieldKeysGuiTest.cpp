@@ -111,7 +111,7 @@ TEST_F(FieldKeysGuiTest, NumbersBeyondTheirFieldAreRefusedNamingItAndTheDialogSt
   EXPECT_TRUE(script.IsDone());
   EXPECT_TRUE(openAfterRefusal);
   ASSERT_EQ(m_messages.Shown().size(), 1u);
-  EXPECT_EQ(m_messages.Shown()[0].text, L"\"Percent\" should be between -1000000000000 and 1000000000000.");
+  EXPECT_EQ(m_messages.Shown()[0].text, L"\"Percent\" should be between 0 and 100.");
   EXPECT_EQ(m_messages.Shown()[0].caption, L"Corvane");
   EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_ICONINFORMATION);
   const auto taxes = Taxes();
@@ -171,6 +171,59 @@ TEST_F(FieldKeysGuiTest, TextsStopAtTheirColumnsSizeAndLongerOnesAreRefused) {
     EXPECT_TRUE(changes.IsEmpty());
     ASSERT_EQ(m_messages.Shown().size(), 1u);
     EXPECT_EQ(m_messages.Shown()[0].text, L"\"Description\" takes at most 255 characters.");
+  }
+}
+
+// Each refusal names its field, keeps the dialog open with the focus in
+// that field, and stores nothing; Cancel then leaves without a row.
+TEST_F(FieldKeysGuiTest, ReferenceRowsWithoutANameOrWithAPercentOutside0To100AreRefused) {
+  struct Case {
+    int kind;
+    const char* first;
+    const char* second;
+    int refusedField;
+    const wchar_t* refusal;
+    const wchar_t* table;
+  };
+  const Case cases[] = {
+      {kRefMeasurements, "", "kg", RefDataEdit2Dlg::kFirstEdit, L"\"Name\" must not be empty.", L"MEASUREMENTS"},
+      {kRefTaxes, "  ", "18", RefDataEdit2Dlg::kFirstEdit, L"\"Shortcut\" must not be empty.", L"TAXES"},
+      {kRefTaxes, "VAT", "-5", RefDataEdit2Dlg::kSecondEdit, L"\"Percent\" should be between 0 and 100.",
+       L"TAXES"},
+      {kRefTaxes, "VAT", "150", RefDataEdit2Dlg::kSecondEdit, L"\"Percent\" should be between 0 and 100.",
+       L"TAXES"},
+      {kRefDaysConditions, "", "30", RefDataEdit2Dlg::kFirstEdit, L"\"Name\" must not be empty.",
+       L"DAYS_CONDITION"},
+  };
+  for (const Case& c : cases) {
+    platform::MessageBoxRecorder boxes;
+    RefDataEdit2Dlg dialog(0, c.kind, nullptr);
+    bool openAfterRefusal = false;
+    bool focusOnField = false;
+    ModalScript script;
+    script.Then<RefDataEdit2Dlg>([&](RefDataEdit2Dlg& shown) {
+      wxTextCtrl* first = Edit(&shown, RefDataEdit2Dlg::kFirstEdit);
+      wxTextCtrl* second = Edit(&shown, RefDataEdit2Dlg::kSecondEdit);
+      first->ChangeValue(L"");
+      second->ChangeValue(L"");
+      if (*c.first) Type(first, c.first, c.first);
+      Type(second, c.second, c.second);
+      FocusOn(Edit(&shown, c.refusedField == RefDataEdit2Dlg::kFirstEdit ? RefDataEdit2Dlg::kSecondEdit
+                                                                          : RefDataEdit2Dlg::kFirstEdit));
+      Click(&shown, platform::IDOK);
+      WaitFor([&] { return wxWindow::FindFocus() == shown.FindWindow(c.refusedField); });
+      openAfterRefusal = shown.IsShown();
+      focusOnField = wxWindow::FindFocus() == shown.FindWindow(c.refusedField);
+      Click(&shown, platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.ShowModal(), platform::IDCANCEL) << c.refusal;
+    EXPECT_TRUE(script.IsDone());
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_TRUE(focusOnField) << c.first << " / " << c.second;
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, c.refusal);
+    EXPECT_EQ(boxes.Shown()[0].owner, &dialog);
+    EXPECT_EQ(CountRows(c.table), 0) << c.table;
   }
 }
 

@@ -181,6 +181,11 @@ TEST(EditInputRulesTest, FieldLimitsRefuseWhatDoesNotFitNamingTheField) {
       {days, L"1,5", L"\"Days\" takes a whole number."},
       {FieldLimits::Text(L"Code", 5), L"12345", nullptr},
       {FieldLimits::Text(L"Code", 5), L"123456", L"\"Code\" takes at most 5 characters."},
+      {FieldLimits::RequiredText(L"Name", 5), L"x", nullptr},
+      {FieldLimits::RequiredText(L"Name", 5), L"", L"\"Name\" must not be empty."},
+      {FieldLimits::RequiredText(L"Name", 5), L" \t ", L"\"Name\" must not be empty."},
+      {FieldLimits::RequiredText(L"Name", 5), L"123456", L"\"Name\" takes at most 5 characters."},
+      {FieldLimits::Text(L"Code", 5), L"", nullptr},
       {FieldLimits(), L"anything", nullptr},
   };
   for (const auto& c : cases) {
