@@ -46,14 +46,13 @@ endfunction()
 
 # corvane_test_runs_program(<test> <program target> <macro>)
 # The test starts one of our programs as a process of its own on the test's
-# display (tests/support/ProgramProcess.h): the program is built first, its
-# path is given to the test as <macro>, and X11 is linked to see its windows.
+# display (tests/support/ProgramProcess.h): the program is built first and
+# its path is given to the test as <macro>.
 function(corvane_test_runs_program test program macro)
   if(NOT TARGET ${program})
     return()
   endif()
-  find_package(X11 REQUIRED)
   add_dependencies(${test} ${program})
   target_compile_definitions(${test} PRIVATE ${macro}="$<TARGET_FILE:${program}>")
-  target_link_libraries(${test} PRIVATE X11::X11)
+  target_link_libraries(${test} PRIVATE corvane_test_programs)
 endfunction()

@@ -59,8 +59,6 @@ bool CorvaneApp::OnInit() {
   CMainFrame* frame = m_application->GetMainFrame();
   if (!frame) return false;
   SetTopWindow(frame);
-  // A signal during start-up closes the window as soon as the loop runs.
-  if (TakeTerminateRequest()) CallAfter([frame] { frame->Close(); });
   // Closing the main window ends the program, even with previews still open.
   frame->Bind(wxEVT_DESTROY, [this, frame](wxWindowDestroyEvent& event) {
     if (event.GetEventObject() == frame) ExitMainLoop();

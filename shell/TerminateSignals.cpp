@@ -9,24 +9,25 @@
 #include <wx/app.h>
 
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
 guint g_sources[2] = {0, 0};
 constexpr int kSignals[2] = {SIGTERM, SIGINT};
-// A signal came while there was no main window.
-bool g_requested = false;
 // A second signal while the save question of the first is open is not asked again.
 bool g_closing = false;
 
 // Dispatched by the main context, not in the signal's context.
 gboolean OnTerminateSignal(gpointer) {
-
   CQuennetApp* app = GetCurrentApp();
   CMainFrame* frame = app ? app->GetMainFrame() : nullptr;
   if (!frame) {
-    g_requested = true;
-    return G_SOURCE_CONTINUE;
+    // Before the main window the loop runs only inside a question of the
+    // start-up (an upgrade, another database file): nothing is open to
+    // save, so the program ends here, detached from its database.
+    DisconnectDatabase();
+    std::exit(0);
   }
   if (g_closing || frame->IsBeingDeleted()) return G_SOURCE_CONTINUE;
   g_closing = true;
@@ -56,11 +57,4 @@ void RestoreTerminateSignals() {
     if (source != 0) g_source_remove(source);
     source = 0;
   }
-  g_requested = false;
-}
-
-bool TakeTerminateRequest() {
-  const bool requested = g_requested;
-  g_requested = false;
-  return requested;
 }

@@ -14,12 +14,9 @@
 // leaves the program on a dead attachment.
 
 // Routes SIGTERM and SIGINT to closing the current application's main
-// window, on the GUI thread from the event loop. A signal that comes before
-// the main window exists is kept (see TakeTerminateRequest). True when both
-// signals are watched.
+// window, on the GUI thread from the event loop. A signal that reaches the
+// loop before there is a main window (while start-up asks something) ends
+// the program at once. True when both signals are watched.
 bool CloseMainWindowOnTerminateSignals();
 // Stops watching: GLib gives both signals their default action back.
 void RestoreTerminateSignals();
-// True once when a signal came while there was no main window to close; the
-// start-up then closes the main window as soon as it is there.
-bool TakeTerminateRequest();

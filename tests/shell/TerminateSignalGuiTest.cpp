@@ -17,7 +17,7 @@
 #include "data/DatabaseVersion.h"
 #include "platform/RegistryStore.h"
 #include "platform/TextCodec.h"
-#include "tests/data/TestDatabase.h"
+#include "tests/shell/ShellFixtures.h"
 
 namespace corvane::test {
 namespace {
@@ -50,8 +50,8 @@ protected:
 
   // Ended by itself with exit code 0 within a minute (a program that stays,
   // or dies of the signal, has not ended as File > Exit does), leaving the
-  // stored path and a database that opens as before.
-  void ExpectEndedAsExitDoes() {
+  // stored path and a database that opens as before, at the version it had.
+  void ExpectEndedAsExitDoes(int version = kDatabaseVersionCurrent) {
     const std::optional<int> status = m_program->WaitForExit(seconds(60));
     ASSERT_TRUE(status) << "the program did not end";
     ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
@@ -61,7 +61,7 @@ protected:
     ASSERT_EQ(store.GetValue(kSettings, L"DatabaseFile", stored), platform::kRegistryOk);
     EXPECT_EQ(stored.text, platform::WideFromPath(m_database));
     ConnectDatabaseFile(m_database.string());
-    EXPECT_EQ(CheckDatabaseVersion(), kDatabaseVersionCurrent);
+    EXPECT_EQ(CheckDatabaseVersion(), version);
     DisconnectDatabase();
   }
 
@@ -100,6 +100,24 @@ TEST_F(TerminateSignalGuiTest, ASignalWhileTheDatabaseIsAttachedAtStartUpEndsThe
   ASSERT_TRUE(PollUntil([&] { return HasFileOpen(pid, m_database); }, seconds(60)));
   ASSERT_EQ(::kill(pid, SIGTERM), 0);
   ExpectEndedAsExitDoes();
+}
+
+// Start-up asks whether to upgrade an older database; the signal ends the
+// program without an answer, and the database is left as it was.
+TEST_F(TerminateSignalGuiTest, ASignalWhileStartUpAsksAQuestionEndsTheProgram) {
+  fs::remove(m_database);
+  MakeLegacyDatabase(m_database, L"1.205");
+  const pid_t pid = Launch();
+  ASSERT_GT(pid, 0);
+  // The question is the program's only window while it is asked.
+  ASSERT_TRUE(PollUntil(
+      [&] {
+        const std::vector<std::string> titles = WindowTitles(pid);
+        return titles == std::vector<std::string>{"Corvane"};
+      },
+      seconds(60)));
+  ASSERT_EQ(::kill(pid, SIGTERM), 0);
+  ExpectEndedAsExitDoes(kDatabaseVersionOlder);
 }
 
 // Right after the program took the signal over: before the toolkit and the

@@ -3,10 +3,8 @@
 // Running one of our programs as a process of its own on the test's display,
 // and watching it from outside without sending it any input: its windows
 // (asked of the X server), its open files and its threads (from /proc).
-// Link X11::X11 to use it.
+// Link corvane_test_programs to use it.
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -62,44 +60,9 @@ inline bool CatchesSignal(pid_t pid, int signal) {
   return false;
 }
 
-// The UTF-8 titles of the viewable top-level windows of the process.
-inline std::vector<std::string> WindowTitles(pid_t pid) {
-  std::vector<std::string> titles;
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return titles;
-  const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
-  const Atom nameAtom = XInternAtom(display, "_NET_WM_NAME", True);
-  const Atom utf8 = XInternAtom(display, "UTF8_STRING", True);
-  auto property = [&](Window window, Atom name, Atom type, long length) {
-    Atom actual;
-    int format;
-    unsigned long count = 0, after;
-    unsigned char* data = nullptr;
-    std::string bytes;
-    if (name != None && XGetWindowProperty(display, window, name, 0, length, False, type, &actual, &format, &count,
-                                           &after, &data) == Success &&
-        data)
-      bytes.assign(reinterpret_cast<char*>(data), format == 32 ? count * sizeof(long) : count * (format / 8));
-    if (data) XFree(data);
-    return bytes;
-  };
-  std::function<void(Window)> visit = [&](Window window) {
-    const std::string owner = property(window, pidAtom, XA_CARDINAL, 1);
-    if (owner.size() == sizeof(long) && static_cast<pid_t>(*reinterpret_cast<const long*>(owner.data())) == pid) {
-      XWindowAttributes attributes;
-      if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
-        titles.push_back(property(window, nameAtom, utf8, 1024));
-    }
-    Window root, parent, *children = nullptr;
-    unsigned int childCount = 0;
-    if (XQueryTree(display, window, &root, &parent, &children, &childCount))
-      for (unsigned int i = 0; i < childCount; ++i) visit(children[i]);
-    if (children) XFree(children);
-  };
-  visit(DefaultRootWindow(display));
-  XCloseDisplay(display);
-  return titles;
-}
+// The UTF-8 titles of the viewable top-level windows of the process (asked
+// of the X server on DISPLAY; no input is sent).
+std::vector<std::string> WindowTitles(pid_t pid);
 
 // One program started with the test's environment plus the given variables;
 // killed when the object goes, unless it has ended before.
