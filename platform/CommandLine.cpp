@@ -23,7 +23,8 @@ std::vector<std::wstring> ArgumentsFromCmdline(const std::string& cmdline) {
 
 std::vector<std::wstring> CommandLineArguments() {
   std::ifstream in("/proc/self/cmdline", std::ios::binary);
-  return ArgumentsFromCmdline(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  return ArgumentsFromCmdline(
+      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
 }
 
 }  // namespace platform

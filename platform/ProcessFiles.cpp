@@ -19,7 +19,8 @@ std::vector<FileHolder> OtherProcessesWithFileOpen(const std::filesystem::path& 
   const std::string self = std::to_string(::getpid());
   for (const fs::directory_entry& process : fs::directory_iterator("/proc", error)) {
     const std::string pid = process.path().filename().string();
-    if (pid == self || pid.empty() || !std::all_of(pid.begin(), pid.end(), [](unsigned char c) { return std::isdigit(c); }))
+    if (pid == self || pid.empty() ||
+        !std::all_of(pid.begin(), pid.end(), [](unsigned char c) { return std::isdigit(c); }))
       continue;
     std::error_code unreadable;
     for (const fs::directory_entry& descriptor : fs::directory_iterator(process.path() / "fd", unreadable)) {
@@ -32,7 +33,8 @@ std::vector<FileHolder> OtherProcessesWithFileOpen(const std::filesystem::path& 
       break;
     }
   }
-  std::sort(holders.begin(), holders.end(), [](const FileHolder& a, const FileHolder& b) { return a.pid < b.pid; });
+  std::sort(holders.begin(), holders.end(),
+            [](const FileHolder& a, const FileHolder& b) { return a.pid < b.pid; });
   return holders;
 }
 

@@ -21,8 +21,9 @@ TEST(DesignerCommandLineGuiTest, ATemplateWithANonAsciiNameOpensUnderEveryLocale
   doc.Save(file);
   for (const char* locale : {"C", "C.UTF-8"}) {
     SCOPED_TRACE(locale);
-    ProgramProcess designer(CORVANE_DESIGNER, {file.string()},
-                            {std::string("LC_ALL=") + locale, "XDG_CONFIG_HOME=" + (dir / "config").string()});
+    ProgramProcess designer(
+        CORVANE_DESIGNER, {file.string()},
+        {std::string("LC_ALL=") + locale, "XDG_CONFIG_HOME=" + (dir / "config").string()});
     ASSERT_GT(designer.Pid(), 0);
     // The main window names the opened file.
     std::vector<std::string> titles;

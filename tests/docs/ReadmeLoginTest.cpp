@@ -49,8 +49,10 @@ TEST(ReadmeLoginTest, ThePasswordIsKeptInAFileOnlyItsOwnerCanRead) {
   corvane::test::TempDir home;
   const std::filesystem::path script = home / "steps.sh";
   const std::filesystem::path result = home / "result.txt";
-  std::ofstream(script) << "set -e\nexport HOME='" << home.Path().string() << "'\nunset ISC_USER ISC_PASSWORD\n"
-                        << steps << "printf '%s %s' \"$ISC_USER\" \"$ISC_PASSWORD\" > '" << result.string() << "'\n";
+  std::ofstream(script) << "set -e\nexport HOME='" << home.Path().string()
+                        << "'\nunset ISC_USER ISC_PASSWORD\n"
+                        << steps << "printf '%s %s' \"$ISC_USER\" \"$ISC_PASSWORD\" > '" << result.string()
+                        << "'\n";
   ASSERT_EQ(std::system(("bash '" + script.string() + "'").c_str()), 0) << steps;
 
   struct stat file {};

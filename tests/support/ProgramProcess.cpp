@@ -19,8 +19,9 @@ std::vector<std::string> WindowTitles(pid_t pid) {
     unsigned long count = 0, after;
     unsigned char* data = nullptr;
     std::string bytes;
-    if (name != None && XGetWindowProperty(display, window, name, 0, length, False, type, &actual, &format, &count,
-                                           &after, &data) == Success &&
+    if (name != None &&
+        XGetWindowProperty(display, window, name, 0, length, False, type, &actual, &format, &count, &after,
+                           &data) == Success &&
         data)
       bytes.assign(reinterpret_cast<char*>(data), format == 32 ? count * sizeof(long) : count * (format / 8));
     if (data) XFree(data);
@@ -28,7 +29,8 @@ std::vector<std::string> WindowTitles(pid_t pid) {
   };
   std::function<void(Window)> visit = [&](Window window) {
     const std::string owner = property(window, pidAtom, XA_CARDINAL, 1);
-    if (owner.size() == sizeof(long) && static_cast<pid_t>(*reinterpret_cast<const long*>(owner.data())) == pid) {
+    if (owner.size() == sizeof(long) &&
+        static_cast<pid_t>(*reinterpret_cast<const long*>(owner.data())) == pid) {
       XWindowAttributes attributes;
       if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
         titles.push_back(property(window, nameAtom, utf8, 1024));

@@ -36,7 +36,8 @@ inline bool PollUntil(const std::function<bool()>& condition, std::chrono::secon
 
 inline bool HasFileOpen(pid_t pid, const std::filesystem::path& file) {
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
     std::error_code ignored;
     if (std::filesystem::read_symlink(entry.path(), ignored) == file) return true;
   }
