@@ -43,3 +43,16 @@ function(corvane_add_folder_tests)
     endif()
   endforeach()
 endfunction()
+
+# corvane_test_runs_program(<test> <program target> <macro>)
+# The test starts one of our programs as a process of its own on the test's
+# display (tests/support/ProgramProcess.h): the program is built first and
+# its path is given to the test as <macro>.
+function(corvane_test_runs_program test program macro)
+  if(NOT TARGET ${program})
+    return()
+  endif()
+  add_dependencies(${test} ${program})
+  target_compile_definitions(${test} PRIVATE ${macro}="$<TARGET_FILE:${program}>")
+  target_link_libraries(${test} PRIVATE corvane_test_programs)
+endfunction()

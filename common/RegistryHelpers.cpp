@@ -95,6 +95,12 @@ std::optional<std::wstring> RegReadString(const std::wstring& subkey, const std:
   return value.text;
 }
 
+std::optional<uint32_t> RegReadNumber(const std::wstring& subkey, const std::wstring& name, RegRoot) {
+  RegistryValue value;
+  if (ReadValue(subkey, name, value) != kRegSuccess || value.type != platform::REG_DWORD) return std::nullopt;
+  return value.number;
+}
+
 std::optional<std::string> RegReadBinary(const std::wstring& subkey, const std::wstring& name, RegRoot) {
   RegistryValue value;
   if (ReadValue(subkey, name, value) != kRegSuccess) return std::nullopt;

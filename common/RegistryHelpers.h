@@ -37,5 +37,8 @@ long RegReadDword(const std::wstring& subkey, const std::wstring& name, uint32_t
 // Typed conveniences for code on this platform (no fixed buffers).
 std::optional<std::wstring> RegReadString(const std::wstring& subkey, const std::wstring& name,
                                           RegRoot root = HKEY_CURRENT_USER);
+// A REG_DWORD value; nullopt when it is missing or stored as another type.
+std::optional<uint32_t> RegReadNumber(const std::wstring& subkey, const std::wstring& name,
+                                      RegRoot root = HKEY_CURRENT_USER);
 std::optional<std::string> RegReadBinary(const std::wstring& subkey, const std::wstring& name,
                                          RegRoot root = HKEY_CURRENT_USER);

@@ -228,18 +228,18 @@ void TemplateFile::Save(const std::filesystem::path& path) const {
   const std::filesystem::path target =
       std::filesystem::is_symlink(path, ignored) ? std::filesystem::weakly_canonical(path, ignored) : path;
   std::filesystem::path temp = target;
-  temp += L".saving~";
+  temp += ".saving~";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
       const int error = errno;
-      throw TemplateFileError(L"Cannot write the file " + path.wstring() + L": " + DescribeErrno(error));
+      throw TemplateFileError(L"Cannot write the file " + platform::WideFromPath(path) + L": " + DescribeErrno(error));
     }
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::filesystem::remove(temp, ignored);
-      throw TemplateFileError(L"Cannot write the file " + path.wstring());
+      throw TemplateFileError(L"Cannot write the file " + platform::WideFromPath(path));
     }
   }
   // The new file keeps the permissions of the one it replaces.
@@ -249,7 +249,7 @@ void TemplateFile::Save(const std::filesystem::path& path) const {
   std::filesystem::rename(temp, target, error);
   if (error) {
     std::filesystem::remove(temp, ignored);
-    throw TemplateFileError(L"Cannot write the file " + path.wstring() + L": " +
+    throw TemplateFileError(L"Cannot write the file " + platform::WideFromPath(path) + L": " +
                             platform::FromUtf8(error.message()));
   }
 }
@@ -258,7 +258,7 @@ void TemplateFile::Load(const std::filesystem::path& path, RepeatedId repeated) 
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     const int error = errno;
-    throw TemplateFileError(L"Cannot open the file " + path.wstring() + L": " + DescribeErrno(error));
+    throw TemplateFileError(L"Cannot open the file " + platform::WideFromPath(path) + L": " + DescribeErrno(error));
   }
   Read(in, repeated);
 }

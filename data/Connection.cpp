@@ -2,13 +2,17 @@
 
 #include <ibase.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "common/RegistryHelpers.h"
 #include "data/SqlText.h"
 #include "data/ibase/ibAutoTransaction.h"
 #include "platform/FileDialogs.h"
+#include "platform/ProcessFiles.h"
 #include "platform/TextCodec.h"
 
 namespace {
@@ -45,8 +49,21 @@ std::wstring AskDatabasePath() {
 void Connect(const std::string& path) {
   auto& state = State();
   const DatabaseLogin login = LoginFor(path);
-  TranslateDbErrors([&] { state.database.Connect(path, login.user, login.password); });
+  try {
+    state.database.Connect(path, login.user, login.password);
+  } catch (const ibase::ibException& error) {
+    if (error.HasCode(isc_already_opened)) throw Invoice::DbException(DatabaseInUseText(path));
+    throw MakeDbException(error);
+  }
   state.connection = &state.database;
+}
+
+// Firebird folds unquoted user names to upper case: "sysdba" is SYSDBA.
+bool IsBuiltInUser(const std::string& user) {
+  const std::string builtIn = kDatabaseUser;
+  return user.size() == builtIn.size() &&
+         std::equal(user.begin(), user.end(), builtIn.begin(),
+                    [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
 }
 
 }  // namespace
@@ -63,6 +80,24 @@ Invoice::DbException MakeDbException(const ibase::ibException& error) {
   return Invoice::DbException(Utf8ToWide(error.GetText()));
 }
 
+std::wstring DatabaseInUseText(const std::string& path) {
+  std::wstring text = L"The database " + platform::FromUtf8(path) + L" is open in another program";
+  const std::vector<platform::FileHolder> holders = platform::OtherProcessesWithFileOpen(path);
+  for (size_t i = 0; i < holders.size(); ++i)
+    text += (i == 0 ? L" (" : L", ") + holders[i].name + L", process " + std::to_wstring(holders[i].pid);
+  if (!holders.empty()) text += L")";
+  return text + kDatabaseInUseAdvice;
+}
+
+void KeepDatabaseOnTerminateSignals() {
+  static const bool registered = [] {
+    ISC_STATUS_ARRAY status{};
+    auto refuseOnSignal = [](const int reason, const int, void*) { return reason == fb_shutrsn_signal ? 1 : 0; };
+    return fb_shutdown_callback(status, refuseOnSignal, fb_shut_confirmation, nullptr) == 0;
+  }();
+  (void)registered;
+}
+
 bool IsServerPath(const std::string& path) {
   for (const char* protocol : {"inet://", "inet4://", "inet6://", "xnet://", "wnet://"})
     if (path.rfind(protocol, 0) == 0) return true;
@@ -76,7 +111,10 @@ DatabaseLogin LoginFor(const std::string& path) {
   DatabaseLogin login{kDatabaseUser, kDatabasePassword};
   if (!IsServerPath(path)) return login;
   if (const char* user = std::getenv("ISC_USER"); user && *user) login.user = user;
-  if (const char* password = std::getenv("ISC_PASSWORD"); password && *password) login.password = password;
+  if (const char* password = std::getenv("ISC_PASSWORD"); password && *password)
+    login.password = password;
+  else if (!IsBuiltInUser(login.user))
+    login.password.clear();  // the built-in password is never offered for another user
   return login;
 }
 

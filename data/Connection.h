@@ -73,6 +73,21 @@ void ConnectDatabaseFile(const std::string& path);
 // GetDatabase connects afresh.
 void DisconnectDatabase();
 
+// What a database file that another program holds open in-process is
+// refused with: the path, the programs that hold it where they can be seen
+// ("Corvane, process 4711"), and what to do.
+std::wstring DatabaseInUseText(const std::string& path);
+inline constexpr wchar_t kDatabaseInUseAdvice[] =
+    L". A database file opened directly serves one program at a time: close the other program, or share the "
+    L"database through a Firebird server, and try again.";
+
+// For a program that handles SIGTERM and SIGINT itself (and detaches when
+// it ends): the database client's own handlers of these signals would shut
+// the engine down under the program; that shutdown is refused from now on.
+// The client still calls the handlers that were in place before its first
+// attach. Registers once per process.
+void KeepDatabaseOnTerminateSignals();
+
 // The login the program uses; the embedded engine does not check passwords.
 inline constexpr char kDatabaseUser[] = "SYSDBA";
 inline constexpr char kDatabasePassword[] = "pondcrest";
@@ -87,6 +102,8 @@ struct DatabaseLogin {
   std::string password;
 };
 // The login for a database: through a server, the Firebird client's own
-// ISC_USER and ISC_PASSWORD where they are set, else the built-in pair; an
-// in-process file always gets the built-in pair.
+// ISC_USER and ISC_PASSWORD where they are set, else the built-in pair; the
+// built-in password goes only with the built-in user, so another ISC_USER
+// without ISC_PASSWORD logs in without a password (and the server refuses
+// it). An in-process file always gets the built-in pair.
 DatabaseLogin LoginFor(const std::string& path);

@@ -13,6 +13,7 @@
 #include "designer/DesignerPrinting.h"
 #include "designer/DesignerSettings.h"
 #include "designer/SkinLibrary.h"
+#include "platform/CommandLine.h"
 #include "platform/MessageBox.h"
 
 namespace designer {
@@ -35,8 +36,7 @@ bool DesignerApp::OnInit() {
   // The optional skinning library is looked up once, before any window.
   Skin();
   std::wstring fileName;
-  for (int i = 1; i < argc; ++i) {
-    const std::wstring arg = argv[i].ToStdWstring();
+  for (const std::wstring& arg : platform::CommandLineArguments()) {
     if (!arg.empty() && arg[0] != L'-') {
       fileName = arg;
       break;

@@ -14,7 +14,7 @@ void DesignerDocument::NewTemplate() {
 }
 
 void DesignerDocument::LoadTemplate(const std::wstring& path) {
-  const CPlandelDoc::LoadOutcome outcome = m_doc.Load(std::filesystem::path(path));
+  const CPlandelDoc::LoadOutcome outcome = m_doc.Load(platform::PathFromWide(path));
   UpdateAllViews(nullptr);
   if (!outcome.Ok()) throw std::runtime_error(platform::ToUtf8(outcome.error));
   if (outcome.skippedItems > 0) {
@@ -24,7 +24,7 @@ void DesignerDocument::LoadTemplate(const std::wstring& path) {
 }
 
 void DesignerDocument::SaveTemplate(const std::wstring& path) {
-  m_doc.Save(std::filesystem::path(path));
+  m_doc.Save(platform::PathFromWide(path));
 }
 
 }  // namespace designer

@@ -11,6 +11,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/RegistryStore.h"
+#include "platform/TextCodec.h"
 
 namespace designer {
 namespace {
@@ -35,7 +36,7 @@ void TemplateFiles::ShowError(const std::wstring& text) const {
 
 std::wstring TemplateFiles::GetTitle() const {
   if (m_path.empty()) return kUntitled;
-  return std::filesystem::path(m_path).filename().wstring();
+  return platform::WideFromPath(platform::PathFromWide(m_path).filename());
 }
 
 std::wstring TemplateFiles::GetCaption() const {

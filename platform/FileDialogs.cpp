@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/TextCodec.h"
+
 namespace platform {
 namespace {
 
@@ -62,7 +64,7 @@ std::wstring ToWxWildcard(const std::wstring& windowsFilter) {
 
 std::wstring ApplyDefaultExtension(const std::wstring& path, const std::wstring& defaultExtension) {
   if (defaultExtension.empty() || path.empty()) return path;
-  const std::filesystem::path file(path);
+  const std::filesystem::path file = PathFromWide(path);
   std::error_code ec;
   if (file.has_extension() || std::filesystem::exists(file, ec)) return path;
   return path + L'.' + defaultExtension;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/TextEscapes.h"
+#include "platform/TextCodec.h"
 
 using namespace platform::gdi;
 using namespace template_props;
@@ -52,11 +53,11 @@ void CDrawPicture::SetBitmapPath(const std::wstring& path) {
   m_path = path;
   m_dib.reset();
   if (path.empty()) return;
-  m_dib = Dib::LoadBitmapFile(path);
+  m_dib = Dib::LoadBitmapFile(platform::PathFromWide(path));
   if (!m_dib && path.find(L'\\') != std::wstring::npos) {
     std::wstring slashes = path;
     std::replace(slashes.begin(), slashes.end(), L'\\', L'/');
-    m_dib = Dib::LoadBitmapFile(slashes);
+    m_dib = Dib::LoadBitmapFile(platform::PathFromWide(slashes));
   }
 }
 

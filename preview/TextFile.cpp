@@ -53,7 +53,7 @@ bool CTextFile::ReadTextFile(std::wstring path, std::vector<std::wstring>& lines
   m_error.clear();
   if (path.empty() && !GetFilename(false, path)) return false;
 
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  std::ifstream in(platform::PathFromWide(path), std::ios::binary);
   if (!in) {
     const int error = errno;
     m_error = L"The file " + path + L" could not be opened: " + platform::FromUtf8(std::strerror(error));

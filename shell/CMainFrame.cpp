@@ -1,6 +1,7 @@
 #include "shell/CMainFrame.h"
 
 #include <wx/artprov.h>
+#include <wx/gdicmn.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -23,6 +24,8 @@
 #include "shell/ui/InstallSettings.h"
 #include "shell/ui/RefreshMessages.h"
 
+using navigation::kMinimumPaneWidth;
+using navigation::NavigationRules;
 using navigation::PaneView;
 
 namespace {
@@ -34,10 +37,6 @@ constexpr int kDayConditionsList = 3;
 constexpr int kTemplatesList = 4;
 constexpr int kPhoneCodesList = 5;
 
-constexpr int kDefaultSplitterWidth = 100;
-// The splitter never collapses a pane by dragging, so a stored width of 0
-// (which would start without the splitter for good) cannot come about.
-constexpr int kMinimumPaneWidth = 20;
 
 template <class ListView>
 View* MakeListView(wxWindow* parent) {
@@ -199,19 +198,11 @@ void CMainFrame::UpdateKeyIndicators() {
 }
 
 bool CMainFrame::CreateClient() {
-  uint32_t present = 1;
-  uint32_t width = kDefaultSplitterWidth;
-  if (RegReadDword(kSettingsKey, kSplitterPresentValue, &present) == kRegSuccess) {
-    if (RegReadDword(kSettingsKey, kSplitterWidthValue, &width) != kRegSuccess) width = 0;
-  } else {
-    present = 1;
-    width = kDefaultSplitterWidth;
-  }
-  if (present == 0 || width == 0) {
-    m_leftView = new CLeftView(this);
-    m_rightView = m_leftView;
-    return true;
-  }
+  // The tree and the list side by side, always: a window with the tree alone
+  // would lose it to the first list chosen, with nothing to bring it back.
+  const int width = NavigationRules::TreeWidth(RegReadNumber(kSettingsKey, kSplitterPresentValue),
+                                               RegReadNumber(kSettingsKey, kSplitterWidthValue),
+                                               wxGetDisplaySize().GetWidth());
   m_splitter = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                     wxSP_3D | wxSP_LIVE_UPDATE | wxCLIP_CHILDREN);
   m_splitter->SetMinimumPaneSize(kMinimumPaneWidth);
@@ -219,7 +210,7 @@ bool CMainFrame::CreateClient() {
   m_leftView = new CLeftView(m_splitter);
   auto* start = new CQuennetView(m_splitter);
   m_rightView = start;
-  m_splitter->SplitVertically(m_leftView, start, static_cast<int>(width));
+  m_splitter->SplitVertically(m_leftView, start, width);
   AddFrameView(start);
   return true;
 }
@@ -232,54 +223,25 @@ void CMainFrame::SetDocument(Document* document) {
 }
 
 bool CMainFrame::ReplaceView(PaneView kind) {
-  if (m_splitter) {
-    wxWindow* old = m_splitter->GetWindow2();
-    View* oldView = m_rightView;
-    View* view = CreatePaneView(kind, m_splitter);
-    if (!view) return false;
-    if (m_document) m_document->AddView(view);
-    AddFrameView(view);
-    if (old)
-      m_splitter->ReplaceWindow(old, view->GetViewWindow());
-    else
-      m_splitter->SplitVertically(m_leftView, view->GetViewWindow(), m_splitter->GetSashPosition());
-    m_rightView = view;
-    if (oldView) {
-      RemoveFrameView(oldView);
-      if (m_document) m_document->RemoveView(oldView);
-    }
-    if (old) old->Destroy();
-    m_splitter->UpdateSize();
-    view->OnInitialUpdate();
-    return true;
-  }
-
-  // Without the splitter the new view takes the place of the active one. The
-  // old one may be the tree, which called us from its own handler: it is
-  // hidden at once and destroyed when the handler has returned.
-  View* active = GetActiveView() ? GetActiveView() : m_rightView;
-  View* view = CreatePaneView(kind, this);
+  if (!m_splitter) return false;
+  wxWindow* old = m_splitter->GetWindow2();
+  View* oldView = m_rightView;
+  View* view = CreatePaneView(kind, m_splitter);
   if (!view) return false;
   if (m_document) m_document->AddView(view);
   AddFrameView(view);
-  SetActiveView(view);
-  if (active) {
-    RemoveFrameView(active);
-    if (m_document) m_document->RemoveView(active);
-    wxWindow* window = active->GetViewWindow();
-    window->Hide();
-    if (active == m_leftView) m_leftView = nullptr;
-    CallAfter([this, window] {
-      window->Destroy();
-      SendSizeEvent();
-    });
-  }
+  if (old)
+    m_splitter->ReplaceWindow(old, view->GetViewWindow());
+  else
+    m_splitter->SplitVertically(m_leftView, view->GetViewWindow(), m_splitter->GetSashPosition());
   m_rightView = view;
-  // The frame sizes its only child itself; while the old view waits to go
-  // there are two.
-  view->GetViewWindow()->SetSize(GetClientSize());
+  if (oldView) {
+    RemoveFrameView(oldView);
+    if (m_document) m_document->RemoveView(oldView);
+  }
+  if (old) old->Destroy();
+  m_splitter->UpdateSize();
   view->OnInitialUpdate();
-  view->GetViewWindow()->Refresh();
   return true;
 }
 

@@ -2,7 +2,9 @@
 
 // The main window: the navigation tree on the left and a list view on the
 // right, split by a splitter whose width is kept between runs
-// ("SplitterPresent", "SplitterWidth" under "Software\Corvane\Settings").
+// ("SplitterPresent", "SplitterWidth" under "Software\Corvane\Settings";
+// a stored value that cannot be used gives the default width, and the tree
+// is always there).
 // Its menu and toolbar open the editing forms and the reference-data and
 // options dialogs; "&Delete", "&Properties ...", Preview and Print go to the
 // active view (the tree or the list, whichever had the focus last).
@@ -60,7 +62,7 @@ public:
   // Puts a new view of that kind in place of the right pane's view and runs
   // its initial update; false (pane left empty) when it cannot be made.
   bool ReplaceView(navigation::PaneView kind);
-  // The view in the right pane (without the splitter: the frame's only view).
+  // The view in the right pane.
   View* GetRightView() const { return m_rightView; }
   CLeftView* GetLeftView() const { return m_leftView; }
   wxSplitterWindow* GetSplitter() const { return m_splitter; }

@@ -16,6 +16,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/RegistryStore.h"
+#include "platform/TextCodec.h"
 #include "shell/CLeftView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuennetDoc.h"
@@ -73,7 +74,7 @@ std::optional<std::wstring> ChooseAnotherDatabase(const std::wstring& path, cons
 void ReportSetAsideSettings() {
   platform::RegistryStore& store = platform::RegistryStore::User();
   for (const std::filesystem::path& copy : store.TakeSetAsideCopies())
-    ShowStartupMessage(Format(kSettingsSetAside, store.Path().wstring(), copy.wstring()),
+    ShowStartupMessage(Format(kSettingsSetAside, platform::WideFromPath(store.Path()), platform::WideFromPath(copy)),
                        platform::MB_ICONEXCLAMATION);
 }
 

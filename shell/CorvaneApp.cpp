@@ -31,7 +31,12 @@ std::wstring DescribeCurrentException() {
   }
 }
 
-CorvaneApp::CorvaneApp() = default;
+CorvaneApp::CorvaneApp() {
+  // As early as can be: before the toolkit starts and before the database is
+  // attached, so that a signal at any moment of start-up ends the program.
+  CloseMainWindowOnTerminateSignals();
+}
+
 CorvaneApp::~CorvaneApp() = default;
 
 bool CorvaneApp::OnInit() {
@@ -54,8 +59,6 @@ bool CorvaneApp::OnInit() {
   CMainFrame* frame = m_application->GetMainFrame();
   if (!frame) return false;
   SetTopWindow(frame);
-  // The database is open by now: our handlers take the place of its client's.
-  CloseMainWindowOnTerminateSignals();
   // Closing the main window ends the program, even with previews still open.
   frame->Bind(wxEVT_DESTROY, [this, frame](wxWindowDestroyEvent& event) {
     if (event.GetEventObject() == frame) ExitMainLoop();

@@ -6,13 +6,17 @@
 // program running), and the application's exit detaches the database. With
 // nothing modified the program ends at once.
 //
-// The database client installs handlers of its own for these signals when it
-// first opens a database; they shut the engine down and leave the program
-// running on a dead connection. Install ours after the database is open, so
-// that they take the signals' place.
+// The signals are watched through GLib's signal sources on the main context,
+// so a signal wakes the event loop by itself, also on a window left idle.
+// Watching starts before the database is first attached: the database client
+// then keeps our handler beside its own, and the client's own shutdown of
+// the engine on these signals is refused, so a signal during start-up never
+// leaves the program on a dead attachment.
 
-// Routes SIGTERM and SIGINT to closing the current application's main window,
-// on the GUI thread from the event loop. True when both were installed.
+// Routes SIGTERM and SIGINT to closing the current application's main
+// window, on the GUI thread from the event loop. A signal that reaches the
+// loop before there is a main window (while start-up asks something) ends
+// the program at once. True when both signals are watched.
 bool CloseMainWindowOnTerminateSignals();
-// Gives both signals back their default action.
+// Stops watching: GLib gives both signals their default action back.
 void RestoreTerminateSignals();

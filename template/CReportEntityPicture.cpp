@@ -2,6 +2,7 @@
 
 #include "common/TextEscapes.h"
 #include "common/TextSplitter.h"
+#include "platform/TextCodec.h"
 
 using namespace platform::gdi;
 using namespace template_props;
@@ -14,7 +15,7 @@ void CReportEntityPicture::SetPath(const std::wstring& path) {
   m_bitmap.reset();
   m_path = path;
   if (path.empty()) return;
-  m_bitmap = Dib::LoadBitmapFile(std::filesystem::path(path));
+  m_bitmap = Dib::LoadBitmapFile(platform::PathFromWide(path));
   // Templates made on Windows name their pictures with backslashes.
   const size_t slash = path.find_last_of(L"\\/");
   SetTitle(slash == std::wstring::npos ? path : path.substr(slash + 1));

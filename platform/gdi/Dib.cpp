@@ -2,8 +2,11 @@
 
 #include <wx/imagbmp.h>
 #include <wx/log.h>
+#include <wx/mstream.h>
 
 #include <fstream>
+#include <iterator>
+#include <string>
 
 namespace platform::gdi {
 namespace {
@@ -34,8 +37,13 @@ std::optional<Dib> Dib::LoadBitmapFile(const std::filesystem::path& path) {
   if (!bitCount) return std::nullopt;
   EnsureBmpHandler();
   wxLogNull quiet;  // a damaged file is reported by the result, not by a log window
+  // Read through the standard library: wx would convert the file name by
+  // the locale, which fails for any non-ASCII name under the C locale.
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  wxMemoryInputStream stream(bytes.data(), bytes.size());
   wxImage image;
-  if (!image.LoadFile(wxString(path.wstring()), wxBITMAP_TYPE_BMP) || !image.IsOk()) return std::nullopt;
+  if (!in || !image.LoadFile(stream, wxBITMAP_TYPE_BMP) || !image.IsOk()) return std::nullopt;
   return Dib(image, *bitCount);
 }
 

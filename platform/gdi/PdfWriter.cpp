@@ -143,7 +143,7 @@ bool PdfWriter::StartDoc(const std::wstring& documentName) {
   auto surface = std::make_unique<Surface>();
   surface->surface = cairo_pdf_surface_create(m_path.string().c_str(), m_widthPoints, m_heightPoints);
   if (surface->Status() != CAIRO_STATUS_SUCCESS) {
-    return Fail(L"Cannot create " + m_path.wstring() + L": " + CairoText(surface->Status()));
+    return Fail(L"Cannot create " + WideFromPath(m_path) + L": " + CairoText(surface->Status()));
   }
   if (!documentName.empty()) {
     cairo_pdf_surface_set_metadata(surface->surface, CAIRO_PDF_METADATA_TITLE,
@@ -183,7 +183,7 @@ bool PdfWriter::EndDoc() {
   cairo_status_t status = m_surface->Status();
   m_surface.reset();
   if (status != CAIRO_STATUS_SUCCESS)
-    return Fail(L"Cannot write " + m_path.wstring() + L": " + CairoText(status));
+    return Fail(L"Cannot write " + WideFromPath(m_path) + L": " + CairoText(status));
   return true;
 }
 

@@ -24,10 +24,8 @@ bool PrintReportToFile(CReportGenerator& report, const std::filesystem::path& pa
   } catch (const std::exception& error) {
     reason = platform::FromUtf8(error.what());
   }
-  // The path's bytes are UTF-8: path::wstring() would fail on any other
-  // character than ASCII.
   platform::ShowMessageBox(
-      L"The invoice could not be printed to " + platform::FromUtf8(path.string()) + L":\n" + reason,
+      L"The invoice could not be printed to " + platform::WideFromPath(path) + L":\n" + reason,
       CReportGenerator::kMessageCaption, platform::MB_OK | platform::MB_ICONERROR);
   return false;
 }

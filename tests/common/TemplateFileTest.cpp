@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "Locales.h"
 #include "TestEnvironment.h"
 #include "common/Crc16.h"
 #include "platform/OleDateTime.h"
+#include "platform/TextCodec.h"
 
 namespace {
 
@@ -420,6 +422,34 @@ TEST(TemplateFileTest, FilesThatCannotBeOpenedNameTheFile) {
   }
   EXPECT_THROW(file.Save(dir / "no folder" / "new.zlt"), TemplateFileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "no folder"));
+}
+
+// Non-ASCII names are saved, loaded and named in messages alike, whatever
+// the locale.
+TEST(TemplateFileTest, FilesWithNonAsciiNamesWorkUnderEveryLocale) {
+  corvane::test::TempDir dir;
+  const std::wstring folder = platform::WideFromPath(dir.Path());
+  corvane::test::UnderEachLocale([&] {
+    TemplateFile file;
+    file.AddItem(SmallBox());
+    ASSERT_NO_THROW(file.Save(platform::PathFromWide(folder + L"/Rechnung-M\u00fcller.zlt")));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Rechnung-M\xc3\xbcller.zlt"));
+    TemplateFile read;
+    read.Load(dir / "Rechnung-M\xc3\xbcller.zlt");
+    EXPECT_EQ(file, read);
+    try {
+      read.Load(dir / "M\xc3\xbcller-missing.zlt");
+      ADD_FAILURE() << "loaded a missing file";
+    } catch (const TemplateFileError& e) {
+      EXPECT_NE(std::wstring::npos, e.GetMessage().find(L"M\u00fcller-missing.zlt")) << e.what();
+    }
+    try {
+      file.Save(dir / "M\xc3\xbcller folder" / "new.zlt");
+      ADD_FAILURE() << "saved into a missing folder";
+    } catch (const TemplateFileError& e) {
+      EXPECT_NE(std::wstring::npos, e.GetMessage().find(L"M\u00fcller folder")) << e.what();
+    }
+  });
 }
 
 TEST(TemplateFileTest, ReadsAndWritesStreams) {

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestDatabase.h"
@@ -14,8 +20,11 @@
 #include "data/ibase/ibData.h"
 #include "data/ibase/ibReader.h"
 #include "platform/FileDialogs.h"
+#include "platform/ProcessFiles.h"
 #include "platform/RegistryStore.h"
 #include "platform/TextCodec.h"
+
+extern char** environ;
 
 namespace {
 
@@ -92,6 +101,42 @@ TEST_F(ConnectionTest, CancelledDialogSaysNoPathIsGiven) {
     EXPECT_EQ(error.GetText(), L"Path to the database is not specified.");
   }
   EXPECT_FALSE(StoredPath().has_value());
+}
+
+// Another program (here the engine's own isql) holds the file open
+// in-process: the refusal names the file and that program, in words.
+TEST_F(ConnectionTest, AFileThatAnotherProgramHoldsOpenIsRefusedInWords) {
+  int input[2];
+  ASSERT_EQ(::pipe(input), 0);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+  posix_spawn_file_actions_addclose(&actions, input[1]);
+  std::string program = "isql-fb", quiet = "-q", user = "-user", sysdba = "SYSDBA", path = m_path;
+  char* argv[] = {program.data(), quiet.data(), user.data(), sysdba.data(), path.data(), nullptr};
+  pid_t holder = 0;
+  ASSERT_EQ(::posix_spawnp(&holder, "isql-fb", &actions, nullptr, argv, environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(input[0]);
+  // isql attaches at once and then waits for its input.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (platform::OtherProcessesWithFileOpen(m_path).empty() && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+  const std::wstring expected = L"The database " + platform::FromUtf8(m_path) +
+                                L" is open in another program (isql-fb, process " + std::to_wstring(holder) + L")" +
+                                kDatabaseInUseAdvice;
+  RegWriteString(kSettingsKey, L"DatabaseFile", platform::FromUtf8(m_path));
+  try {
+    GetDatabase();
+    ADD_FAILURE() << "connected to a file another program holds";
+  } catch (const Invoice::DbException& error) {
+    EXPECT_EQ(error.GetText(), expected);
+  }
+  ::close(input[1]);  // isql ends at the end of its input
+  ::waitpid(holder, nullptr, 0);
+  // Free again: the same path connects.
+  EXPECT_NE(GetDatabase(), nullptr);
 }
 
 TEST_F(ConnectionTest, WrongStoredPathFailsWithTheClientTextEveryTimeWithoutAsking) {
@@ -305,18 +350,32 @@ TEST(DatabaseLogin, ServersTakeTheClientsOwnLoginInProcessFilesTheBuiltInOne) {
                            Case{"[::1]:/srv/db.fdb", true}, Case{"server:invoices", true}}) {
     EXPECT_EQ(IsServerPath(test.path), test.server) << test.path;
   }
-  unsetenv("ISC_USER");
-  unsetenv("ISC_PASSWORD");
-  EXPECT_EQ(LoginFor("office:/srv/db.fdb").user, "SYSDBA");
-  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "pondcrest");
-  setenv("ISC_USER", "anna", 1);
-  setenv("ISC_PASSWORD", "s3cret", 1);
-  EXPECT_EQ(LoginFor("office:/srv/db.fdb").user, "anna");
-  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "s3cret");
-  EXPECT_EQ(LoginFor("/srv/db.fdb").user, "SYSDBA");  // in-process: unchanged
-  EXPECT_EQ(LoginFor("/srv/db.fdb").password, "pondcrest");
-  setenv("ISC_PASSWORD", "", 1);
-  EXPECT_EQ(LoginFor("office:/srv/db.fdb").password, "pondcrest");
+}
+
+// The built-in password belongs to the built-in user alone: another user
+// named in ISC_USER never gets it sent for them.
+TEST(DatabaseLogin, TheBuiltInPasswordGoesOnlyWithTheBuiltInUser) {
+  struct Case {
+    const char* user;      // ISC_USER, nullptr: not set
+    const char* password;  // ISC_PASSWORD, nullptr: not set
+    const char* sentUser;
+    const char* sentPassword;
+  };
+  for (const Case& test : {Case{nullptr, nullptr, "SYSDBA", "pondcrest"}, Case{"anna", "s3cret", "anna", "s3cret"},
+                           Case{"anna", nullptr, "anna", ""}, Case{"anna", "", "anna", ""},
+                           Case{"SYSDBA", nullptr, "SYSDBA", "pondcrest"}, Case{"sysdba", "", "sysdba", "pondcrest"},
+                           Case{"SYSDBAX", nullptr, "SYSDBAX", ""}, Case{nullptr, "s3cret", "SYSDBA", "s3cret"}}) {
+    const std::string label = std::string(test.user ? test.user : "(unset)") + " / " +
+                              (test.password ? test.password : "(unset)");
+    test.user ? setenv("ISC_USER", test.user, 1) : unsetenv("ISC_USER");
+    test.password ? setenv("ISC_PASSWORD", test.password, 1) : unsetenv("ISC_PASSWORD");
+    const DatabaseLogin server = LoginFor("office:/srv/db.fdb");
+    EXPECT_EQ(server.user, test.sentUser) << label;
+    EXPECT_EQ(server.password, test.sentPassword) << label;
+    // A file opened in-process keeps the built-in pair whatever is set.
+    EXPECT_EQ(LoginFor("/srv/db.fdb").user, "SYSDBA") << label;
+    EXPECT_EQ(LoginFor("/srv/db.fdb").password, "pondcrest") << label;
+  }
   unsetenv("ISC_USER");
   unsetenv("ISC_PASSWORD");
 }

@@ -48,6 +48,7 @@
 #include "shell/TerminateSignals.h"
 #include "shell/ui/RefreshMessages.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
+#include "GuiEvents.h"
 #include "WindowShot.h"
 
 namespace corvane::test {
@@ -872,6 +873,8 @@ TEST_F(EndingTheProgram, TerminateSignalClosesAsExitDoesAndKeepsTheDatabaseAlive
   ASSERT_TRUE(CloseMainWindowOnTerminateSignals());
   m_messages.QueueAnswer(platform::IDCANCEL);
   std::raise(SIGTERM);
+  // The signal reaches the event loop through GLib's signal thread.
+  ASSERT_TRUE(WaitFor([&] { return !m_messages.Shown().empty(); }));
   Pump();
   ASSERT_EQ(m_messages.Shown().size(), 1u);
   EXPECT_EQ(m_messages.Shown()[0].text, kSaveChangesQuestion);
@@ -883,9 +886,8 @@ TEST_F(EndingTheProgram, TerminateSignalClosesAsExitDoesAndKeepsTheDatabaseAlive
 
   // With nothing modified SIGINT ends at once.
   std::raise(SIGINT);
-  Pump();
+  EXPECT_TRUE(WaitFor([&] { return !MainWindowOpen(); }));
   EXPECT_EQ(m_messages.Shown().size(), 1u);
-  EXPECT_FALSE(MainWindowOpen());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "BmpFiles.h"
+#include "Locales.h"
 #include "TestEnvironment.h"
 
 using namespace platform::gdi;
@@ -44,6 +45,19 @@ TEST(Dib, MissingOrDamagedFilesGiveNoBitmap) {
   EXPECT_FALSE(Dib::LoadBitmapFile(dir / "text.bmp").has_value());
   std::ofstream(dir / "short.bmp") << "BM";
   EXPECT_FALSE(Dib::LoadBitmapFile(dir / "short.bmp").has_value());
+}
+
+// File names go to the file system as UTF-8, whatever the locale.
+TEST(Dib, ABitmapWithANonAsciiNameLoadsUnderEveryLocale) {
+  corvane::test::TempDir dir;
+  const std::filesystem::path bmp = dir / "L\xc3\xb6go.bmp";
+  corvane::test::WriteBmp(bmp, 3, 2, 24, 200, 10, 20);
+  corvane::test::UnderEachLocale([&] {
+    std::optional<Dib> dib;
+    ASSERT_NO_THROW(dib = Dib::LoadBitmapFile(bmp));
+    ASSERT_TRUE(dib.has_value());
+    EXPECT_EQ(dib->GetWidth(), 3);
+  });
 }
 
 }  // namespace

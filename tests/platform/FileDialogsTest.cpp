@@ -4,7 +4,9 @@
 
 #include <fstream>
 
+#include "Locales.h"
 #include "TestEnvironment.h"
+#include "platform/TextCodec.h"
 
 using namespace platform;
 
@@ -48,4 +50,16 @@ TEST(FileDialogsTest, HandlerAnswersInsteadOfTheDialog) {
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[0].filter, L"Invoice.gdb|*.GDB|");
   EXPECT_EQ(asked[0].defaultExtension, L"GDB");
+}
+
+TEST(FileDialogs, TheDefaultExtensionJoinsNonAsciiNamesUnderEveryLocale) {
+  corvane::test::TempDir dir;
+  std::ofstream(dir / "Rechnung-M\xc3\xbcller") << "x";
+  const std::wstring folder = WideFromPath(dir.Path());
+  corvane::test::UnderEachLocale([&] {
+    EXPECT_EQ(ApplyDefaultExtension(folder + L"/L\u00f6go", L"bmp"), folder + L"/L\u00f6go.bmp");
+    EXPECT_EQ(ApplyDefaultExtension(folder + L"/L\u00f6go.bmp", L"zlt"), folder + L"/L\u00f6go.bmp");
+    // An existing file keeps its name as it is.
+    EXPECT_EQ(ApplyDefaultExtension(folder + L"/Rechnung-M\u00fcller", L"zlt"), folder + L"/Rechnung-M\u00fcller");
+  });
 }

@@ -5,7 +5,9 @@
 #include "../gdi/BmpFiles.h"
 #include "PreviewFixtures.h"
 #include "TestEnvironment.h"
+#include "Locales.h"
 #include "platform/OleDateTime.h"
+#include "platform/TextCodec.h"
 #include "preview/DrawBox.h"
 #include "preview/DrawField.h"
 #include "preview/DrawLabel.h"
@@ -309,6 +311,19 @@ TEST_F(RepeatField, ItemGivesTheRowLimitOnlyWhenItIsAnInteger) {
   EXPECT_EQ(static_cast<CDrawRepeatField&>(*made).GetRowLimit(), 30);
   item.SetProperty(template_props::kRepeatRows, Value(30.0));
   EXPECT_EQ(static_cast<CDrawRepeatField&>(*preview::CreateDrawObject(item)).GetRowLimit(), 0);
+}
+
+// A template whose picture is L\u00f6go.bmp prints its picture.
+TEST(DrawObject, APictureWithANonAsciiFileNameLoadsUnderEveryLocale) {
+  corvane::test::TempDir dir;
+  corvane::test::WriteBmp(dir / "L\xc3\xb6go.bmp", 4, 2, 24, 255, 0, 0);
+  corvane::test::UnderEachLocale([&] {
+    CDrawPicture picture;
+    ASSERT_NO_THROW(picture.SetBitmapPath(platform::WideFromPath(dir.Path()) + L"/L\u00f6go.bmp"));
+    EXPECT_TRUE(picture.GetDib().has_value());
+    ASSERT_NO_THROW(picture.SetBitmapPath(platform::WideFromPath(dir.Path()) + L"\\L\u00f6go.bmp"));
+    EXPECT_TRUE(picture.GetDib().has_value()) << "a Windows path with backslashes";
+  });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "TestEnvironment.h"
+#include "Locales.h"
 #include "platform/FileDialogs.h"
 #include "platform/TextCodec.h"
 
@@ -63,6 +64,16 @@ TEST_F(TextFile, EmptyPathAsksForTheFile) {
   answer = (m_dir / "chosen.txt").wstring();
   ASSERT_TRUE(file.ReadTextFile(L"", lines));
   EXPECT_EQ(lines, std::vector<std::wstring>{L"chosen"});
+}
+
+TEST_F(TextFile, ANonAsciiFileNameIsReadUnderEveryLocale) {
+  std::ofstream(m_dir / "Rechnung-M\xc3\xbcller.txt", std::ios::binary) << "first\nsecond";
+  corvane::test::UnderEachLocale([&] {
+    CTextFile file;
+    std::vector<std::wstring> lines;
+    ASSERT_TRUE(file.ReadTextFile(platform::WideFromPath(m_dir.Path()) + L"/Rechnung-M\u00fcller.txt", lines));
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"first", L"second"}));
+  });
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 // window, and the invoice list changes payment states and deletes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
+#include <string>
 #include <set>
 #include <vector>
 
@@ -37,6 +41,15 @@ using corvane::test::AddInvoice;
 using corvane::test::OleDate;
 using corvane::test::Pump;
 using Result = CQuennetApp::StartupResult;
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
 
 std::vector<std::wstring> ChildTexts(CLeftView* tree, const wxTreeItemId& parent) {
   std::vector<std::wstring> texts;
@@ -167,16 +180,65 @@ TEST_F(MainWindowGuiTest, SplitterWidthIsKeptAcrossRuns) {
   EXPECT_EQ(MainFrame()->GetSplitter()->GetSashPosition(), 240);
 }
 
-TEST_F(MainWindowGuiTest, WithoutTheSplitterOnlyTheTreeIsShown) {
-  RegWriteDword(kSettingsKey, kSplitterPresentValue, 0);
-  ASSERT_EQ(Start(), Result::Started);
-  EXPECT_EQ(MainFrame()->GetSplitter(), nullptr);
-  EXPECT_EQ(MainFrame()->GetRightView(), Tree());
-  // Choosing a node puts the list in the tree's place; nothing crashes.
-  Tree()->SelectItem(Tree()->FindRoot(navigation::kClients));
-  Pump();
-  EXPECT_NE(dynamic_cast<CompaniesView*>(MainFrame()->GetRightView()), nullptr);
-  EXPECT_EQ(m_app->GetDocument()->GetViews().size(), 1u);
+// Stored splitter values that cannot be used give the default width; the
+// tree stays beside the list whatever is chosen, and the next start finds
+// usable values again.
+TEST_F(MainWindowGuiTest, UnusableSplitterValuesKeepTheTreeAtTheDefaultWidth) {
+  struct Case {
+    const char* label;
+    std::function<void()> store;
+  };
+  const std::wstring present = kSplitterPresentValue, width = kSplitterWidthValue;
+  const std::vector<Case> cases = {
+      {"a width that is not a number in the settings file",
+       [&] {
+         RegWriteDword(kSettingsKey, present, 1);
+         RegWriteDword(kSettingsKey, width, 987654);
+         const std::filesystem::path file = platform::RegistryStore::User().Path();
+         std::string text = ReadFile(file);
+         const size_t at = text.find("987654");
+         ASSERT_NE(at, std::string::npos);
+         WriteFile(file, text.replace(at, 6, "wide"));
+       }},
+      {"a width stored as text", [&] {
+         RegWriteDword(kSettingsKey, present, 1);
+         RegWriteString(kSettingsKey, width, L"5");
+       }},
+      {"no width", [&] { RegWriteDword(kSettingsKey, present, 1); }},
+      {"a width of 0", [&] {
+         RegWriteDword(kSettingsKey, present, 1);
+         RegWriteDword(kSettingsKey, width, 0);
+       }},
+      {"a width wider than the screen", [&] {
+         RegWriteDword(kSettingsKey, present, 1);
+         RegWriteDword(kSettingsKey, width, 0xFFFFFFFFu);
+       }},
+      {"the splitter switched off", [&] {
+         RegWriteDword(kSettingsKey, present, 0);
+         RegWriteDword(kSettingsKey, width, 180);
+       }},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.label);
+    platform::RegistryStore::User().DeleteValue(kSettingsKey, present);
+    platform::RegistryStore::User().DeleteValue(kSettingsKey, width);
+    test.store();
+    ASSERT_EQ(Start(), Result::Started);
+    ASSERT_NE(MainFrame()->GetSplitter(), nullptr);
+    EXPECT_EQ(MainFrame()->GetSplitter()->GetSashPosition(), 100);
+    for (int32_t root : {navigation::kClients, navigation::kInvoices}) {
+      Tree()->SelectItem(Tree()->FindRoot(root));
+      Pump();
+      ASSERT_NE(Tree(), nullptr);
+      EXPECT_TRUE(Tree()->IsShownOnScreen());
+      EXPECT_NE(MainFrame()->GetRightView(), Tree());
+    }
+    EXPECT_NE(dynamic_cast<InvoicesView*>(MainFrame()->GetRightView()), nullptr);
+    m_app->CloseMainWindow();
+    Pump();
+    EXPECT_EQ(RegReadNumber(kSettingsKey, present), std::optional<uint32_t>(1));
+    EXPECT_EQ(RegReadNumber(kSettingsKey, width), std::optional<uint32_t>(100));
+  }
 }
 
 TEST_F(MainWindowGuiTest, RefreshSendsNineMessagesInOrder) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 using namespace navigation;
@@ -83,6 +84,26 @@ TEST(NavigationRulesTest, RefillingMonthsReselectsOnlyAMonthOfTheSameYear) {
   EXPECT_EQ(NavigationRules::MonthToReselect(2006, InvoiceNode::Year, 2006, kInvoices), std::nullopt);
   EXPECT_EQ(NavigationRules::MonthToReselect(2006, InvoiceNode::Root, kInvoices, 0), std::nullopt);
   EXPECT_EQ(NavigationRules::MonthToReselect(2006, std::nullopt, 3, 2006), std::nullopt);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NavigationRulesTest, AStoredTreeWidthIsUsedOnlyWhenItFitsTheScreen) {
+  struct Case {
+    std::optional<uint32_t> present, width;
+    int tree;
+  };
+  for (const Case& test : {Case{1u, 180u, 180}, Case{1u, 20u, 20}, Case{1u, 1260u, 1260},
+                           Case{std::nullopt, 180u, kDefaultTreeWidth}, Case{1u, std::nullopt, kDefaultTreeWidth},
+                           Case{0u, 180u, kDefaultTreeWidth}, Case{1u, 0u, kDefaultTreeWidth}, Case{1u, 19u, kDefaultTreeWidth},
+                           Case{1u, 1261u, kDefaultTreeWidth}, Case{1u, 0xFFFFFFFFu, kDefaultTreeWidth},
+                           Case{1u, 0x80000000u, kDefaultTreeWidth}}) {
+    EXPECT_EQ(NavigationRules::TreeWidth(test.present, test.width, 1280), test.tree)
+        << (test.present ? std::to_string(*test.present) : "-") << " "
+        << (test.width ? std::to_string(*test.width) : "-");
+  }
 }
 
 }  // namespace

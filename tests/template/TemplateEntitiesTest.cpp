@@ -6,9 +6,11 @@
 #include <typeinfo>
 
 #include "TestEnvironment.h"
+#include "Locales.h"
 #include "tests/gdi/BmpFiles.h"
 #include "common/UnitConversions.h"
 #include "platform/gdi/PageRecorder.h"
+#include "platform/TextCodec.h"
 #include "template/CReportEntityBox.h"
 #include "template/CReportEntityField.h"
 #include "template/CReportEntityLabel.h"
@@ -374,6 +376,18 @@ TEST(TemplateEntities, APictureDrawsItsBitmapInsideTheBorder) {
 
   picture.SetPath(L"");
   EXPECT_FALSE(picture.HasBitmap());
+}
+
+TEST(TemplateEntities, APictureWithANonAsciiFileNameLoadsUnderEveryLocale) {
+  corvane::test::TempDir dir;
+  corvane::test::WriteBmp(dir / "L\xc3\xb6go.bmp", 4, 2, 24, 255, 0, 0);
+  const std::wstring path = platform::WideFromPath(dir.Path()) + L"/L\u00f6go.bmp";
+  corvane::test::UnderEachLocale([&] {
+    CReportEntityPicture picture;
+    ASSERT_NO_THROW(picture.SetPath(path));
+    EXPECT_TRUE(picture.HasBitmap());
+    EXPECT_EQ(picture.GetTitle(), L"L\u00f6go.bmp");
+  });
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#include "ProgramProcess.h"
+
+// Xlib's macros (None, Status, True...) stay in this file.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace corvane::test {
+
+std::vector<std::string> WindowTitles(pid_t pid) {
+  std::vector<std::string> titles;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return titles;
+  const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+  const Atom nameAtom = XInternAtom(display, "_NET_WM_NAME", True);
+  const Atom utf8 = XInternAtom(display, "UTF8_STRING", True);
+  auto property = [&](Window window, Atom name, Atom type, long length) {
+    Atom actual;
+    int format;
+    unsigned long count = 0, after;
+    unsigned char* data = nullptr;
+    std::string bytes;
+    if (name != None &&
+        XGetWindowProperty(display, window, name, 0, length, False, type, &actual, &format, &count, &after,
+                           &data) == Success &&
+        data)
+      bytes.assign(reinterpret_cast<char*>(data), format == 32 ? count * sizeof(long) : count * (format / 8));
+    if (data) XFree(data);
+    return bytes;
+  };
+  std::function<void(Window)> visit = [&](Window window) {
+    const std::string owner = property(window, pidAtom, XA_CARDINAL, 1);
+    if (owner.size() == sizeof(long) &&
+        static_cast<pid_t>(*reinterpret_cast<const long*>(owner.data())) == pid) {
+      XWindowAttributes attributes;
+      if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
+        titles.push_back(property(window, nameAtom, utf8, 1024));
+    }
+    Window root, parent, *children = nullptr;
+    unsigned int childCount = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &childCount))
+      for (unsigned int i = 0; i < childCount; ++i) visit(children[i]);
+    if (children) XFree(children);
+  };
+  visit(DefaultRootWindow(display));
+  XCloseDisplay(display);
+  return titles;
+}
+
+}  // namespace corvane::test
