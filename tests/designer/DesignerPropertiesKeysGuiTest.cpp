@@ -85,6 +85,8 @@ protected:
     PumpFor(100);
   }
 
+  // The entity whose values the bar shows and edits.
+  const CDiagramEntity* ShownEntity() const { return bar->GetPopulator() ? bar->GetPopulator()->GetEntity() : nullptr; }
   wxPropertyGrid* Grid() const { return bar->GetTreeWindow()->GetGrid()->GetGrid(); }
   CPropTreeItemEdit* Item(const std::wstring& label) const {
     for (CPropTreeItem* item : bar->GetTree().GetVisibleItems()) {
@@ -224,7 +226,7 @@ TEST_F(DesignerPropertiesKeysGuiTest, TheBarFollowsNudgesAndPastesAndEditsWhatIs
   ASSERT_TRUE(WaitFor([&] { return Container().GetSize() == count + 1; })) << "nothing pasted";
   CDiagramEntity* copy = Container().GetAt(count);
   ASSERT_TRUE(copy->IsSelected());
-  EXPECT_EQ(bar->GetShownEntity(), copy);
+  EXPECT_EQ(ShownEntity(), copy);
   // The bottom first: a top below the bottom would be refused.
   TypeIntoRow(L"Y2", "430", false);
   TypeIntoRow(L"Y1", "400", true);
@@ -242,7 +244,7 @@ TEST_F(DesignerPropertiesKeysGuiTest, AClickOnTheHeaderEditsTheWholeRepeatField)
   ClickCanvas(200, 110);
   auto* field = dynamic_cast<CInvoiceRepeatField*>(Container().GetAt(0));
   ASSERT_NE(field, nullptr);
-  EXPECT_EQ(bar->GetShownEntity(), field);
+  EXPECT_EQ(ShownEntity(), field);
   TypeIntoRow(L"X2", "400", true);
   TypeIntoRow(L"Y2", "244", true);
   EXPECT_EQ(field->GetHeader()->GetRect(), (platform::gdi::Rect{100, 100, 400, 124}));

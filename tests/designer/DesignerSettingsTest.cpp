@@ -71,13 +71,13 @@ TEST(DesignerSettingsTest, DamagedSizesAreHeldWithinTheirBoundsOnLoading) {
     int32_t DesignerSettings::*field;
     int32_t loaded;
   } cases[] = {
-      {L"Width", 0x7FFFFFFFu, &DesignerSettings::width, designer::kMaxPaperPixels},
+      {L"Width", 0x7FFFFFFFu, &DesignerSettings::width, 1000000},
       {L"Height", 0u, &DesignerSettings::height, 1},
-      {L"GridSize", 0u, &DesignerSettings::gridSize, designer::kMinGridSize},
-      {L"GridSize", 0xFFFFFFF0u, &DesignerSettings::gridSize, designer::kMinGridSize},
-      {L"GridSize", 5000000u, &DesignerSettings::gridSize, designer::kMaxGridSize},
+      {L"GridSize", 0u, &DesignerSettings::gridSize, 1},
+      {L"GridSize", 0xFFFFFFF0u, &DesignerSettings::gridSize, 1},
+      {L"GridSize", 5000000u, &DesignerSettings::gridSize, 1000},
       {L"Left", 0xFFFFFFFFu, &DesignerSettings::left, 0},
-      {L"Bottom", 0x7FFFFFFFu, &DesignerSettings::bottom, designer::kMaxPaperPixels},
+      {L"Bottom", 0x7FFFFFFFu, &DesignerSettings::bottom, 1000000},
       {L"Restraint", 9u, &DesignerSettings::restraint, 2},
       {L"Units", 0xFFFFFFFFu, &DesignerSettings::units, 0},
   };

@@ -5,6 +5,7 @@
 // field of a single row, and entities left of and above the paper's corner.
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,10 @@ struct NamedTemplate {
   std::string name;
   TemplateFile file;
 };
+// Test output names the template.
+inline void PrintTo(const NamedTemplate& named, std::ostream* out) {
+  *out << named.name;
+}
 
 // n pixels at the designer's 96 to the inch.
 inline double Px(int32_t n) {
