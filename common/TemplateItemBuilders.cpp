@@ -1,5 +1,7 @@
 #include "common/TemplateItemBuilders.h"
 
+#include <cmath>
+
 namespace template_items {
 
 void SetCommon(TemplateItem& item, const std::wstring& title, const std::wstring& name, const InchRect& at) {
@@ -48,7 +50,11 @@ TemplateItem RepeatItem(const std::wstring& key, int32_t rowLimit, const InchRec
   SetCommon(item, text, key, firstRow);
   item.SetProperty(template_props::kFieldKey, Value(key));
   SetText(item, text);
-  item.SetProperty(template_props::kRepeatHeight, Value(int32_t(rowLimit * 20)));
+  // The total height is in the pixels the designer reads the first row's
+  // edges in (96 to the inch): the row limit times the row's height there.
+  auto pixels = [](double inches) { return static_cast<int32_t>(std::floor(inches * 96 + 0.5)); };
+  const int32_t rowHeight = pixels(firstRow.bottom) - pixels(firstRow.top);
+  item.SetProperty(template_props::kRepeatHeight, Value(rowLimit * rowHeight));
   item.SetProperty(template_props::kRepeatRows, Value(rowLimit));
   return item;
 }

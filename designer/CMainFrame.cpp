@@ -266,6 +266,8 @@ public:
     m_frame.m_propertyBar->ShowEntity(entity, populator);
   }
   void ClearProperties() override { m_frame.m_propertyBar->ClearProperties(); }
+  const CDiagramEntity* GetPropertiesEntity() const override { return m_frame.m_propertyBar->GetShownEntity(); }
+  void RefreshProperties() override { m_frame.m_propertyBar->RefreshProperties(); }
 
 private:
   CMainFrame& m_frame;

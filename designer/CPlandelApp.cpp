@@ -13,6 +13,7 @@
 #include "designer/DesignerPrinting.h"
 #include "designer/DesignerSettings.h"
 #include "designer/SkinLibrary.h"
+#include "designer/bars/CDiagramPropertyBar.h"
 #include "platform/CommandLine.h"
 #include "platform/MessageBox.h"
 
@@ -122,8 +123,16 @@ void CPlandelApp::BindCommands() {
   m_frame->Bind(wxEVT_CLOSE_WINDOW, &CPlandelApp::OnFrameClose, this);
 }
 
+void CPlandelApp::CommitPendingProperty() {
+  if (!m_frame) return;
+  if (CDiagramPropertyBar* bar = m_frame->GetPropertyBar(); bar && bar->GetTreeWindow())
+    bar->GetTreeWindow()->CommitPendingEdit();
+}
+
 void CPlandelApp::OnCommand(wxCommandEvent& event) {
   const int id = event.GetId();
+  // Every road that saves, prints, closes or replaces the template.
+  CommitPendingProperty();
   if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + static_cast<int>(kRecentFileCount)) {
     m_files->OpenRecent(static_cast<size_t>(id - ID_FILE_MRU_FILE1));
     return;
@@ -147,6 +156,7 @@ void CPlandelApp::OnCommand(wxCommandEvent& event) {
 }
 
 void CPlandelApp::OnFrameClose(wxCloseEvent& event) {
+  CommitPendingProperty();
   if (event.CanVeto() && !m_files->SaveModified(m_frame)) {
     event.Veto();
     return;

@@ -38,6 +38,9 @@ private:
   void BindCommands();
   void OnCommand(wxCommandEvent& event);
   void OnFrameClose(wxCloseEvent& event);
+  // What is typed in the property bar and not committed yet goes to the
+  // template before it is saved, printed or closed.
+  void CommitPendingProperty();
   void DocumentChanged();
   void ShowAbout();
 

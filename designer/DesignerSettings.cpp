@@ -44,7 +44,23 @@ DesignerSettings DesignerSettings::Load(int32_t screenPixelsPerInch, const std::
   s.zoomLevel = std::clamp(ReadOr(key, L"ZoomLevel", 100), kMinZoomLevel, kMaxZoomLevel);
   s.units = ReadIntOr(key, L"Units", 0);
   s.gridSize = ReadIntOr(key, L"GridSize", screenPixelsPerInch / 6);
+  s.ClampToBounds();
   return s;
+}
+
+void DesignerSettings::ClampToBounds() {
+  restraint = std::clamp(restraint, 0, 2);
+  units = std::clamp(units, 0, 2);
+  // Both sides from the printer, or both stored.
+  if (width == -1 || height == -1) {
+    width = height = -1;
+  } else {
+    width = std::clamp(width, 1, kMaxPaperPixels);
+    height = std::clamp(height, 1, kMaxPaperPixels);
+  }
+  for (int32_t* margin : {&left, &right, &top, &bottom}) *margin = std::clamp(*margin, 0, kMaxPaperPixels);
+  gridSize = std::clamp(gridSize, kMinGridSize, kMaxGridSize);
+  zoomFactor = std::clamp(zoomFactor, 1u, kMaxZoomFactor);
 }
 
 void DesignerSettings::Save(const std::wstring& profileKey) const {

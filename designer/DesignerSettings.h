@@ -16,6 +16,14 @@ inline constexpr wchar_t kSettingsSection[] = L"Application";
 // Zoom bounds a stored "ZoomLevel" is held within (zoom x 100).
 inline constexpr uint32_t kMinZoomLevel = 5;
 inline constexpr uint32_t kMaxZoomLevel = 500;
+// Bounds the other stored values are held within on loading, so that a
+// damaged profile never makes a canvas too large to paint: a paper side
+// (screen pixels, as Page Setup takes it; -1 still means the printer's), a
+// margin, the grid step and the zoom step (x 100).
+inline constexpr int32_t kMaxPaperPixels = 1000000;
+inline constexpr int32_t kMinGridSize = 1;
+inline constexpr int32_t kMaxGridSize = 1000;
+inline constexpr uint32_t kMaxZoomFactor = 100;
 
 struct DesignerSettings {
   int32_t restraint = 0;  // 0 free, 1 inside the paper, 2 inside the margins
@@ -35,9 +43,12 @@ struct DesignerSettings {
 
   // The stored values under key\section, defaults for what is missing; the
   // default grid step is the screen's pixels per inch / 6. A zoom outside
-  // (0, 500] is brought back within kMinZoomLevel..kMaxZoomLevel.
+  // (0, 500] is brought back within kMinZoomLevel..kMaxZoomLevel, and every
+  // size within the bounds above.
   static DesignerSettings Load(int32_t screenPixelsPerInch, const std::wstring& key = kProfileKey);
   void Save(const std::wstring& key = kProfileKey) const;
+  // Holds every value within its bounds.
+  void ClampToBounds();
 
   bool operator==(const DesignerSettings&) const = default;
 };

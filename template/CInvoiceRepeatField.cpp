@@ -17,11 +17,25 @@ const wchar_t kRepeatMarker[] = L"<inv_repeat_bgn>";
 const wchar_t kFieldType[] = L"inv_repeat_fld";
 const wchar_t kHeaderType[] = L"inv_repeat_hdr_fld";
 
-int32_t Snap(int32_t value, int32_t grid) {
-  return grid > 0 ? grid * TruncateToInt32(static_cast<double>(value) / grid + 0.5) : value;
-}
-
 }  // namespace
+
+// Lets the header take any rectangle while it is read or copied: it is laid
+// on its field again afterwards.
+class CInvoiceRepeatField::LooseHeader {
+public:
+  explicit LooseHeader(CInvoiceRepeatField& field) : m_field(field) {
+    m_field.m_header->SetConstraints(Size{1, kMinimumRowHeight}, Size{-1, -1});
+    m_field.m_header->m_owner = nullptr;
+  }
+  ~LooseHeader() {
+    if (m_field.m_header) m_field.m_header->m_owner = &m_field;
+  }
+  LooseHeader(const LooseHeader&) = delete;
+  LooseHeader& operator=(const LooseHeader&) = delete;
+
+private:
+  CInvoiceRepeatField& m_field;
+};
 
 CInvoiceRepeatField::CInvoiceRepeatField(int32_t field)
     : m_ownedHeader(std::make_unique<CInvoiceRepeatHeaderField>(field)), m_header(m_ownedHeader.get()) {
@@ -61,32 +75,43 @@ void CInvoiceRepeatField::Copy(const CDiagramEntity& other) {
   // The other header's place in its container is not this header's.
   CDiagramEntityContainer* container = m_header->GetContainer();
   const int32_t id = m_header->GetId();
-  m_header->Copy(*field->m_header);
+  {
+    LooseHeader loose(*this);
+    m_header->Copy(*field->m_header);
+  }
   m_header->SetContainer(m_ownedHeader ? nullptr : container);
   m_header->SetId(m_ownedHeader ? 0 : id);
   SetRect(GetLeft(), GetTop(), GetRight(), GetBottom());
 }
 
-void CInvoiceRepeatField::FreeHeader() {
-  m_header->SetConstraints(Size{1, kMinimumRowHeight}, Size{-1, -1});
-}
-
 void CInvoiceRepeatField::SetRect(double left, double top, double right, double bottom) {
   const int32_t rowHeight = std::max(GetRowHeight(), kMinimumRowHeight);
-  SetMinimumSize(Size{1, 2 * rowHeight});
+  SetMinimumSize(Size{1, rowHeight});
   CDiagramEntity::SetRect(left, top, right, bottom);
   if (!m_header) return;
   const Rect rect = GetRect();
   m_header->SetConstraints(Size{rect.Width(), kMinimumRowHeight},
-                           Size{rect.Width(), std::max(kMinimumRowHeight, rect.Height() / 2)});
+                           Size{rect.Width(), std::max(kMinimumRowHeight, rect.Height())});
   PlaceChildren();
+}
+
+void CInvoiceRepeatField::SetLeft(double left) {
+  SetRect(left, GetTop(), GetRight(), GetBottom());
+}
+void CInvoiceRepeatField::SetTop(double top) {
+  SetRect(GetLeft(), top, GetRight(), GetBottom());
+}
+void CInvoiceRepeatField::SetRight(double right) {
+  SetRect(GetLeft(), GetTop(), right, GetBottom());
+}
+void CInvoiceRepeatField::SetBottom(double bottom) {
+  SetRect(GetLeft(), GetTop(), GetRight(), bottom);
 }
 
 void CInvoiceRepeatField::PlaceChildren() {
   if (!m_header) return;
-  const double width = m_header->GetRight() - m_header->GetLeft();
   const double height = m_header->GetBottom() - m_header->GetTop();
-  m_header->SetRect(GetLeft(), GetTop(), GetLeft() + width, GetTop() + height);
+  m_header->SetRect(GetLeft(), GetTop(), GetRight(), GetTop() + height);
 }
 
 void CInvoiceRepeatField::OnCreated() {
@@ -107,23 +132,10 @@ bool CInvoiceRepeatField::OnAdd() {
   return true;
 }
 
-void CInvoiceRepeatField::SnapToGrid() {
-  const CDiagramParent* parent = GetParent();
-  if (!parent || !parent->GetSnapToGrid() || !m_header) return;
-  const int32_t grid = parent->GetGridSize().cy;
-  if (grid <= 0) return;
-  const Rect header = m_header->GetRect();
-  const int32_t top = Snap(header.top, grid);
-  const int32_t height = Snap(header.Height(), grid);
-  const int32_t fieldHeight = Snap(GetRect().Height(), grid);
-  if (fieldHeight != GetRect().Height()) SetRect(GetLeft(), GetTop(), GetRight(), GetTop() + fieldHeight);
-  if (top != header.top || top + height != header.bottom)
-    m_header->SetRect(m_header->GetLeft(), top, m_header->GetRight(), top + height);
-}
-
 void CInvoiceRepeatField::Draw(Canvas& dc, Rect rect) {
+  // Drawing shows the field as it is: only the user's drawing, moving and
+  // sizing snap to the grid.
   if (GetRowHeight() < kMinimumRowHeight) return;
-  SnapToGrid();
   const int32_t rowHeight = GetRowHeight();
   const int32_t rows = GetRowCount();
   const Pen old = dc.SelectPen(Pen{PS_DOT, 1, RGB(100, 100, 255)});
@@ -150,19 +162,21 @@ std::optional<TemplateItem> CInvoiceRepeatField::MakeTemplateItem() const {
 
 std::unique_ptr<CDiagramEntity> CInvoiceRepeatField::LoadTemplateItem(const TemplateItem& item) {
   if (item.GetType() != static_cast<int32_t>(TemplateItemType::RepeatField) || !m_header) return nullptr;
-  FreeHeader();
-  m_header->ReadCommonProperties(item);
-  m_header->SetGroup(0);
-  // The key of property 28; the name stays the one of property 3, the key
-  // the preview library binds.
-  const std::wstring name = m_header->GetName();
-  m_header->SetFieldId(FieldId(item.TextProperty(kFieldKey)));
-  m_header->SetName(name);
-  if (const Value* text = item.FindProperty(kText); text && text->GetType() == VT_TEXT)
-    m_header->SetTitle(text->AsString());
-  ReportTextAttributes attributes;
-  attributes.Read(item);
-  m_header->SetTextAttributes(attributes);
+  {
+    LooseHeader loose(*this);
+    m_header->ReadCommonProperties(item);
+    m_header->SetGroup(0);
+    // The key of property 28; the name stays the one of property 3, the key
+    // the preview library binds.
+    const std::wstring name = m_header->GetName();
+    m_header->SetFieldId(FieldId(item.TextProperty(kFieldKey)));
+    m_header->SetName(name);
+    if (const Value* text = item.FindProperty(kText); text && text->GetType() == VT_TEXT)
+      m_header->SetTitle(text->AsString());
+    ReportTextAttributes attributes;
+    attributes.Read(item);
+    m_header->SetTextAttributes(attributes);
+  }
   SetGroup(item.IntProperty(kGroup));
   const double top = m_header->GetTop();
   SetRect(m_header->GetLeft(), top, m_header->GetRight(), top + ClampModelCoordinate(item.IntProperty(kRepeatHeight)));
@@ -187,8 +201,10 @@ bool CInvoiceRepeatField::FromString(const std::wstring& record) {
   const std::wstring prefix = std::wstring(kFieldType) + L":";
   if (head.compare(0, prefix.size(), prefix) != 0) return false;
   head.replace(0, std::char_traits<wchar_t>::length(kFieldType), kHeaderType);
-  FreeHeader();
-  if (!m_header->FromString(head)) return false;
+  {
+    LooseHeader loose(*this);
+    if (!m_header->FromString(head)) return false;
+  }
   SetGroup(m_header->GetGroup());
   m_header->SetGroup(0);
   const TextSplitter numbers(record.substr(marker + std::char_traits<wchar_t>::length(kRepeatMarker)), L',');

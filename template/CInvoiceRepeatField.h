@@ -6,9 +6,9 @@
 // row count the field's height divided by it (the preview prints at most
 // that many rows).
 //
-// The field is at least two header heights tall, so it always holds two
-// rows: its minimum height is twice the header's (and at least 20 pixels),
-// and the header's maximum height is half the field's.
+// The field and its header are one: the header lies on the field's top edge
+// across its whole width, whatever sets either rectangle, and the field is at
+// least one header height tall, so it always holds a row.
 
 #include <memory>
 
@@ -42,6 +42,11 @@ public:
   std::optional<TemplateItem> MakeTemplateItem() const override;
   // Also limits and places the header.
   void SetRect(double left, double top, double right, double bottom) override;
+  // One edge, through SetRect, so that the header follows.
+  void SetLeft(double left) override;
+  void SetTop(double top) override;
+  void SetRight(double right) override;
+  void SetBottom(double bottom) override;
   // The dotted row lines.
   void Draw(platform::gdi::Canvas& dc, platform::gdi::Rect rect) override;
   // Puts the header on the field's top edge, keeping its height, and hands
@@ -56,9 +61,7 @@ public:
 private:
   friend class CInvoiceRepeatHeaderField;
 
-  // Lets the header take any rectangle before it is read from a file.
-  void FreeHeader();
-  void SnapToGrid();
+  class LooseHeader;
 
   std::unique_ptr<CInvoiceRepeatHeaderField> m_ownedHeader;  // until a container takes it
   CInvoiceRepeatHeaderField* m_header = nullptr;

@@ -1,5 +1,7 @@
 #include "template/CInvoiceRepeatHeaderField.h"
 
+#include <algorithm>
+
 #include "template/CInvoiceRepeatField.h"
 
 using namespace platform::gdi;
@@ -22,6 +24,21 @@ void CInvoiceRepeatHeaderField::MoveRect(double dx, double dy) {
     m_owner->PlaceChildren();
   else
     CReportInvoiceField::MoveRect(dx, dy);
+}
+
+CDiagramEntity* CInvoiceRepeatHeaderField::GetEditedEntity() {
+  return m_owner ? static_cast<CDiagramEntity*>(m_owner) : this;
+}
+
+void CInvoiceRepeatHeaderField::SetRect(double left, double top, double right, double bottom) {
+  if (m_owner) {
+    const double height = std::min(bottom - top, m_owner->GetBottom() - m_owner->GetTop());
+    left = m_owner->GetLeft();
+    top = m_owner->GetTop();
+    right = m_owner->GetRight();
+    bottom = top + height;
+  }
+  CReportInvoiceField::SetRect(left, top, right, bottom);
 }
 
 int CInvoiceRepeatHeaderField::GetHitCodeInRect(Point point, Rect rect) const {

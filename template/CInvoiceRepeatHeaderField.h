@@ -23,8 +23,13 @@ public:
   bool CanDelete() const override { return false; }
   bool IsChild() const override { return true; }
   std::optional<TemplateItem> MakeTemplateItem() const override { return std::nullopt; }
+  // The property bar edits the owner: the field and its header as one.
+  CDiagramEntity* GetEditedEntity() override;
   // Moving follows the owner: the header goes back to the owner's corner.
   void MoveRect(double dx, double dy) override;
+  // With an owner only the height is the header's own: it lies on the
+  // owner's top edge across the owner's width and ends within the owner.
+  void SetRect(double left, double top, double right, double bottom) override;
   // 6 over the bottom marker, 10 elsewhere inside, 0 outside.
   int GetHitCodeInRect(platform::gdi::Point point, platform::gdi::Rect rect) const override;
   void DrawOutline(platform::gdi::Canvas& dc, platform::gdi::Rect rect) override {}

@@ -32,4 +32,9 @@ public:
   virtual void ShowEntityProperties(CDiagramEntity& entity, PopulatorKind populator) = 0;
   // Empties the property bar when it exists.
   virtual void ClearProperties() = 0;
+  // The entity the property bar edits, while its container still holds it;
+  // null when it edits none.
+  virtual const CDiagramEntity* GetPropertiesEntity() const { return nullptr; }
+  // Shows the edited entity's current values in the property bar.
+  virtual void RefreshProperties() {}
 };

@@ -21,7 +21,9 @@ double ClampModelCoordinate(double pixels) {
 }
 
 int32_t ModelInchesToPixels(double inches) {
-  return static_cast<int32_t>(ClampModelCoordinate(InchesToPixelsAt(inches, kModelPixelsPerInch)));
+  // Rounded to the nearest pixel on both sides of zero, so that what
+  // ModelPixelsToInches wrote reads back as the same pixel.
+  return static_cast<int32_t>(ClampModelCoordinate(std::floor(inches * kModelPixelsPerInch + 0.5)));
 }
 
 int32_t ModelTenthPointsToPixels(int32_t tenthPoints) {

@@ -21,7 +21,8 @@ double ClampModelCoordinate(double pixels);
 
 // inches = pixels / 96
 double ModelPixelsToInches(int32_t pixels);
-// pixels = truncate(96 * inches + 0.5), within the coordinate limit
+// pixels = 96 * inches rounded to the nearest whole pixel (halves upwards),
+// within the coordinate limit
 int32_t ModelInchesToPixels(double inches);
 // The pixel height of a font size given in tenths of a point.
 int32_t ModelTenthPointsToPixels(int32_t tenthPoints);

@@ -40,4 +40,15 @@ void CDiagramPropertyBar::PopulateTree() {
   GetTreeWindow()->Rebuild();
 }
 
+const CDiagramEntity* CDiagramPropertyBar::GetShownEntity() const {
+  return m_populator && m_populator->IsEntityAlive() ? m_populator->GetEntity() : nullptr;
+}
+
+void CDiagramPropertyBar::RefreshProperties() {
+  if (!m_populator) return;
+  if (!m_populator->IsEntityAlive()) return ClearProperties();
+  m_populator->UpdateFromEntity();
+  GetTreeWindow()->RefreshValues();
+}
+
 }  // namespace designer

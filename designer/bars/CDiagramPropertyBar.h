@@ -43,6 +43,11 @@ public:
   void ClearProperties();
   // The populator fills the tree and loads the entity's values.
   void PopulateTree();
+  // The entity shown, while its container still holds it; else null.
+  const CDiagramEntity* GetShownEntity() const;
+  // Loads the shown entity's values into the rows again; empties the bar
+  // when that entity is gone.
+  void RefreshProperties();
 
 private:
   std::function<void()> m_redraw;

@@ -1,6 +1,9 @@
 #include "designer/proptree/CPropPopulator.h"
 
 #include "common/UnitConversions.h"
+#include "designer/TemplateFiles.h"
+#include "platform/MessageBox.h"
+#include "template/TemplateHelpers.h"
 #include "template/CInvoiceRepeatField.h"
 #include "template/CReportEntityBox.h"
 #include "template/CReportEntityLine.h"
@@ -45,8 +48,14 @@ bool CPropPopulator::IsEntityAlive() const {
 
 void CPropPopulator::ApplyToEntity() {
   if (!IsEntityAlive()) return;
+  if (!CheckInput()) {
+    UpdateFromEntity();
+    return;
+  }
   Writer writer(m_container);
   Apply(writer);
+  // The items show what the entity made of the values (its limits).
+  UpdateFromEntity();
   if (!writer.HasChanged()) return;
   if (m_container) m_container->SetModified(true);
   if (m_redraw) m_redraw();
@@ -91,6 +100,34 @@ void CPropPopulator::ShowPositions(const Positions& items, const CDiagramEntity&
   items.y1->SetInt(Shown(entity.GetTop()));
   items.x2->SetInt(Shown(entity.GetRight()));
   items.y2->SetInt(Shown(entity.GetBottom()));
+}
+
+bool CPropPopulator::CheckPositions(const Positions& items, bool ordered) const {
+  if (!items.x1) return true;
+  const CDiagramEntityContainer* container = GetEntity() ? GetEntity()->GetContainer() : nullptr;
+  const platform::gdi::Size paper = container ? container->GetVirtualSize() : platform::gdi::Size{};
+  auto refuse = [](const std::wstring& text) {
+    platform::ShowMessageBox(text, kAppTitle, platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    return false;
+  };
+  struct Edge {
+    const wchar_t* name;
+    CPropTreeItemEdit* item;
+    int32_t extent;
+  };
+  const Edge edges[] = {{L"X1", items.x1, paper.cx}, {L"Y1", items.y1, paper.cy},
+                        {L"X2", items.x2, paper.cx}, {L"Y2", items.y2, paper.cy}};
+  for (const Edge& edge : edges) {
+    // Without a paper the model's own limit holds.
+    const int32_t extent = edge.extent > 0 ? edge.extent : kModelCoordinateLimit;
+    const std::optional<int32_t> value = edge.item->ReadInt();
+    if (!value || *value < 0 || *value > extent) {
+      return refuse(std::wstring(edge.name) + L" must be a whole number from 0 to " + std::to_wstring(extent) + L".");
+    }
+  }
+  if (ordered && *items.x1->ReadInt() > *items.x2->ReadInt()) return refuse(L"X1 must not be greater than X2.");
+  if (ordered && *items.y1->ReadInt() > *items.y2->ReadInt()) return refuse(L"Y1 must not be greater than Y2.");
+  return true;
 }
 
 void CPropPopulator::WritePositions(Writer& writer, const Positions& items, CDiagramEntity& entity) {
@@ -171,6 +208,10 @@ void CInvFieldPropPopulator::UpdateFromEntity() {
   if (CReportTextEntity* text = TextEntity()) ShowText(m_text, *text);
 }
 
+bool CInvFieldPropPopulator::CheckInput() const {
+  return CheckPositions(m_positions, true);
+}
+
 void CInvFieldPropPopulator::Apply(Writer& writer) {
   if (!m_positions.x1) return;
   CReportTextEntity* text = TextEntity();
@@ -214,6 +255,10 @@ void CBorderPropPopulator::UpdateFromEntity() {
   m_thickness->SetInt(GetWidth());
   ShowPositions(m_positions, *GetEntity());
   m_color->SetItemValue(GetColor());
+}
+
+bool CBorderPropPopulator::CheckInput() const {
+  return CheckPositions(m_positions, Ordered());
 }
 
 void CBorderPropPopulator::Apply(Writer& writer) {
@@ -281,6 +326,10 @@ void CPicturePropPopulator::UpdateFromEntity() {
   if (!picture || !m_path) return;
   ShowPositions(m_positions, *picture);
   m_path->SetItemValue(picture->GetPath());
+}
+
+bool CPicturePropPopulator::CheckInput() const {
+  return CheckPositions(m_positions, true);
 }
 
 void CPicturePropPopulator::Apply(Writer& writer) {

@@ -40,6 +40,8 @@ public:
   virtual void UpdateFromEntity() = 0;
   // Writes the values that changed to the entity (see above), then repaints.
   void ApplyToEntity();
+  // Whether the entity is still the one its container holds.
+  bool IsEntityAlive() const;
 
 protected:
   // Runs each setter whose value differs, the first after an undo snapshot.
@@ -61,8 +63,9 @@ protected:
   };
 
   virtual void Apply(Writer& writer) = 0;
-  // Whether the entity is still the one its container holds.
-  bool IsEntityAlive() const;
+  // Whether what the items hold may be written; when not, the user has been
+  // told why and the items show the entity again.
+  virtual bool CheckInput() const { return true; }
 
   CPropTreeItem* AddRoot(CPropTree& tree);
   CPropTreeItemEdit* AddEdit(CPropTree& tree, CPropTreeItem* root, const wchar_t* label, const wchar_t* info,
@@ -77,6 +80,9 @@ protected:
   };
   Positions AddPositions(CPropTree& tree, CPropTreeItem* root);
   static void ShowPositions(const Positions& items, const CDiagramEntity& entity);
+  // Each position a whole number on the paper and, when `ordered`, X1 not
+  // right of X2 and Y1 not below Y2; tells the user the first that is not.
+  bool CheckPositions(const Positions& items, bool ordered) const;
   static void WritePositions(Writer& writer, const Positions& items, CDiagramEntity& entity);
 
   // Font colour, font and alignment of a text entity.
@@ -105,6 +111,7 @@ public:
 
 protected:
   void Apply(Writer& writer) override;
+  bool CheckInput() const override;
   // The entity whose text attributes the items edit.
   virtual CReportTextEntity* TextEntity() const;
 
@@ -139,6 +146,10 @@ public:
 
 protected:
   void Apply(Writer& writer) override;
+  bool CheckInput() const override;
+  // Whether the second point lies right of and below the first (a box);
+  // a line runs either way.
+  virtual bool Ordered() const { return true; }
   // The pen of a line, the border of a box; false for an entity of
   // another kind.
   virtual bool HasBorder() const = 0;
@@ -155,6 +166,7 @@ private:
 
 class CLinePropPopulator : public CBorderPropPopulator {
 protected:
+  bool Ordered() const override { return false; }
   bool HasBorder() const override;
   int32_t GetWidth() const override;
   void SetWidth(int32_t width) override;
@@ -180,6 +192,7 @@ public:
 
 protected:
   void Apply(Writer& writer) override;
+  bool CheckInput() const override;
 
 private:
   Positions m_positions;

@@ -186,7 +186,16 @@ CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id)
 }
 
 CPropTreeWnd::~CPropTreeWnd() {
+  // The grid goes after this window's members: an editor it closes then
+  // must find no handler here.
+  m_grid->Unbind(wxEVT_PG_CHANGED, &CPropTreeWnd::OnChanged, this);
+  m_grid->Unbind(wxEVT_PG_SELECTED, &CPropTreeWnd::OnSelected, this);
   m_tree.SetObserver(nullptr);
+}
+
+void CPropTreeWnd::CommitPendingEdit() {
+  wxPropertyGrid* grid = m_grid->GetGrid();
+  if (grid->IsEditorFocused() || grid->GetEditorControl()) grid->CommitChangesFromEditor();
 }
 
 CPropTreeItem* CPropTreeWnd::GetItem(wxPGProperty* property) const {

@@ -34,6 +34,9 @@ public:
   void Rebuild();
   // Shows every item's value again.
   void RefreshValues();
+  // Commits what is typed in a row's editor and not committed yet, as
+  // leaving the row would.
+  void CommitPendingEdit();
 
   CPropTree& GetTree() { return m_tree; }
   wxPropertyGridManager* GetGrid() const { return m_grid; }

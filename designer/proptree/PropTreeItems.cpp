@@ -1,6 +1,8 @@
 #include "designer/proptree/PropTreeItems.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cwctype>
 #include <cwchar>
 #include <locale>
 #include <sstream>
@@ -31,6 +33,17 @@ int32_t CPropTreeItemEdit::GetInt() const {
   if (end == begin) return 0;
   if (value > INT32_MAX) return INT32_MAX;
   if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+std::optional<int32_t> CPropTreeItemEdit::ReadInt() const {
+  const wchar_t* begin = m_text.c_str();
+  wchar_t* end = nullptr;
+  errno = 0;
+  const long long value = std::wcstoll(begin, &end, 10);
+  if (end == begin || errno == ERANGE || value > INT32_MAX || value < INT32_MIN) return std::nullopt;
+  while (*end != L'\0' && std::iswspace(*end)) ++end;
+  if (*end != L'\0') return std::nullopt;
   return static_cast<int32_t>(value);
 }
 

@@ -7,6 +7,7 @@
 // the platform's seams, so tests answer them.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,9 @@ public:
   const std::wstring& GetText() const { return m_text; }
   // The leading whole number of the text; 0 when it starts with none.
   int32_t GetInt() const;
+  // The text as a whole number, white space around it allowed; none when it
+  // holds anything else or lies outside 32 bits.
+  std::optional<int32_t> ReadInt() const;
   void SetInt(int32_t value);
   // The leading real number of the text; 0 when it starts with none.
   double GetReal() const;

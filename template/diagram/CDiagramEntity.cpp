@@ -167,10 +167,11 @@ int CDiagramEntity::GetHitCode(Point point) const {
 }
 
 void CDiagramEntity::ShowProperties(ReportEditorNotifications* editor, bool show) {
-  const PopulatorKind populator = GetPopulator();
+  CDiagramEntity& edited = *GetEditedEntity();
+  const PopulatorKind populator = edited.GetPopulator();
   if (populator == PopulatorKind::None || editor == nullptr) return;
   if (show)
-    editor->ShowEntityProperties(*this, populator);
+    editor->ShowEntityProperties(edited, populator);
   else
     editor->ClearProperties();
 }

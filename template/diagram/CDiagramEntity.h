@@ -117,6 +117,9 @@ public:
   // Shows this entity in the property bar, or empties the bar; nothing for
   // an entity without a populator.
   virtual void ShowProperties(ReportEditorNotifications* editor, bool show);
+  // The entity the property bar edits when this one is chosen: itself, or
+  // the entity it belongs to (a repeat field for its header).
+  virtual CDiagramEntity* GetEditedEntity() { return this; }
 
   // Draws at the given (already zoomed) screen rectangle.
   virtual void Draw(platform::gdi::Canvas& dc, platform::gdi::Rect rect);

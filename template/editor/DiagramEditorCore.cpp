@@ -392,6 +392,8 @@ void DiagramEditorCore::AlignSelected(DiagramAlign side) {
   const double refLeft = reference->GetLeft(), refTop = reference->GetTop();
   const double refRight = reference->GetRight(), refBottom = reference->GetBottom();
   ChangeSelected([&](CDiagramEntity& e) {
+    // What cannot move (a repeat field's header) follows its owner.
+    if (!e.CanMove()) return;
     const double width = e.GetRight() - e.GetLeft();
     const double height = e.GetBottom() - e.GetTop();
     double left = e.GetLeft(), top = e.GetTop();
@@ -411,6 +413,7 @@ void DiagramEditorCore::MakeSameSizeSelected(bool width, bool height) {
   const double refWidth = reference->GetRight() - reference->GetLeft();
   const double refHeight = reference->GetBottom() - reference->GetTop();
   ChangeSelected([&](CDiagramEntity& e) {
+    if (!e.CanMove()) return;
     const double w = width ? refWidth : e.GetRight() - e.GetLeft();
     const double h = height ? refHeight : e.GetBottom() - e.GetTop();
     e.SetRect(e.GetLeft(), e.GetTop(), e.GetLeft() + w, e.GetTop() + h);

@@ -199,6 +199,7 @@ void CDiagramEditor::AfterMouse(const DiagramMouseResult& result) {
     SetVScroll(m_core.View().GetVScroll());
   }
   if (result.redraw || result.scrolled) Redraw();
+  if (result.redraw) OnEntitiesChanged();
 }
 
 void CDiagramEditor::OnLButtonDown(bool control, Point point) {
@@ -393,6 +394,7 @@ void CDiagramEditor::StartDrawingObject(std::unique_ptr<CDiagramEntity> prototyp
   void CDiagramEditor::name() {           \
     m_core.call;                          \
     Redraw();                             \
+    OnEntitiesChanged();                  \
   }
 CORVANE_EDITOR_COMMAND(SelectAll, SelectAll())
 CORVANE_EDITOR_COMMAND(DeleteAllSelected, DeleteAllSelected())
@@ -418,10 +420,12 @@ CORVANE_EDITOR_COMMAND(MoveSelectedDown, MoveSelected(DiagramNudge::Down))
 void CDiagramEditor::MakeSameSizeSelected(bool width, bool height) {
   m_core.MakeSameSizeSelected(width, height);
   Redraw();
+  OnEntitiesChanged();
 }
 
 void CDiagramEditor::Undo() {
   m_core.Undo();
   SetupScrollbars();
   Redraw();
+  OnEntitiesChanged();
 }

@@ -120,6 +120,9 @@ public:
   void Redraw();
 
 protected:
+  // After every command and every mouse action that may have changed the
+  // selection or the place of an entity.
+  virtual void OnEntitiesChanged() {}
   // Mouse handlers, in client coordinates.
   virtual void OnLButtonDown(bool control, platform::gdi::Point point);
   virtual void OnLButtonUp(bool control, platform::gdi::Point point);

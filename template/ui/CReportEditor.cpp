@@ -64,3 +64,17 @@ void CReportEditor::UpdateProperties() {
   if (GetSelectCount() != 1 || !Notifications() || !Notifications()->IsPropertyBarVisible()) return;
   if (CDiagramEntity* entity = GetSelectedObject()) entity->ShowProperties(Notifications(), true);
 }
+
+void CReportEditor::OnEntitiesChanged() {
+  ReportEditorNotifications* notifications = Notifications();
+  if (!notifications || !notifications->IsPropertyBarVisible()) return;
+  const CDiagramEntity* shown = notifications->GetPropertiesEntity();
+  if (GetSelectCount() == 1) {
+    CDiagramEntity* selected = GetSelectedObject();
+    if (selected && selected->GetEditedEntity() != shown) return selected->ShowProperties(notifications, true);
+  } else if (shown && !shown->IsSelected()) {
+    // The bar never edits an entity that is not among the selected.
+    return notifications->ClearProperties();
+  }
+  if (shown) notifications->RefreshProperties();
+}

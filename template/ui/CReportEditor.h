@@ -23,6 +23,8 @@ public:
   void UpdateProperties();
 
 protected:
+  // The property bar follows the selection and the selected entity's place.
+  void OnEntitiesChanged() override;
   void OnLButtonDown(bool control, platform::gdi::Point point) override;
   void OnLButtonUp(bool control, platform::gdi::Point point) override;
   void OnMouseMove(platform::gdi::Point point) override;

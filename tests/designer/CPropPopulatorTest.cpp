@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/CommonDialogs.h"
+#include "platform/MessageBox.h"
 #include "template/CInvoiceRepeatField.h"
 #include "template/CReportEntityBox.h"
 #include "template/CReportEntityLabel.h"
 #include "template/CReportEntityLine.h"
 #include "template/CReportEntityPicture.h"
 #include "template/CReportInvoiceField.h"
+#include "template/TemplateHelpers.h"
 #include "template/diagram/CDiagramEntityContainer.h"
 
 using namespace designer;
@@ -182,18 +184,81 @@ TEST_F(PopulatorTest, OnlyWeightSevenHundredIsBold) {
   platform::SetFontHandler({});
 }
 
-TEST_F(PopulatorTest, ALabelEditsItsTextAndAnIntegerItemTakesTheLeadingNumber) {
+TEST_F(PopulatorTest, ALabelEditsItsTextAndAPositionTakesOnlyAWholeNumberOnThePaper) {
+  m_container.SetVirtualSize({816, 1056});
   auto* label = Show(std::make_unique<CReportEntityLabel>());
   EXPECT_EQ(ItemOf<CPropTreeItemEdit>(L"Text")->GetText(), label->GetTitle());
   Type(L"Text", L"Total, \"net\"");
   EXPECT_EQ(label->GetTitle(), L"Total, \"net\"");
-  Type(L"X1", L"42px");
+  Type(L"X1", L" 42 ");
   EXPECT_DOUBLE_EQ(label->GetLeft(), 42);
-  Type(L"X1", L"abc");
-  EXPECT_DOUBLE_EQ(label->GetLeft(), 0);
-  // X1 beyond X2 is written as it stands; the entity's edges decide.
-  Type(L"X1", L"500");
-  EXPECT_DOUBLE_EQ(label->GetLeft(), 500);
+
+  struct Case {
+    const wchar_t* label;
+    const wchar_t* typed;
+    const wchar_t* told;
+  } refused[] = {
+      {L"X1", L"abc", L"X1 must be a whole number from 0 to 816."},
+      {L"X1", L"42px", L"X1 must be a whole number from 0 to 816."},
+      {L"X2", L"2147483647", L"X2 must be a whole number from 0 to 816."},
+      {L"X2", L"99999999999", L"X2 must be a whole number from 0 to 816."},
+      {L"Y2", L"-5000", L"Y2 must be a whole number from 0 to 1056."},
+      {L"Y1", L"1057", L"Y1 must be a whole number from 0 to 1056."},
+      {L"Y1", L"300", L"Y1 must not be greater than Y2."},
+      {L"X1", L"500", L"X1 must not be greater than X2."},
+  };
+  const platform::gdi::Rect before = label->GetRect();
+  for (const Case& c : refused) {
+    SCOPED_TRACE(std::wstring(c.label) + L" = " + c.typed);
+    platform::MessageBoxRecorder boxes;
+    Type(c.label, c.typed);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, c.told);
+    EXPECT_EQ(label->GetRect(), before);
+    EXPECT_EQ(ItemOf<CPropTreeItemEdit>(c.label)->GetText(),
+              std::to_wstring(std::wstring(c.label)[0] == L'X' ? (c.label[1] == L'1' ? before.left : before.right)
+                                                               : (c.label[1] == L'1' ? before.top : before.bottom)))
+        << "the item shows the entity again";
+  }
+}
+
+TEST_F(PopulatorTest, ALineRunsEitherWay) {
+  m_container.SetVirtualSize({816, 1056});
+  auto* line = Show(std::make_unique<CReportEntityLine>(), 10, 20, 110, 80);
+  platform::MessageBoxRecorder boxes;
+  Type(L"X1", L"300");
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_DOUBLE_EQ(line->GetLeft(), 300);
+}
+
+TEST_F(PopulatorTest, ARepeatFieldsPlaceIsWhatIsSaved) {
+  auto* field = Show(std::make_unique<CInvoiceRepeatField>(2), 100, 50, 300, 290);
+  CInvoiceRepeatHeaderField* header = field->GetHeader();
+  header->SetRect(100, 50, 300, 74);
+  m_populator->UpdateFromEntity();
+  auto saved = [&] {
+    const TemplateItem item = *field->MakeTemplateItem();
+    using namespace template_props;
+    return platform::gdi::Rect{ModelInchesToPixels(item.GetProperty(kLeft).AsDouble()),
+                               ModelInchesToPixels(item.GetProperty(kTop).AsDouble()),
+                               ModelInchesToPixels(item.GetProperty(kRight).AsDouble()),
+                               ModelInchesToPixels(item.GetProperty(kTop).AsDouble()) +
+                                   item.GetProperty(kRepeatHeight).AsInt()};
+  };
+  Type(L"X2", L"400");
+  EXPECT_EQ(field->GetRect(), (platform::gdi::Rect{100, 50, 400, 290}));
+  EXPECT_EQ(saved(), field->GetRect());
+  Type(L"X1", L"150");
+  EXPECT_EQ(saved(), (platform::gdi::Rect{150, 50, 400, 290})) << "X1 leaves the right edge";
+  Type(L"Y1", L"80");
+  EXPECT_EQ(saved(), (platform::gdi::Rect{150, 80, 400, 290}));
+  EXPECT_EQ(header->GetRect(), (platform::gdi::Rect{150, 80, 400, 104}));
+  // Above the header's bottom: one row is kept.
+  Type(L"Y2", L"90");
+  EXPECT_EQ(field->GetRect(), (platform::gdi::Rect{150, 80, 400, 104}));
+  EXPECT_EQ(field->GetRowCount(), 1);
+  EXPECT_EQ(field->MakeTemplateItem()->GetProperty(template_props::kRepeatRows), Value(int32_t{1}));
+  EXPECT_EQ(ItemOf<CPropTreeItemEdit>(L"Y2")->GetText(), L"104");
 }
 
 TEST_F(PopulatorTest, ARepeatFieldsTextGoesToItsHeaderAndX1MovesBoth) {

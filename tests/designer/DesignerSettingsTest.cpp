@@ -62,6 +62,40 @@ TEST(DesignerSettingsTest, AStoredZoomOutsideTheLimitsIsHeldWithinThem) {
   }
 }
 
+TEST(DesignerSettingsTest, DamagedSizesAreHeldWithinTheirBoundsOnLoading) {
+  const std::wstring key = L"Software\\Test\\Damaged";
+  const std::wstring section = key + L"\\Application";
+  struct Case {
+    const wchar_t* name;
+    uint32_t stored;
+    int32_t DesignerSettings::*field;
+    int32_t loaded;
+  } cases[] = {
+      {L"Width", 0x7FFFFFFFu, &DesignerSettings::width, 1000000},
+      {L"Height", 0u, &DesignerSettings::height, 1},
+      {L"GridSize", 0u, &DesignerSettings::gridSize, 1},
+      {L"GridSize", 0xFFFFFFF0u, &DesignerSettings::gridSize, 1},
+      {L"GridSize", 5000000u, &DesignerSettings::gridSize, 1000},
+      {L"Left", 0xFFFFFFFFu, &DesignerSettings::left, 0},
+      {L"Bottom", 0x7FFFFFFFu, &DesignerSettings::bottom, 1000000},
+      {L"Restraint", 9u, &DesignerSettings::restraint, 2},
+      {L"Units", 0xFFFFFFFFu, &DesignerSettings::units, 0},
+  };
+  for (const Case& c : cases) {
+    DesignerSettings sound;
+    sound.width = 816, sound.height = 1056;
+    sound.Save(key);
+    RegWriteDword(section, c.name, c.stored);
+    EXPECT_EQ(DesignerSettings::Load(96, key).*c.field, c.loaded) << c.name << " " << c.stored;
+  }
+  // A stored paper of one side alone takes both from the printer.
+  RegWriteDword(section, L"Width", static_cast<uint32_t>(-1));
+  RegWriteDword(section, L"Height", 1056u);
+  EXPECT_EQ(DesignerSettings::Load(96, key).height, -1);
+  RegWriteDword(section, L"ZoomFactor", 0u);
+  EXPECT_EQ(DesignerSettings::Load(96, key).zoomFactor, 1u);
+}
+
 TEST(DesignerSettingsTest, TheDesignerAndTheMainProgramWritingAtOnceKeepEachOthersValues) {
   // The main program, as a second store on the same file, writes its values
   // while the designer saves its settings over and over.

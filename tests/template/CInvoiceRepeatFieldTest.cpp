@@ -92,18 +92,48 @@ TEST(CInvoiceRepeatField, ARowHeightOfZeroNeverDivides) {
   EXPECT_EQ(field.GetRowCount(), 0);
 }
 
-TEST(CInvoiceRepeatField, TheFieldHoldsAtLeastTwoHeaderHeights) {
+TEST(CInvoiceRepeatField, TheFieldKeepsAtLeastOneRow) {
   CDiagramEntityContainer container;
   CInvoiceRepeatField* field = AddField(container, {0, 0, 100, 200}, 30);
-  field->SetRect(0, 0, 100, 40);
-  EXPECT_EQ(field->GetRect().Height(), 60);
-  EXPECT_EQ(field->GetMinimumSize().cy, 60);
-  // The header cannot grow past half the field.
-  field->GetHeader()->SetRect(0, 0, 100, 50);
-  EXPECT_EQ(field->GetRowHeight(), 30);
+  // A field of one row is a field of one row.
+  field->SetRect(0, 0, 100, 30);
+  EXPECT_EQ(field->GetRect().Height(), 30);
+  EXPECT_EQ(field->GetRowCount(), 1);
+  // Above the header's bottom it keeps the header's height.
+  field->SetRect(0, 0, 100, 12);
+  EXPECT_EQ(field->GetRect().Height(), 30);
+  field->SetBottom(5);
+  EXPECT_EQ(field->GetRect(), (Rect{0, 0, 100, 30}));
+  EXPECT_EQ(field->GetRowCount(), 1);
+  // The header grows to the field's bottom at most, and shrinks to 10.
+  field->SetRect(0, 0, 100, 90);
+  field->GetHeader()->SetRect(0, 0, 100, 150);
+  EXPECT_EQ(field->GetRowHeight(), 90);
+  EXPECT_EQ(field->GetRowCount(), 1);
   field->GetHeader()->SetRect(0, 0, 100, 5);
   EXPECT_EQ(field->GetRowHeight(), 10);
-  EXPECT_GE(field->GetRowCount(), 2);
+  EXPECT_EQ(field->GetRowCount(), 9);
+}
+
+TEST(CInvoiceRepeatField, FieldAndHeaderMoveAndSizeAsOneWhateverSetsThem) {
+  CDiagramEntityContainer container;
+  CInvoiceRepeatField* field = AddField(container, {100, 50, 300, 290}, 24);
+  CInvoiceRepeatHeaderField* header = field->GetHeader();
+  // One edge of the field: the header spans the field still.
+  field->SetRight(400);
+  EXPECT_EQ(field->GetRect(), (Rect{100, 50, 400, 290}));
+  EXPECT_EQ(header->GetRect(), (Rect{100, 50, 400, 74}));
+  field->SetLeft(150);
+  EXPECT_EQ(field->GetRect(), (Rect{150, 50, 400, 290}));
+  EXPECT_EQ(header->GetRect(), (Rect{150, 50, 400, 74}));
+  field->SetTop(80);
+  EXPECT_EQ(header->GetRect(), (Rect{150, 80, 400, 104}));
+  // The header set on its own stays on its field and keeps only its height.
+  header->SetRect(0, 0, 50, 30);
+  EXPECT_EQ(header->GetRect(), (Rect{150, 80, 400, 110}));
+  header->SetRect(500, 600, 900, 624);
+  EXPECT_EQ(header->GetRect(), (Rect{150, 80, 400, 104}));
+  EXPECT_EQ(field->GetRowCount(), 8);
 }
 
 TEST(CInvoiceRepeatField, TheHeaderFollowsTheField) {
@@ -326,17 +356,19 @@ TEST(CInvoiceRepeatField, TextRecordRoundTrip) {
                std::runtime_error);
 }
 
-TEST(CInvoiceRepeatField, SnapsHeaderAndHeightToTheGridWhenDrawn) {
+TEST(CInvoiceRepeatField, DrawingWithSnapOnChangesNothing) {
   GridParent grid;
   CDiagramEntityContainer container;
-  CInvoiceRepeatField* field = AddField(container, {0, 3, 100, 98}, 29);
+  CInvoiceRepeatField* field = AddField(container, {0, 3, 100, 243}, 24);
   field->SetParent(&grid);
   FixedTextMeasurer measurer;
   PageRecorder page(DeviceMetrics{}, measurer);
-  field->Draw(page, field->GetRect());
-  EXPECT_EQ(field->GetRect().Height(), 96);
-  EXPECT_EQ(field->GetHeader()->GetRect().top, 0);
-  EXPECT_EQ(field->GetRowHeight(), 32);
+  field->DrawObject(page, 1.0);
+  field->GetHeader()->DrawObject(page, 1.0);
+  EXPECT_EQ(field->GetRect(), (Rect{0, 3, 100, 243}));
+  EXPECT_EQ(field->GetHeader()->GetRect(), (Rect{0, 3, 100, 27}));
+  EXPECT_EQ(field->GetRowCount(), 10);
+  EXPECT_EQ(field->MakeTemplateItem()->GetProperty(kRepeatRows), Value(int32_t{10}));
 }
 
 }  // namespace

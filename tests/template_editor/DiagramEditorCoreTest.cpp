@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <variant>
 
 #include "platform/gdi/PageRecorder.h"
+#include "template/CInvoiceRepeatField.h"
 #include "template/diagram/CDiagramLine.h"
 
 using platform::gdi::Point;
@@ -108,6 +110,36 @@ TEST_F(DiagramEditorCoreTest, ABandSelectsTheEntitiesItTouches) {
   EXPECT_TRUE(container.GetAt(0)->IsSelected());
   EXPECT_TRUE(container.GetAt(1)->IsSelected());
   EXPECT_FALSE(container.GetAt(2)->IsSelected());
+}
+
+TEST_F(DiagramEditorCoreTest, AligningOrSizingABandWithARepeatFieldKeepsItsHeaderOnIt) {
+  struct Case {
+    const char* name;
+    std::function<void(DiagramEditorCore&)> command;
+  } cases[] = {
+      {"align bottom", [](DiagramEditorCore& c) { c.AlignSelected(DiagramAlign::Bottom); }},
+      {"align right", [](DiagramEditorCore& c) { c.AlignSelected(DiagramAlign::Right); }},
+      {"same size", [](DiagramEditorCore& c) { c.MakeSameSizeSelected(true, true); }},
+      {"same height", [](DiagramEditorCore& c) { c.MakeSameSizeSelected(false, true); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    container.RemoveAll();
+    auto made = std::make_unique<CInvoiceRepeatField>(3);
+    made->SetRect(100, 100, 300, 340);
+    CInvoiceRepeatField* field = made.get();
+    core.AddObject(std::move(made));
+    field->GetHeader()->SetRect(100, 100, 300, 124);
+    Add(400, 200, 500, 260);
+    // The band takes the field, its header and the box, in list order.
+    Drag({90, 90}, {510, 350});
+    ASSERT_EQ(core.GetSelectCount(), 3);
+    c.command(core);
+    const Rect moved = field->GetRect();
+    EXPECT_EQ(field->GetHeader()->GetRect(), (Rect{moved.left, moved.top, moved.right, moved.top + 24}));
+    EXPECT_EQ(field->GetRowHeight(), 24);
+    EXPECT_GE(field->GetRowCount(), 1);
+  }
 }
 
 TEST_F(DiagramEditorCoreTest, ALineIsHitAlongItselfAndResizedFromItsEnd) {
