@@ -38,6 +38,7 @@ private:
   void BindCommands();
   void OnCommand(wxCommandEvent& event);
   void OnFrameClose(wxCloseEvent& event);
+  void OnFrameIdle(wxIdleEvent& event);
   void DocumentChanged();
   void ShowAbout();
 
