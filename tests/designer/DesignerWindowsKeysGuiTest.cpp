@@ -8,6 +8,9 @@
 #include <wx/aui/framemanager.h>
 #include <wx/aui/floatpane.h>
 #include <wx/aui/dockart.h>
+#include <wx/dialog.h>
+#include <wx/propgrid/manager.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -22,6 +25,7 @@
 #include "designer/bars/CAutoHideBar.h"
 #include "designer/bars/CDiagramPropertyBar.h"
 #include "designer/bars/CDrawBar.h"
+#include "designer/proptree/CPropTreeWnd.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
 #include "template/ui/CReportEditor.h"
@@ -177,6 +181,46 @@ TEST_F(DesignerWindowsKeysGuiTest, TheOutlookBarSlidesTheOpeningFolderIntoPlace)
   EXPECT_EQ(steps.front(), to + h);
   EXPECT_EQ(steps.back(), from);
   outBar->SetOnSlideStep({});
+}
+
+TEST_F(DesignerWindowsKeysGuiTest, TheColourPaletteOpensAtItsButton) {
+  platform::SendMessage(view, WM_CORVANE_START_DRAWING, 2);
+  Drag(wxPoint(100, 100), wxPoint(300, 200));
+  CDiagramPropertyBar* bar = frame->GetPropertyBar();
+  CPropTreeItem* border = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (CPropTreeItem* item : bar->GetTree().GetVisibleItems())
+      if (item->GetLabelText() == L"Border Color") border = item;
+    return border != nullptr;
+  }));
+  wxPropertyGrid* grid = bar->GetTreeWindow()->GetGrid()->GetGrid();
+  grid->SelectProperty(bar->GetTreeWindow()->GetProperty(border), false);
+  wxWindow* button = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (button = grid->GetEditorControlSecondary()) && button->IsShownOnScreen(); }));
+  PumpFor(100);
+  const wxRect at = button->GetScreenRect();
+
+  // The palette is modal: a timer looks at it and closes it.
+  wxRect shown;
+  wxTimer look;
+  look.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = wxDynamicCast(window, wxDialog);
+      if (!dialog || !dialog->IsModal()) continue;
+      shown = dialog->GetScreenRect();
+      dialog->EndModal(wxID_CANCEL);
+      return;
+    }
+    look.StartOnce(50);
+  });
+  look.StartOnce(300);
+  wxUIActionSimulator input;
+  input.MouseMove(at.GetPosition() + wxPoint(at.width / 2, at.height / 2));
+  PumpFor(50);
+  input.MouseClick();
+  ASSERT_TRUE(WaitFor([&] { return !shown.IsEmpty(); })) << "no palette";
+  EXPECT_EQ(shown.GetTop(), at.GetBottom() + 1) << "just below the button";
+  EXPECT_EQ(shown.GetRight(), at.GetRight()) << "right-aligned with it";
 }
 
 }  // namespace
