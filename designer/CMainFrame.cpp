@@ -1,6 +1,9 @@
 #include "designer/CMainFrame.h"
 
 #include <wx/artprov.h>
+#include <wx/aui/framemanager.h>
+#include <wx/aui/floatpane.h>
+#include <wx/weakref.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -197,6 +200,12 @@ int CMainFrame::OnCreate() {
   });
   for (CPinDockBar* bar : {static_cast<CPinDockBar*>(m_toolBox), static_cast<CPinDockBar*>(m_propertyBar)}) {
     bar->GetSizes() = SizingBarSizes::Load(kProfileKey, BarProfileName(), bar->GetId());
+    bar->SetOnFloat([this, bar](wxAuiFloatingFrame* floating) {
+      wxWeakRef<wxAuiFloatingFrame> frame(floating);
+      CallAfter([this, bar, frame] {
+        if (frame) GivePin(bar, frame.get());
+      });
+    });
   }
   m_viewArea = new wxPanel(this);
   m_viewArea->SetSizer(new wxBoxSizer(wxVERTICAL));
@@ -323,6 +332,24 @@ void CMainFrame::ShowBar(CPinDockBar* bar, bool show) {
 void CMainFrame::UpdateAutoHidePanes() {
   for (CAutoHideBar* autoHide : m_autoHide) m_aui.GetPane(autoHide).Show(!autoHide->IsEmpty());
   m_aui.Update();
+}
+
+void CMainFrame::GivePin(CPinDockBar* bar, wxAuiFloatingFrame* floating) {
+  // The floating frame's own caption is the window manager's; the bar gets
+  // a caption band of its own in the frame, with the pin that parks it.
+  wxAuiManager& inner = floating->GetAuiManager();
+  wxAuiPaneInfo& pane = inner.GetPane(bar);
+  if (!pane.IsOk() || pane.HasCaption()) return;
+  pane.CaptionVisible(true).Caption(bar->GetCaption()).PinButton(true).CloseButton(false).MaximizeButton(false)
+      .Floatable(false).Movable(false);
+  inner.Bind(wxEVT_AUI_PANE_BUTTON, [this, bar](wxAuiManagerEvent& event) {
+    if (event.GetButton() == wxAUI_BUTTON_PIN) {
+      CallAfter([this, bar] { PinBar(bar); });
+      return;
+    }
+    event.Skip();
+  });
+  inner.Update();
 }
 
 void CMainFrame::PinBar(CPinDockBar* bar) {

@@ -71,6 +71,8 @@ private:
   void LoadPaneState();
   void SavePaneState();
   void UpdateAutoHidePanes();
+  // Puts the pin into the floating frame of a bar.
+  void GivePin(CPinDockBar* bar, wxAuiFloatingFrame* floating);
 
   class BarNotifications;
   std::unique_ptr<BarNotifications> m_notifications;

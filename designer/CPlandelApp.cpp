@@ -94,6 +94,7 @@ CPlandelApp::~CPlandelApp() {
   m_frame->Unbind(wxEVT_MENU, &CPlandelApp::OnCommand, this, ID_FILE_MRU_FILE1,
                   ID_FILE_MRU_FILE1 + static_cast<int>(kRecentFileCount) - 1);
   m_frame->Unbind(wxEVT_CLOSE_WINDOW, &CPlandelApp::OnFrameClose, this);
+  m_frame->Unbind(wxEVT_IDLE, &CPlandelApp::OnFrameIdle, this);
   // The view outlives the document here: its canvas lets go of the entities.
   if (m_view) m_view->ReleaseDocument();
   m_frame->Destroy();
@@ -121,6 +122,17 @@ void CPlandelApp::BindCommands() {
   m_frame->Bind(wxEVT_MENU, &CPlandelApp::OnCommand, this, ID_FILE_MRU_FILE1,
                 ID_FILE_MRU_FILE1 + static_cast<int>(kRecentFileCount) - 1);
   m_frame->Bind(wxEVT_CLOSE_WINDOW, &CPlandelApp::OnFrameClose, this);
+  m_frame->Bind(wxEVT_IDLE, &CPlandelApp::OnFrameIdle, this);
+}
+
+void CPlandelApp::OnFrameIdle(wxIdleEvent& event) {
+  // The title follows every change of the template, whichever command or
+  // edit made it, and its saving.
+  if (m_frame) {
+    const wxString caption(m_files->GetCaption());
+    if (m_frame->GetTitle() != caption) m_frame->SetTitle(caption);
+  }
+  event.Skip();
 }
 
 void CPlandelApp::CommitPendingProperty() {
@@ -162,6 +174,7 @@ void CPlandelApp::OnFrameClose(wxCloseEvent& event) {
     return;
   }
   CMainFrame* frame = m_frame;
+  frame->Unbind(wxEVT_IDLE, &CPlandelApp::OnFrameIdle, this);
   m_frame = nullptr;
   m_view = nullptr;
   frame->Destroy();

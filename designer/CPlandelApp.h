@@ -41,6 +41,7 @@ private:
   // What is typed in the property bar and not committed yet goes to the
   // template before it is saved, printed or closed.
   void CommitPendingProperty();
+  void OnFrameIdle(wxIdleEvent& event);
   void DocumentChanged();
   void ShowAbout();
 

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include <wx/dc.h>
 #include <wx/dynlib.h>
 #include <wx/log.h>
 #include <wx/window.h>
@@ -64,6 +65,12 @@ void SkinLibrary::SkinWindowSet(wxWindow* window) const {
 
 void* SkinLibrary::BkCreate() const {
   return bkCreate ? bkCreate(1) : nullptr;
+}
+
+bool SkinLibrary::BkDraw(void* background, wxWindow* window, wxDC& dc, const wxRect& rect) const {
+  if (!bkDraw || !background) return false;
+  return bkDraw(background, window ? window->GetHandle() : nullptr, dc.GetHandle(), rect.x, rect.y, rect.GetRight() + 1,
+                rect.GetBottom() + 1, 0) != 0;
 }
 
 void SkinLibrary::BkDelete(void* handle) const {

@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+class wxDC;
 class wxDynamicLibrary;
+class wxRect;
 class wxWindow;
 
 namespace designer {
@@ -23,7 +25,9 @@ public:
   using SkinWindowSetFn = int (*)(void*, int);
   using SkinThreadFn = int (*)(unsigned long, int);
   using BkCreateFn = void* (*)(int);
-  using BkDrawFn = int (*)(void*, void*, int, int, int, int, int);
+  // (background, window, drawing context, left, top, right, bottom, flags);
+  // the drawing context is the cairo context of the device context painted.
+  using BkDrawFn = int (*)(void*, void*, void*, int, int, int, int, int);
   using BkDeleteFn = void (*)(void*);
 
   SkinLibrary();
@@ -45,6 +49,8 @@ public:
   // The calls the bars make; each does nothing without its entry point.
   void SkinWindowSet(wxWindow* window) const;
   void* BkCreate() const;
+  // True when the library painted the background over the rectangle.
+  bool BkDraw(void* background, wxWindow* window, wxDC& dc, const wxRect& rect) const;
   void BkDelete(void* handle) const;
 
   SkinStartFn skinStart = nullptr;

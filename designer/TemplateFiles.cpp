@@ -40,7 +40,7 @@ std::wstring TemplateFiles::GetTitle() const {
 }
 
 std::wstring TemplateFiles::GetCaption() const {
-  return GetTitle() + L" - " + kWindowTitle;
+  return GetTitle() + (m_storage.IsTemplateModified() ? L"*" : L"") + L" - " + kWindowTitle;
 }
 
 bool TemplateFiles::New() {

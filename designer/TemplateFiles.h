@@ -57,7 +57,8 @@ public:
   const std::wstring& GetPath() const { return m_path; }
   // The file's name, or "Untitled".
   std::wstring GetTitle() const;
-  // "<title> - Corvan Designer"
+  // "<title> - Corvan Designer", with a "*" after the title while the
+  // template has changes that are not saved.
   std::wstring GetCaption() const;
 
   // Most recent first, at most kRecentFileCount, read from the profile.

@@ -124,16 +124,33 @@ Rect SlideOpenRect(AutoHideSide side, Rect bar, int32_t fullSize) {
 }
 
 std::optional<Rect> SlideStepRect(AutoHideSide side, Rect frame, int32_t fullSize) {
-  const int32_t missing = fullSize - Depth(side, frame);
+  const int32_t depth = Depth(side, frame);
+  const int32_t missing = fullSize - depth;
   if (missing <= 0) return std::nullopt;
-  const int32_t step = std::min(missing, kAutoHideSlideStep);
+  return WithFarEdgeAt(side, frame, depth + std::min(missing, kAutoHideSlideStep));
+}
+
+Rect WithFarEdgeAt(AutoHideSide side, Rect frame, int32_t depth) {
   switch (side) {
-    case AutoHideSide::Top: frame.bottom += step; break;
-    case AutoHideSide::Left: frame.right += step; break;
-    case AutoHideSide::Right: frame.left -= step; break;
-    case AutoHideSide::Bottom: frame.top -= step; break;
+    case AutoHideSide::Top: frame.bottom = frame.top + depth; break;
+    case AutoHideSide::Left: frame.right = frame.left + depth; break;
+    case AutoHideSide::Right: frame.left = frame.right - depth; break;
+    case AutoHideSide::Bottom: frame.top = frame.bottom - depth; break;
   }
   return frame;
+}
+
+Rect DragFarEdge(AutoHideSide side, Rect frame, platform::gdi::Point moved) {
+  // Away from the bar is right for a left bar, left for a right bar, down
+  // for a top bar and up for a bottom bar.
+  int32_t away = 0;
+  switch (side) {
+    case AutoHideSide::Top: away = moved.y; break;
+    case AutoHideSide::Left: away = moved.x; break;
+    case AutoHideSide::Right: away = -moved.x; break;
+    case AutoHideSide::Bottom: away = -moved.y; break;
+  }
+  return WithFarEdgeAt(side, frame, std::max(Depth(side, frame) + away, kSlidingFrameMinDepth));
 }
 
 }  // namespace designer

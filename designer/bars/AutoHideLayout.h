@@ -65,4 +65,12 @@ platform::gdi::Rect SlideOpenRect(AutoHideSide side, platform::gdi::Rect bar, in
 // one slide step; none once it has its full size.
 std::optional<platform::gdi::Rect> SlideStepRect(AutoHideSide side, platform::gdi::Rect frame, int32_t fullSize);
 
+// A sliding frame is resized by its far edge only, the one facing away from
+// the bar: the frame with that edge moved to make it depth deep...
+platform::gdi::Rect WithFarEdgeAt(AutoHideSide side, platform::gdi::Rect frame, int32_t depth);
+// ...and the frame as it was at the press on that edge after the pointer
+// moved by a distance, never less deep than kSlidingFrameMinDepth.
+inline constexpr int32_t kSlidingFrameMinDepth = 40;
+platform::gdi::Rect DragFarEdge(AutoHideSide side, platform::gdi::Rect frame, platform::gdi::Point moved);
+
 }  // namespace designer

@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
 
+#include "designer/SkinLibrary.h"
 #include "designer/bars/CPinDockBar.h"
 
 namespace designer {
@@ -13,6 +14,7 @@ namespace {
 constexpr int kCaptionHeight = 18;
 constexpr int kPinSize = 11;
 constexpr int kSlideTimerMs = 100;
+constexpr int kEdgeWidth = 5;
 
 wxRect ToWx(const platform::gdi::Rect& rect) {
   return {rect.left, rect.top, rect.Width(), rect.Height()};
@@ -48,12 +50,41 @@ CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docke
   m_caption->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
     if (PinRect().Contains(event.GetPosition())) CallAfter([this] { m_bar->PinBack(this); });
   });
+  // The far edge, the one facing away from the bar, resizes the frame.
+  m_edge = new wxWindow(this, wxID_ANY);
+  m_edge->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+  m_edge->SetCursor(wxCursor(IsHorizontal(m_bar->GetSide()) ? wxCURSOR_SIZENS : wxCURSOR_SIZEWE));
+  // The pointer is followed on the screen: the edge itself moves with it.
+  m_edge->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
+    m_edgePress = wxGetMousePosition();
+    m_edgeFrame = GetScreenRect();
+    if (!m_edge->HasCapture()) m_edge->CaptureMouse();
+  });
+  m_edge->Bind(wxEVT_MOTION, [this](wxMouseEvent&) {
+    if (!m_edge->HasCapture()) return;
+    const wxPoint moved = wxGetMousePosition() - m_edgePress;
+    SetSize(ToWx(DragFarEdge(m_bar->GetSide(), FromWx(m_edgeFrame), {moved.x, moved.y})));
+  });
+  m_edge->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) {
+    if (m_edge->HasCapture()) m_edge->ReleaseMouse();
+  });
+  m_edge->Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) {});
   m_docked->Reparent(this);
   m_docked->Show();
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     const wxSize client = GetClientSize();
-    m_caption->SetSize(0, 0, client.x, kCaptionHeight);
-    m_docked->SetSize(0, kCaptionHeight, client.x, std::max(client.y - kCaptionHeight, 1));
+    // The edge on the far side, the caption band and the window in the rest.
+    wxRect rest(client);
+    wxRect edge;
+    switch (m_bar->GetSide()) {
+      case AutoHideSide::Left: edge = wxRect(client.x - kEdgeWidth, 0, kEdgeWidth, client.y); rest.width -= kEdgeWidth; break;
+      case AutoHideSide::Right: edge = wxRect(0, 0, kEdgeWidth, client.y); rest.x = kEdgeWidth; rest.width -= kEdgeWidth; break;
+      case AutoHideSide::Top: edge = wxRect(0, client.y - kEdgeWidth, client.x, kEdgeWidth); rest.height -= kEdgeWidth; break;
+      case AutoHideSide::Bottom: edge = wxRect(0, 0, client.x, kEdgeWidth); rest.y = kEdgeWidth; rest.height -= kEdgeWidth; break;
+    }
+    m_edge->SetSize(edge);
+    m_caption->SetSize(rest.x, rest.y, rest.width, kCaptionHeight);
+    m_docked->SetSize(rest.x, rest.y + kCaptionHeight, rest.width, std::max(rest.height - kCaptionHeight, 1));
     // A size the user gives the frame is its new full size.
     if (!IsSliding() && IsShown()) {
       m_fullSize = IsHorizontal(m_bar->GetSide()) ? GetSize().y : GetSize().x;
@@ -150,6 +181,8 @@ CAutoHideBar::CAutoHideBar(wxWindow* parent, AutoHideSide side)
                IsHorizontal(side) ? wxSize(100, kAutoHideThickness) : wxSize(kAutoHideThickness, 100)),
       m_side(side) {
   SetName("tesT");
+  // With the skinning library, the background is the skin's.
+  if (Skin().IsLoaded()) m_skin = Skin().BkCreate();
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &CAutoHideBar::OnPaint, this);
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
@@ -164,6 +197,7 @@ CAutoHideBar::~CAutoHideBar() {
   for (CDrawFrame* frame : m_frames) {
     if (frame) frame->Destroy();
   }
+  Skin().BkDelete(m_skin);
 }
 
 void CAutoHideBar::LayoutTabs() {
@@ -257,8 +291,10 @@ void CAutoHideBar::HoverAt(wxPoint point) {
 
 void CAutoHideBar::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
-  dc.SetBackground(wxBrush(wxColour(232, 232, 232)));
-  dc.Clear();
+  if (!Skin().BkDraw(m_skin, this, dc, wxRect(GetClientSize()))) {
+    dc.SetBackground(wxBrush(wxColour(232, 232, 232)));
+    dc.Clear();
+  }
   dc.SetTextForeground(*wxBLACK);
   dc.SetFont(TabFont());
   const bool horizontal = IsHorizontal(m_side);

@@ -35,6 +35,8 @@ public:
   bool IsSliding() const { return m_timer.IsRunning(); }
   int32_t GetFullSize() const { return m_fullSize; }
   wxWindow* GetDocked() const { return m_docked; }
+  // The strip along the far edge by which the user resizes the frame.
+  wxWindow* GetSizingEdge() const { return m_edge; }
   // Gives the docked window back to its new parent.
   void ReleaseDocked(wxWindow* newParent);
 
@@ -45,6 +47,9 @@ private:
 
   CAutoHideBar* m_bar;
   wxWindow* m_caption = nullptr;
+  wxWindow* m_edge = nullptr;
+  wxPoint m_edgePress;  // where the press on the edge was, on the screen
+  wxRect m_edgeFrame;   // and the frame then
   wxWindow* m_docked;
   int32_t m_fullSize;
   bool m_pinHot = false;
@@ -75,6 +80,9 @@ public:
   void SetOnPin(std::function<void(CPinDockBar*)> onPin) { m_onPin = std::move(onPin); }
   void PinBack(CDrawFrame* frame);
 
+  // The skinning library's background of the bar; null without it.
+  void* GetSkinBackground() const { return m_skin; }
+
   // Over the tab at a point: makes it hot and slides its frame out.
   void HoverAt(wxPoint point);
 
@@ -87,6 +95,7 @@ private:
   std::vector<CDrawFrame*> m_frames;  // one per tab, null for separators
   int32_t m_hot = -1;
   std::function<void(CPinDockBar*)> m_onPin;
+  void* m_skin = nullptr;  // the skinning library's background, if any
 };
 
 }  // namespace designer

@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include <wx/dcbuffer.h>
+#include <wx/dcmemory.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
+
+#include "designer/SkinLibrary.h"
 
 namespace designer {
 namespace {
@@ -35,6 +38,7 @@ CGfxOutBarCtrl::CGfxOutBarCtrl(wxWindow* parent, int id, int32_t flags)
       m_arrowTimer(this, kArrowTimer),
       m_selectionTimer(this, kSelectionTimerId) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
+  for (void*& skin : m_skins) skin = Skin().BkCreate();
   m_layout.SetArrowSize(wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this) > 0
                             ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this)
                             : 16);
@@ -67,6 +71,7 @@ CGfxOutBarCtrl::~CGfxOutBarCtrl() {
   m_slideTimer.Stop();
   m_arrowTimer.Stop();
   m_selectionTimer.Stop();
+  for (void* skin : m_skins) Skin().BkDelete(skin);
 }
 
 int32_t CGfxOutBarCtrl::AppendFolder(const std::wstring& name, int32_t data) {
@@ -96,16 +101,43 @@ void CGfxOutBarCtrl::UpdateClient() {
 void CGfxOutBarCtrl::SelectFolder(int32_t index) {
   const int32_t old = m_layout.GetSelectedFolder();
   UpdateClient();
-  const int32_t oldTop = m_layout.GetItemArea().top;
+  const OutBarLayout before = m_layout;
   if (!m_layout.SelectFolder(index)) return;
-  if (index != old && (m_flags & kAnimateFolders) && m_slideDelay >= 0 && IsShownOnScreen()) {
-    // The new folder's items slide in from where its button was.
-    m_slideLeft = oldTop - m_layout.GetItemArea().top;
-    m_slideTimer.Start(std::max(m_slideDelay, 1));
-  }
+  if (index != old && (m_flags & kAnimateFolders) && m_slideDelay >= 0 && IsShownOnScreen()) StartSlide(before);
   m_hotItem = -1;
   Send(kFolderChanged, index);
   Refresh();
+}
+
+void CGfxOutBarCtrl::StartSlide(const OutBarLayout& before) {
+  // The bar as it was and as it will be, each drawn once; the slide moves
+  // the band of buttons between the two folders from its old place to its
+  // new one, the folder opening behind it.
+  const wxSize size = GetClientSize();
+  if (size.x <= 0 || size.y <= 0) return;
+  const int32_t from = before.GetSelectedFolder();
+  const int32_t to = m_layout.GetSelectedFolder();
+  const int32_t count = m_layout.GetFolderCount();
+  auto render = [&](const OutBarLayout& layout) {
+    wxBitmap bitmap(size);
+    wxMemoryDC dc(bitmap);
+    Render(dc, layout, false);
+    dc.SelectObject(wxNullBitmap);
+    return bitmap;
+  };
+  m_slide = Slide{};
+  m_slide.before = render(before);
+  m_slide.after = render(m_layout);
+  m_slide.opensBelow = to > from;
+  const int32_t first = std::min(from, to) + 1;  // the first button that travels
+  m_slide.position = before.GetFolderRect(first).top;
+  m_slide.target = m_layout.GetFolderRect(first).top;
+  // The band comes from the picture on the side it leaves: the new one
+  // when it travels up, the old one when it travels down.
+  m_slide.bandSource = m_slide.opensBelow ? m_slide.target : m_slide.position;
+  const int32_t last = std::max(from, to);  // the buttons after it stay at the bottom
+  m_slide.fixedTop = last + 1 < count ? m_layout.GetFolderRect(last + 1).top : size.y;
+  m_slideTimer.Start(std::max(m_slideDelay, 1));
 }
 
 void CGfxOutBarCtrl::ResetSelection() {
@@ -128,13 +160,18 @@ int64_t CGfxOutBarCtrl::Send(int32_t code, int32_t index, const DragRequest* dra
 }
 
 void CGfxOutBarCtrl::OnSlideTimer(wxTimerEvent&) {
+  if (!IsSliding()) return m_slideTimer.Stop();
   const int32_t step = OutBarLayout::kButtonHeight;
-  if (m_slideLeft > 0) {
-    m_slideLeft = std::max(0, m_slideLeft - step);
+  if (m_slide.position > m_slide.target) {
+    m_slide.position = std::max(m_slide.target, m_slide.position - step);
   } else {
-    m_slideLeft = std::min(0, m_slideLeft + step);
+    m_slide.position = std::min(m_slide.target, m_slide.position + step);
   }
-  if (m_slideLeft == 0) m_slideTimer.Stop();
+  if (m_onSlideStep) m_onSlideStep(m_slide.position);
+  if (m_slide.position == m_slide.target) {
+    m_slideTimer.Stop();
+    m_slide = Slide{};
+  }
   Refresh();
 }
 
@@ -229,42 +266,59 @@ void CGfxOutBarCtrl::OnLeave(wxMouseEvent&) {
 void CGfxOutBarCtrl::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   UpdateClient();
+  if (!IsSliding()) return Render(dc, m_layout, true);
+  // Above the travelling band: the old bar (opening below) or the new one;
+  // then the band; below it, the buttons that stay at the bottom.
   const wxSize size = GetClientSize();
+  wxMemoryDC before(m_slide.before);
+  wxMemoryDC after(m_slide.after);
+  const int32_t y = m_slide.position;
+  dc.Blit(0, 0, size.x, y, m_slide.opensBelow ? &before : &after, 0, 0);
+  wxMemoryDC& band = m_slide.opensBelow ? after : before;
+  if (m_slide.fixedTop > y) dc.Blit(0, y, size.x, m_slide.fixedTop - y, &band, 0, m_slide.bandSource);
+  if (m_slide.fixedTop < size.y) {
+    dc.Blit(0, m_slide.fixedTop, size.x, size.y - m_slide.fixedTop, &after, 0, m_slide.fixedTop);
+  }
+}
+
+void CGfxOutBarCtrl::Render(wxDC& dc, const OutBarLayout& layout, bool live) {
   const wxColour face = Sys(wxSYS_COLOUR_BTNFACE);
   dc.SetBackground(wxBrush(face));
   dc.Clear();
   dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-  const int32_t selected = m_layout.GetSelectedFolder();
+  const int32_t selected = layout.GetSelectedFolder();
+  const OutBarHitResult pressedHit = live ? m_pressed : OutBarHitResult{};
+  const int32_t hotItem = live ? m_hotItem : -1;
+  const int32_t hotFolder = live ? m_hotFolder : -1;
 
-  // Items of the open folder, sliding in after a folder change.
-  const Rect area = m_layout.GetItemArea();
-  const bool child = selected >= 0 && m_layout.GetFolder(selected).child != nullptr;
+  // Items of the open folder.
+  const Rect area = layout.GetItemArea();
+  const bool child = selected >= 0 && layout.GetFolder(selected).child != nullptr;
   if (selected >= 0 && !child) {
+    Skin().BkDraw(m_skins[kSkinItems], this, dc, ToWx(area));
     wxDCClipper clip(dc, ToWx(area));
-    for (int32_t k = m_layout.GetFirstVisible(); k < m_layout.GetItemCount(); ++k) {
-      wxRect item = ToWx(m_layout.GetItemRect(k));
-      item.y += m_slideLeft;
+    for (int32_t k = layout.GetFirstVisible(); k < layout.GetItemCount(); ++k) {
+      wxRect item = ToWx(layout.GetItemRect(k));
       if (item.y > area.bottom) break;
       if (item.height == 0) continue;
-      const bool pressed = m_pressed.hit == OutBarHit::Item && m_pressed.index == k && m_pressedLook && !m_dragging;
-      if (k == m_layout.GetSelectedItem() || pressed) {
+      const bool pressed = pressedHit.hit == OutBarHit::Item && pressedHit.index == k && m_pressedLook && !m_dragging;
+      if (k == layout.GetSelectedItem() || pressed) {
         dc.SetPen(wxPen(Sys(wxSYS_COLOUR_3DDKSHADOW)));
         dc.SetBrush(wxBrush(Sys(wxSYS_COLOUR_3DLIGHT)));
         dc.DrawRectangle(item.Deflate(0, 1));
-      } else if (k == m_hotItem) {
+      } else if (k == hotItem) {
         dc.SetPen(wxPen(Sys(wxSYS_COLOUR_3DDKSHADOW)));
         dc.SetBrush(*wxTRANSPARENT_BRUSH);
         dc.DrawRectangle(item.Deflate(0, 1));
       }
       dc.SetTextForeground(*wxBLACK);
-      const wxString text(m_layout.GetFolder(selected).items[k].text);
+      const wxString text(layout.GetFolder(selected).items[k].text);
       dc.DrawLabel(text, wxRect(item.x + 4, item.y, item.width - 4, item.height), wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
     }
     // The drag mark: a line with arrow heads where the item would land.
-    if (m_dragging && m_dropIndex) {
-      const int32_t count = m_layout.GetItemCount();
-      const int32_t y = *m_dropIndex < count ? m_layout.GetItemRect(*m_dropIndex).top
-                                             : m_layout.GetItemRect(count - 1).bottom;
+    if (live && m_dragging && m_dropIndex) {
+      const int32_t count = layout.GetItemCount();
+      const int32_t y = *m_dropIndex < count ? layout.GetItemRect(*m_dropIndex).top : layout.GetItemRect(count - 1).bottom;
       const int32_t left = area.left + 5, right = area.right - 5;
       dc.SetPen(*wxBLACK_PEN);
       dc.DrawLine(left, y, right, y);
@@ -272,6 +326,7 @@ void CGfxOutBarCtrl::OnPaint(wxPaintEvent&) {
       dc.DrawLine(right - 1, y - 3, right - 1, y + 4);
     }
     auto arrow = [&](const Rect& rect, int direction, bool pushed) {
+      if (Skin().BkDraw(m_skins[kSkinArrows], this, dc, ToWx(rect))) return;
       wxRendererNative::Get().DrawPushButton(this, dc, ToWx(rect), pushed ? wxCONTROL_PRESSED : 0);
       const wxRect r = ToWx(rect);
       const int cx = r.x + r.width / 2, cy = r.y + r.height / 2;
@@ -280,20 +335,21 @@ void CGfxOutBarCtrl::OnPaint(wxPaintEvent&) {
       dc.SetBrush(*wxBLACK_BRUSH);
       dc.DrawPolygon(3, direction < 0 ? up : down);
     };
-    if (m_layout.IsUpArrowShown()) arrow(m_layout.GetUpArrowRect(), -1, m_pressed.hit == OutBarHit::UpArrow);
-    if (m_layout.IsDownArrowShown()) arrow(m_layout.GetDownArrowRect(), 1, m_pressed.hit == OutBarHit::DownArrow);
+    if (layout.IsUpArrowShown()) arrow(layout.GetUpArrowRect(), -1, pressedHit.hit == OutBarHit::UpArrow);
+    if (layout.IsDownArrowShown()) arrow(layout.GetDownArrowRect(), 1, pressedHit.hit == OutBarHit::DownArrow);
   }
 
   // Folder buttons.
-  for (int32_t i = 0; i < m_layout.GetFolderCount(); ++i) {
-    const wxRect button = ToWx(m_layout.GetFolderRect(i));
-    const bool pressed = m_pressed.hit == OutBarHit::Folder && m_pressed.index == i && m_pressedLook;
-    wxRendererNative::Get().DrawPushButton(this, dc, button,
-                                           pressed ? wxCONTROL_PRESSED : (i == m_hotFolder ? wxCONTROL_CURRENT : 0));
+  for (int32_t i = 0; i < layout.GetFolderCount(); ++i) {
+    const wxRect button = ToWx(layout.GetFolderRect(i));
+    const bool pressed = pressedHit.hit == OutBarHit::Folder && pressedHit.index == i && m_pressedLook;
+    if (!Skin().BkDraw(m_skins[kSkinFolders], this, dc, button)) {
+      wxRendererNative::Get().DrawPushButton(this, dc, button,
+                                             pressed ? wxCONTROL_PRESSED : (i == hotFolder ? wxCONTROL_CURRENT : 0));
+    }
     dc.SetTextForeground(Sys(wxSYS_COLOUR_BTNTEXT));
-    dc.DrawLabel(wxString(m_layout.GetFolder(i).name), button, wxALIGN_CENTER);
+    dc.DrawLabel(wxString(layout.GetFolder(i).name), button, wxALIGN_CENTER);
   }
-  (void)size;
 }
 
 }  // namespace designer

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include <wx/bitmap.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -47,7 +48,15 @@ public:
   void SetSelectionTimer(int32_t period);
 
   const OutBarLayout& GetLayout() const { return m_layout; }
+  // The skinning library's backgrounds of the item area, the folder buttons
+  // and the arrows; null without the library.
+  enum SkinPart { kSkinItems, kSkinFolders, kSkinArrows };
+  void* GetSkinBackground(SkinPart part) const { return m_skins[part]; }
   int32_t GetHotItem() const { return m_hotItem; }
+  // While the bar slides to a newly opened folder: the top of the first
+  // button that travels, called after each step.
+  bool IsSliding() const { return m_slide.before.IsOk(); }
+  void SetOnSlideStep(std::function<void(int32_t top)> onStep) { m_onSlideStep = std::move(onStep); }
 
   // What a press and release at two points of the bar do (the mouse
   // handlers run these); exposed for tests.
@@ -57,6 +66,10 @@ public:
 
 private:
   void OnPaint(wxPaintEvent& event);
+  // Draws the bar as the layout has it; live adds the pressed, hot and
+  // dragging looks of the mouse.
+  void Render(wxDC& dc, const OutBarLayout& layout, bool live);
+  void StartSlide(const OutBarLayout& before);
   void OnSize(wxSizeEvent& event);
   void OnMotion(wxMouseEvent& event);
   void OnLeave(wxMouseEvent& event);
@@ -79,11 +92,21 @@ private:
   bool m_pressedLook = false;
   bool m_dragging = false;
   std::optional<int32_t> m_dropIndex;
-  // The slide to a newly opened folder: pixels still to travel.
-  int32_t m_slideLeft = 0;
+  // The slide to a newly opened folder.
+  struct Slide {
+    wxBitmap before, after;  // the bar with the old and with the new folder open
+    bool opensBelow = false;  // the new folder lies below the old one
+    int32_t position = 0;     // where the travelling band's top is now
+    int32_t target = 0;       // and where it ends
+    int32_t bandSource = 0;   // the band's top in the picture it comes from
+    int32_t fixedTop = 0;     // the top of the buttons that stay at the bottom
+  };
+  Slide m_slide;
+  std::function<void(int32_t)> m_onSlideStep;
   wxTimer m_slideTimer;
   wxTimer m_arrowTimer;
   wxTimer m_selectionTimer;
+  void* m_skins[3] = {};
 };
 
 }  // namespace designer

@@ -6,9 +6,14 @@
 // bar. The window a bar hosts is the one that moves into the sliding frame
 // while the bar is auto-hidden.
 
+#include <functional>
+
 #include <wx/panel.h>
+#include <wx/weakref.h>
 
 #include "designer/bars/SizingBarSizes.h"
+
+class wxAuiFloatingFrame;
 
 namespace designer {
 
@@ -26,9 +31,23 @@ public:
 
   SizingBarSizes& GetSizes() { return m_sizes; }
 
+  // Called once each time the bar comes to float, with its floating frame.
+  void SetOnFloat(std::function<void(wxAuiFloatingFrame*)> onFloat) { m_onFloat = std::move(onFloat); }
+
+  // The floating frame last handed to the skinning library; null before.
+  wxWindow* GetSkinnedFrame() const { return m_skinnedFrame.get(); }
+
 private:
+  // Once after the bar came to float: hands its floating frame to the
+  // skinning library, unless that frame was the last one handed, and tells
+  // the owner.
+  void NoticeFloatingFrame();
+
   wxString m_caption;
   SizingBarSizes m_sizes;
+  bool m_floatChecked = false;
+  wxWeakRef<wxWindow> m_skinnedFrame;
+  std::function<void(wxAuiFloatingFrame*)> m_onFloat;
 };
 
 }  // namespace designer

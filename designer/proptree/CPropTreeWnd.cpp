@@ -34,8 +34,17 @@ public:
   static constexpr int kMore = 1000;
 
   ColourPalettePopup(wxWindow* parent, wxPoint at)
-      : wxDialog(parent, wxID_ANY, wxString(), at, wxDefaultSize, wxBORDER_RAISED) {
+      : wxDialog(parent, wxID_ANY, wxString(), at, wxDefaultSize, wxBORDER_RAISED), m_at(at) {
     SetClientSize(CPropTreeItemColor::kPopupSize.cx, CPropTreeItemColor::kPopupSize.cy);
+    // A modal dialog is centred on its parent when it is shown; the palette
+    // belongs at its button, so it goes back there once it is on screen.
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+      if (event.IsShown()) {
+        Move(m_at);
+        CallAfter([this] { Move(m_at); });
+      }
+      event.Skip();
+    });
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     Bind(wxEVT_PAINT, &ColourPalettePopup::OnPaint, this);
     Bind(wxEVT_MOTION, &ColourPalettePopup::OnMotion, this);
@@ -90,6 +99,7 @@ private:
     if (CPropTreeItemColor::kMoreColorsRect.Contains(point)) EndModal(kMore);
   }
 
+  wxPoint m_at;
   int m_hot = -1;
   bool m_moreHot = false;
   bool m_wasActive = false;
@@ -134,7 +144,7 @@ protected:
       wxPoint at = wxGetMousePosition();
       if (wxWindow* button = grid->GetEditorControlSecondary()) {
         const wxRect screen = button->GetScreenRect();
-        at = wxPoint(std::max(screen.GetRight() - CPropTreeItemColor::kPopupSize.cx, 0), screen.GetBottom() + 1);
+        at = wxPoint(std::max(screen.GetRight() + 1 - CPropTreeItemColor::kPopupSize.cx, 0), screen.GetBottom() + 1);
       }
       ColourPalettePopup popup(grid, at);
       const int chosen = popup.ShowModal();

@@ -1,5 +1,7 @@
 #include "forms/dialogs/RefDataDlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/stattext.h>
 
@@ -71,6 +73,21 @@ void RefDataDlg::FillList() {
   for (const ListRow& row : rows) m_list->AddRow(row);
   m_list->SetItemCount(m_list->GetRowCount());
   if (m_list->GetRowCount() > 0) m_list->SelectRow(0);
+  FitFileNameColumn();
+}
+
+void RefDataDlg::FitFileNameColumn() {
+  // A template's file name is a full path: its column takes the room the
+  // name leaves in the list, and more where a path needs it, so that no
+  // path is cut. A wider column the user chose stays as it is.
+  if (!m_table.BrowsesForFile() || m_list->GetListColumnCount() < 2) return;
+  constexpr int kFillerWidth = 24;
+  constexpr int kCellMargin = 16;
+  const std::vector<int> widths = m_list->GetColumnWidths();
+  int wanted = std::max(widths[1], m_list->GetClientSize().x - widths[0] - kFillerWidth);
+  for (size_t row = 0; row < m_list->GetRowCount(); ++row)
+    wanted = std::max(wanted, m_list->GetTextExtent(wxString(m_list->GetCellText(row, 1))).x + kCellMargin);
+  if (wanted != widths[1]) m_list->SetColumnWidth(1, wanted);
 }
 
 int32_t RefDataDlg::SelectedId() const {

@@ -47,6 +47,8 @@ public:
 private:
   // The id of the first selected row; 0 without one.
   int32_t SelectedId() const;
+  // Widens the file-name column of the templates to the longest path shown.
+  void FitFileNameColumn();
   // Runs the edit dialog for the id; true when it saved.
   bool RunEdit(int32_t id);
 

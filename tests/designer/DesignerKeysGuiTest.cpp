@@ -9,6 +9,7 @@
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
+#include "DesignerInputFixture.h"
 #include "GuiEvents.h"
 #include "designer/CMainFrame.h"
 #include "designer/CPlandelApp.h"
@@ -27,39 +28,7 @@ using corvane::test::WaitFor;
 
 namespace {
 
-class DesignerKeysGuiTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_TRUE(app.InitInstance(L""));
-    frame = app.GetMainFrame();
-    frame->SetSize(20, 20, 1000, 720);
-    frame->Raise();
-    view = app.GetView();
-    editor = view->GetEditor();
-    ASSERT_TRUE(WaitFor([&] { return editor->IsShownOnScreen() && editor->GetClientSize().x > 300; }));
-    PumpFor(200);
-  }
-  void TearDown() override {
-    wxWeakRef<CMainFrame> open(app.GetMainFrame());
-    if (!open) return;
-    boxes.QueueAnswer(platform::IDNO);
-    open->Close();
-    EXPECT_TRUE(WaitFor([&] { return !open; }));
-  }
-
-  wxPoint Screen(int x, int y) const { return editor->ClientToScreen(wxPoint(x, y)); }
-  CDiagramEntityContainer& Container() { return app.GetDocument()->GetDoc().GetContainer(); }
-
-  void Drag(wxPoint from, wxPoint to) {
-    ASSERT_TRUE(corvane::test::DragWithMouse(editor, from, to)) << "the press or release did not reach the canvas";
-  }
-
-  platform::MessageBoxRecorder boxes;
-  CPlandelApp app;
-  CMainFrame* frame = nullptr;
-  CPlandelView* view = nullptr;
-  CReportEditor* editor = nullptr;
-};
+using DesignerKeysGuiTest = designer::test::DesignerInputTest;
 
 TEST_F(DesignerKeysGuiTest, ABoxDrawnWithTheMouseIsMovedDeletedAndTakenBackWithKeys) {
   // The tool box's click for a box.

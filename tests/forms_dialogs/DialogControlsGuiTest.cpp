@@ -13,6 +13,9 @@
 #include "data/objects/Measurement.h"
 #include "data/objects/PriceListDef.h"
 #include "data/objects/Tax.h"
+#include "data/objects/Template.h"
+#include "common/RegistryHelpers.h"
+#include "shell/ui/ColumnLayout.h"
 #include "forms/dialogs/CVersionDlg.h"
 #include "forms/dialogs/OptionsDlg.h"
 #include "forms/dialogs/OptionsPage1.h"
@@ -273,6 +276,32 @@ TEST_F(DialogControlsGuiTest, TheTemplateEditBrowsesForAZltFileThroughTheFileDia
   answer.reset();  // cancelled: the name stays
   Click(&dialog, RefDataEdit2Dlg::kBrowseButton);
   EXPECT_EQ(TextOf(&dialog, RefDataEdit2Dlg::kSecondEdit), L"/home/user/layouts/plain.zlt");
+}
+
+TEST_F(DialogControlsGuiTest, TheTemplateListShowsTheWholeFileName) {
+  const std::wstring path = L"/home/user/Documents/Corvane/Templates/Standard invoice with discounts.zlt";
+  Invoice::Template standard;
+  standard.SetName(L"Standard");
+  standard.SetFileName(path);
+  StoreObject(standard);
+  Invoice::Template plain;
+  plain.SetName(L"Plain");
+  plain.SetFileName(L"/tmp/p.zlt");
+  StoreObject(plain);
+
+  // With the stored widths of an earlier run, too narrow for the path.
+  for (const std::wstring stored : {L"", L"200 50 "}) {
+    if (!stored.empty()) RegWriteString(kListColWidthKey, L"RefTemplates", stored);
+    RefDataDlg dialog(kRefTemplates, nullptr);
+    dialog.InitDialog();
+    BaseListCtrl* list = dialog.GetList();
+    ASSERT_EQ(list->GetCellText(1, 1), path);
+    const std::vector<int> widths = list->GetColumnWidths();
+    ASSERT_EQ(widths.size(), 2u);
+    EXPECT_EQ(widths[0], 200) << "the name keeps its width";
+    EXPECT_GT(widths[1], list->GetTextExtent(path).x) << "stored: \"" << stored << "\"";
+    EXPECT_GE(widths[0] + widths[1], list->GetClientSize().x - 24) << "the file name reaches the list's end";
+  }
 }
 
 TEST_F(DialogControlsGuiTest, TheOptionsPageShowsAndSavesTheSettings) {
