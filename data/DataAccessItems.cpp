@@ -55,19 +55,19 @@ void DataAccess::SaveObjectHeader(ObjectHeader& header) const {
     const int id = header.id.GetId();
     SqlBuilder text;
     if (id < 1) {
-      text << L"INSERT INTO OBJECTS " << L"(CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) " << L"VALUES ("
-           << now << L"," << now << L"," << createdBy << L"," << modifiedBy << L");";
+      // The database numbers the row on insert and the insert returns that
+      // number, so no look over the whole table for the largest id is needed.
+      // A returning insert gives no cursor to fetch from; a selectable block
+      // around it does.
+      text << L"EXECUTE BLOCK RETURNS (OBJECT_ID INTEGER) AS BEGIN "
+           << L"INSERT INTO OBJECTS " << L"(CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) " << L"VALUES ("
+           << now << L"," << now << L"," << createdBy << L"," << modifiedBy
+           << L") RETURNING OBJECT_ID INTO :OBJECT_ID; SUSPEND; END";
+      ReadRows(text.str(), [&](ibase::ibData& data) { header.id.SetId(data.GetLong(0)); }, true);
     } else {
       text << L"UPDATE OBJECTS SET " << L"MODIFIED_ON = " << now << L"," << L"MODIFIED_BY = " << modifiedBy
            << L" WHERE OBJECT_ID = " << id << L";";
-    }
-    Execute(text.str());
-    // The database numbers OBJECTS rows upwards on insert, and this program has
-    // one connection and one transaction: the largest id is the row just added.
-    if (header.id.GetId() < 1) {
-      ReadRows(
-          L"SELECT MAX(OBJECT_ID) AS NEWEST_OBJECT_ID FROM OBJECTS",
-          [&](ibase::ibData& data) { header.id.SetId(data.GetLong(0)); }, true);
+      Execute(text.str());
     }
   });
 }
