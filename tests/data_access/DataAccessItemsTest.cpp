@@ -284,6 +284,15 @@ TEST_F(DataAccessItems, ANewObjectGetsTheIdOfTheRowItInsertedNotTheLargestId) {
   EXPECT_EQ(read.createdBy, 9);
 }
 
+TEST_F(DataAccessItems, ANewObjectOutsideAUnitOfWorkIsRefusedAndGetsNoId) {
+  CommitDbTransaction();
+  ObjectHeader header;
+  EXPECT_FALSE(FailureText([&] { Data().SaveObjectHeader(header); }).empty());
+  EXPECT_LT(header.id.GetId(), 1);
+  EXPECT_EQ(CountRows(L"OBJECTS"), 1);  // only the "version" setting's row
+  BeginDbTransaction();
+}
+
 // Texts at a column's limits: MEASUREMENTS.NAME holds 50 characters.
 TEST_F(DataAccessItems, TextsWithQuotesNonAsciiAndFullLengthRoundTrip) {
   const std::vector<std::wstring> texts = {L"it's ''quoted''", L"Ćevapi – Жълт – 東京 – 🙂",
