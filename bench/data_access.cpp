@@ -1,7 +1,9 @@
 // Invoice list queries on a large database: DataAccess beside a bare fetch of
 // the same SELECT texts through the client library's own calls (the floor,
 // each run right after the DataAccess run it is set beside), and beside
-// isql-fb running them on the same file.
+// isql-fb running them on the same file. Then saving a new invoice of 20
+// lines on the large database beside the same save on one without invoices
+// (the floor: saving must not grow slower as the database grows).
 //
 //   data_access [DATABASE]
 //
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <functional>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -27,7 +30,12 @@
 #include "data/Connection.h"
 #include "data/DataAccess.h"
 #include "data/Schema.h"
+#include "data/TransactionScope.h"
+#include "data/objects/Invoice.h"
+#include "data/objects/ItemOutput.h"
 #include "data/ibase/ibCall.h"
+#include "data/ibase/ibData.h"
+#include "data/ibase/ibReader.h"
 #include "platform/OleDateTime.h"
 #include "platform/TextCodec.h"
 
@@ -100,19 +108,25 @@ std::wstring GenerateBlock() {
   return text.str();
 }
 
-void Generate(const fs::path& path) {
+// An empty database filled by one block, made under another name and renamed
+// when done, so that an interrupted run leaves no half-made file behind.
+void BuildDatabase(const fs::path& path, const std::wstring& block) {
   const fs::path building = path.string() + ".building";
   fs::remove(building);
-  std::cout << "Generating " << kInvoices << " invoices with " << kLinesPerInvoice << " lines each into "
-            << path << " ..." << std::flush;
-  const auto start = std::chrono::steady_clock::now();
   schema::CreateEmptyDatabase(building.string());
   ConnectDatabaseFile(building.string());
   BeginDbTransaction();
-  ExecuteSql(GenerateBlock());
+  ExecuteSql(block);
   CommitDbTransaction();
   DisconnectDatabase();
   fs::rename(building, path);
+}
+
+void Generate(const fs::path& path) {
+  std::cout << "Generating " << kInvoices << " invoices with " << kLinesPerInvoice << " lines each into "
+            << path << " ..." << std::flush;
+  const auto start = std::chrono::steady_clock::now();
+  BuildDatabase(path, GenerateBlock());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::cout << " " << seconds << " s\n";
 }
@@ -262,6 +276,80 @@ double BareFetchSeconds(const fs::path& database, const std::vector<std::wstring
   return best;
 }
 
+// Companies and items for invoices to be written on a database without any.
+std::wstring SeedBlock() {
+  return L"EXECUTE BLOCK AS\n"
+         L"DECLARE i INTEGER = 0; DECLARE id INTEGER;\n"
+         L"BEGIN\n"
+         L"  INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"    RETURNING OBJECT_ID INTO :id;\n"
+         L"  INSERT INTO COMPANIES (OBJECT_ID, NAME, SELL_TO_THIS_ONE, BUY_FROM_THIS_ONE)"
+         L"    VALUES (:id, 'Company 0', 1, 0);\n"
+         L"  WHILE (i < 20) DO BEGIN\n"
+         L"    INSERT INTO OBJECTS (CREATED_ON, MODIFIED_ON) VALUES (CURRENT_TIMESTAMP, CURRENT_TIMESTAMP)"
+         L"      RETURNING OBJECT_ID INTO :id;\n"
+         L"    INSERT INTO ITEMS (OBJECT_ID, NAME, QUANTITY_ON_STOCK) VALUES (:id, 'Item ' || :i, 1000000);\n"
+         L"    i = i + 1;\n"
+         L"  END\n"
+         L"END";
+}
+
+constexpr int kSavedLines = 20;
+// A save takes milliseconds: more turns than the queries, for a steady median.
+constexpr int kSaveRuns = 15;
+
+// Column 0 of the first `count` rows of a query.
+std::vector<int> FirstIds(const std::wstring& sql, size_t count) {
+  std::vector<int> ids;
+  ibase::ibReader reader(GetDatabase());
+  reader.Open(sql);
+  ibase::ibData data(&reader);
+  while (ids.size() < count && reader.Fetch()) ids.push_back(data.GetLong(0));
+  return ids;
+}
+
+// One save of a new outcome invoice with 20 issue lines, as the invoice form
+// stores it (the invoice row, then each line with its stock), in one unit of
+// work that is rolled back afterwards so that every run sees the same file.
+// The time excludes attaching and the rollback.
+double SaveInvoiceSeconds(const fs::path& database) {
+  ConnectDatabaseFile(database.string());
+  const std::vector<int> company = FirstIds(L"SELECT OBJECT_ID FROM COMPANIES ORDER BY OBJECT_ID", 1);
+  const std::vector<int> items = FirstIds(L"SELECT OBJECT_ID FROM ITEMS ORDER BY OBJECT_ID", kSavedLines);
+  if (company.empty() || items.size() < kSavedLines) throw Invoice::DbException(L"no companies or items");
+  double seconds = 0.0;
+  {
+    TransactionScope scope;
+    const auto start = std::chrono::steady_clock::now();
+    Invoice::Invoice invoice;
+    invoice.SetInvoiceNum(L"9999/20");
+    invoice.SetCompanyId(company[0]);
+    invoice.SetDate(Ole(kYear, 6, 15, 10));
+    invoice.SetDisplayBox(L"Company 0 - Main street 1");
+    invoice.SetTotalAmount(1180.5);
+    invoice.SetTaxAmount(180.5);
+    invoice.Save();
+    for (int line = 0; line < kSavedLines; ++line) {
+      Invoice::ItemOutput output;
+      output.SetItemId(items[line]);
+      output.SetQuantity(1 + line);
+      output.SetInvoiceId(invoice.GetId());
+      output.SetBasePrice(10.5);
+      output.SetTaxPercent(18);
+      output.SetOutputDestType(Invoice::kDestInvoice);
+      output.Save();
+    }
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }  // rolled back
+  DisconnectDatabase();
+  return seconds;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -320,6 +408,29 @@ int main(int argc, char** argv) {
       std::printf("%-28s %8zu %9.3fs %9.3fs %6.2fx %9.3fs\n", result.name.c_str(), result.rows,
                   result.seconds, bare, bare > 0 ? result.seconds / bare : 0.0, isql);
     }
+
+    // Saving: turns taken between the large database and the one without
+    // invoices, after one unmeasured save on each.
+    const fs::path empty = work / "data_access-empty.fdb";
+    if (!fs::exists(empty)) BuildDatabase(empty, SeedBlock());
+    SaveInvoiceSeconds(database);
+    SaveInvoiceSeconds(empty);
+    std::vector<double> large;
+    std::vector<double> none;
+    for (int run = 0; run < kSaveRuns; ++run) {
+      large.push_back(SaveInvoiceSeconds(database));
+      none.push_back(SaveInvoiceSeconds(empty));
+    }
+    std::getline(std::ifstream("/proc/loadavg"), load);
+    std::printf("\nsaving a new invoice of %d lines, %d turns each (load average: %s)\n", kSavedLines, kSaveRuns,
+                load.c_str());
+    std::printf("%-28s %10s %10s\n", "database", "min", "median");
+    std::printf("%-28s %8.2fms %8.2fms\n", "100,000 invoices", *std::min_element(large.begin(), large.end()) * 1e3,
+                Median(large) * 1e3);
+    std::printf("%-28s %8.2fms %8.2fms\n", "no invoices (floor)", *std::min_element(none.begin(), none.end()) * 1e3,
+                Median(none) * 1e3);
+    std::printf("%-28s %9.2fx %9.2fx\n", "ratio", *std::min_element(large.begin(), large.end()) /
+                *std::min_element(none.begin(), none.end()), Median(large) / Median(none));
   } catch (const Invoice::DbException& error) {
     std::cerr << platform::ToUtf8(error.GetText()) << "\n";
     return 1;

@@ -47,6 +47,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "StartupQueries.h"
 #include "data/Connection.h"
 #include "data/DataAccess.h"
 #include "data/DbException.h"
@@ -64,7 +69,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kRuns = 5;
-constexpr int kYear = 2020;
+using startup_bench::kYear;
 
 class BenchApp : public wxApp {
 public:
@@ -141,37 +146,11 @@ Timing StartAndChoose(const std::string& database, const std::function<wxTreeIte
   return timing;
 }
 
-// The list's own queries: the invoices of the period and one company name
-// per client, as InvoicesView::Fill asks them.
 double ListQueries(const InvoicePeriod& period, bool paid, bool unpaid, size_t& rows) {
-  const Clock::time_point start = Clock::now();
-  DataAccess& data = DataAccess::Instance();
-  std::vector<InvoiceListRecord> invoices;
-  data.LoadInvoiceList(invoices, period.start, period.LastSecond(), 0, paid, unpaid);
-  std::map<int32_t, std::wstring> names;
-  for (const InvoiceListRecord& invoice : invoices)
-    if (invoice.companyObjectId != 0 && !names.count(invoice.companyObjectId)) {
-      CompanyRecord company;
-      data.LoadCompany(invoice.companyObjectId, company);
-      names[invoice.companyObjectId] = company.name;
-    }
-  rows = invoices.size();
-  return Since(start);
+  return startup_bench::ListQueries(period.start, period.LastSecond(), paid, unpaid, rows);
 }
 
-// The navigation tree's queries when it is built: the top-level item groups
-// with their records, and the years that hold invoices.
-double TreeQueries() {
-  const Clock::time_point start = Clock::now();
-  std::vector<int> ids;
-  Invoice::GetTopLevelItemGroupIds(ids);
-  std::vector<std::wstring> names;
-  for (int id : ids)
-    if (const Invoice::ItemGroup group(id); group.IsStored()) names.push_back(group.GetName());
-  std::vector<int> years;
-  Invoice::GetInvoiceYears(years);
-  return Since(start);
-}
+using startup_bench::TreeQueries;
 
 struct Floor {
   double frame = 0.0;  // the file attached and the bare frame shown
@@ -199,6 +178,34 @@ Floor BareFrame(const std::string& database, const InvoicePeriod& period, bool p
   return floor;
 }
 
+extern "C" char** environ;
+
+// Wall seconds of one child process from its start to its end, or -1 when it
+// could not be run or failed (`mayFail`: its status is not looked at).
+double ProcessSeconds(const std::vector<std::string>& args, bool mayFail = false) {
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  const Clock::time_point start = Clock::now();
+  pid_t child = 0;
+  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return -1.0;
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) return -1.0;
+  const double seconds = Since(start);
+  if (!mayFail && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) return -1.0;
+  return seconds;
+}
+
+double MedianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 struct Case {
   const char* name;
   std::function<wxTreeItemId(CLeftView&)> pick;
@@ -214,7 +221,8 @@ wxIMPLEMENT_APP_NO_MAIN(BenchApp);
 int main(int argc, char** argv) {
   const fs::path folder = fs::absolute(fs::path(argv[0])).parent_path();
   const bool memoryRun = argc > 2 && std::string(argv[1]) == "--memory";
-  const int databaseArg = memoryRun ? 3 : 1;
+  const bool launchRun = argc > 2 && std::string(argv[1]) == "--launch";
+  const int databaseArg = memoryRun || launchRun ? 3 : 1;
   const fs::path database =
       argc > databaseArg ? fs::absolute(argv[databaseArg]) : folder / "data_access-100k.fdb";
   const fs::path work = folder / "startup-work";
@@ -251,7 +259,11 @@ int main(int argc, char** argv) {
 
   int status = 0;
   try {
-    if (memoryRun) {
+    if (launchRun) {
+      // One whole launch, timed by the parent from outside.
+      const Timing timing = StartAndChoose(database.string(), cases[std::atoi(argv[2])].pick);
+      std::printf("%zu\n", timing.rows);
+    } else if (memoryRun) {
       // One list in this fresh process: resident kB with the window up, the
       // peak and the kept size once filled, and the rows.
       Memory memory;
@@ -310,6 +322,41 @@ int main(int argc, char** argv) {
           "win fl: the same with the navigation tree's queries before the list's\n"
           "peak and kept: resident size above the main window before the list is chosen\n",
           frame);
+
+      // Whole launches as a person sees them, process start included: this
+      // program started afresh to a filled list, beside a floor of two
+      // processes, a bare wx window and one that only attaches and runs the
+      // tree's and the list's queries. Turns are taken, after one unmeasured
+      // turn; min and median of each.
+      DisconnectDatabase();
+      const std::string self = fs::absolute(argv[0]).string();
+      const std::string window = (folder / "startup_window").string();
+      const std::string queries = (folder / "startup_queries").string();
+      double load[3] = {};
+      getloadavg(load, 3);
+      std::printf("\nwhole launch, %d turns (load average %.2f %.2f %.2f)\n", kRuns, load[0], load[1], load[2]);
+      std::printf("%-32s %17s %17s %17s %17s %15s\n", "list", "launch min/med", "window min/med",
+                  "queries min/med", "floor min/med", "ratio min/med");
+      for (size_t index = 0; index < std::size(cases); ++index) {
+        const std::string list = std::to_string(index);
+        std::vector<double> launches, windows, queryRuns, floors;
+        for (int run = 0; run <= kRuns; ++run) {
+          const double launch = ProcessSeconds({self, "--launch", list, database.string()});
+          const double bare = ProcessSeconds({window}, true);
+          const double attach = ProcessSeconds({queries, list, database.string()});
+          if (launch < 0 || bare < 0 || attach < 0) throw std::runtime_error("a launch failed");
+          if (run == 0) continue;
+          launches.push_back(launch);
+          windows.push_back(bare);
+          queryRuns.push_back(attach);
+          floors.push_back(bare + attach);
+        }
+        const auto min = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+        std::printf("%-32s %7.3fs/%7.3fs %7.3fs/%7.3fs %7.3fs/%7.3fs %7.3fs/%7.3fs %6.2fx/%6.2fx\n",
+                    cases[index].name, min(launches), MedianOf(launches), min(windows), MedianOf(windows),
+                    min(queryRuns), MedianOf(queryRuns), min(floors), MedianOf(floors),
+                    min(launches) / min(floors), MedianOf(launches) / MedianOf(floors));
+      }
     }
   } catch (const Invoice::DbException& error) {
     std::cerr << platform::ToUtf8(error.GetText()) << "\n";

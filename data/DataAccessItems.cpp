@@ -6,6 +6,8 @@
 #include "data/SqlLiteral.h"
 #include "data/SqlText.h"
 #include "data/ibase/ibData.h"
+#include "data/ibase/ibDatabase.h"
+#include "data/ibase/ibTransaction.h"
 
 using namespace dataaccess;
 
@@ -55,19 +57,26 @@ void DataAccess::SaveObjectHeader(ObjectHeader& header) const {
     const int id = header.id.GetId();
     SqlBuilder text;
     if (id < 1) {
-      text << L"INSERT INTO OBJECTS " << L"(CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) " << L"VALUES ("
-           << now << L"," << now << L"," << createdBy << L"," << modifiedBy << L");";
+      const std::wstring insert = L"INSERT INTO OBJECTS (CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) VALUES (" +
+                                  now + L"," + now + L"," + createdBy + L"," + modifiedBy + L")";
+      // Outside a unit of work a reader would insert in a transaction of its
+      // own and roll it back, handing out the id of a row that is gone: the
+      // plain insert is refused there by the client instead, as every write is.
+      if (!GetDatabase()->GetTransaction()->IsActive()) {
+        Execute(insert + L";");
+        return;
+      }
+      // The database numbers the row on insert and the insert returns that
+      // number, so no look over the whole table for the largest id is needed.
+      // A returning insert gives no cursor to fetch from; a selectable block
+      // around it does.
+      text << L"EXECUTE BLOCK RETURNS (OBJECT_ID INTEGER) AS BEGIN " << insert
+           << L" RETURNING OBJECT_ID INTO :OBJECT_ID; SUSPEND; END";
+      ReadRows(text.str(), [&](ibase::ibData& data) { header.id.SetId(data.GetLong(0)); }, true);
     } else {
       text << L"UPDATE OBJECTS SET " << L"MODIFIED_ON = " << now << L"," << L"MODIFIED_BY = " << modifiedBy
            << L" WHERE OBJECT_ID = " << id << L";";
-    }
-    Execute(text.str());
-    // The database numbers OBJECTS rows upwards on insert, and this program has
-    // one connection and one transaction: the largest id is the row just added.
-    if (header.id.GetId() < 1) {
-      ReadRows(
-          L"SELECT MAX(OBJECT_ID) AS NEWEST_OBJECT_ID FROM OBJECTS",
-          [&](ibase::ibData& data) { header.id.SetId(data.GetLong(0)); }, true);
+      Execute(text.str());
     }
   });
 }

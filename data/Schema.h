@@ -18,8 +18,7 @@ inline constexpr double kCurrentVersion = 1.206;
 inline constexpr wchar_t kCurrentVersionText[] = L"1.206";
 
 // The generator and trigger that fill OBJECTS.OBJECT_ID on insert: a new id is
-// larger than every id handed out before, so "SELECT MAX(OBJECT_ID)" in the
-// inserting transaction yields it.
+// larger than every id handed out before; the insert returns it.
 inline constexpr wchar_t kObjectIdGenerator[] = L"GEN_OBJECTS_ID";
 
 // CREATE statements for every table, key, constraint, generator and trigger of

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/UnitConversions.h"
 #include "platform/TextCodec.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/PdfWriter.h"
@@ -34,9 +35,15 @@ PaperSize ReportPaperSize(const CReportGenerator& report) {
 }
 
 int32_t RowsOnLargestPage(const CDrawRepeatField& field, int32_t rows) {
+  // Row edges are compared in whole pixels, as the rows are drawn: a row whose
+  // bottom lands on the page's last pixel is printed whole, even when the sum
+  // of its inches comes out a hair past the page.
+  const int32_t pageBottom = InchesToPixelsAt(kLargestPageInches, kReportPixelsPerInch);
   const double height = field.GetBottom() - field.GetTop();
   int32_t fitting = 0;
-  while (fitting < rows && field.GetTop() + (fitting + 1) * height <= kLargestPageInches) ++fitting;
+  while (fitting < rows &&
+         InchesToPixelsAt(field.GetTop() + (fitting + 1) * height, kReportPixelsPerInch) <= pageBottom)
+    ++fitting;
   return fitting;
 }
 

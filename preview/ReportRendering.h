@@ -29,12 +29,16 @@ struct PaperSize {
 // The largest page side a PDF allows (14,400 units of 1/72 inch).
 inline constexpr double kLargestPageInches = 200.0;
 
+// The resolution at which reports are laid out for printing and PDF files.
+inline constexpr int32_t kReportPixelsPerInch = 600;
+
 // Templates carry no paper size: A4 portrait, made larger where the report's
 // objects reach beyond it (with a quarter inch to spare), up to the largest
 // page; what lies beyond that is not printed (see RowsOnLargestPage).
 PaperSize ReportPaperSize(const CReportGenerator& report);
 
-// How many of a repeat field's first `rows` rows end on the largest page.
+// How many of a repeat field's first `rows` rows end on the largest page
+// when drawn at kReportPixelsPerInch.
 int32_t RowsOnLargestPage(const CDrawRepeatField& field, int32_t rows);
 
 // Every printed page drawn into a recording, for a device of these metrics
@@ -58,6 +62,6 @@ void DrawReportPage(CReportGenerator& report, int32_t page, wxDC& dc,
 // resolution of the page units. Throws std::runtime_error with the reason
 // when the file cannot be written.
 void WriteReportPdf(CReportGenerator& report, const std::filesystem::path& path, const PaperSize& paper,
-                    int32_t pixelsPerInch = 600);
+                    int32_t pixelsPerInch = kReportPixelsPerInch);
 
 }  // namespace preview

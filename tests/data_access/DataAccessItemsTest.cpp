@@ -15,7 +15,7 @@ class DataAccessItems : public corvane::test::DataAccessTest {};
 
 const wchar_t kNow[] = L"CAST ('2006-03-09 14:05:07' AS TIMESTAMP)";
 
-TEST_F(DataAccessItems, SavingANewItemInsertsObjectsRowThenItemsRowUnderTheNewestId) {
+TEST_F(DataAccessItems, SavingANewItemInsertsObjectsRowReturningItsIdThenItemsRowUnderThatId) {
   ItemRecord item;
   item.name = L"O'Brien";
   item.defInputSourceType = 0;
@@ -28,9 +28,9 @@ TEST_F(DataAccessItems, SavingANewItemInsertsObjectsRowThenItemsRowUnderTheNewes
   ASSERT_GT(id, 0);
   EXPECT_EQ(item.id.GetId(), id);
   const std::vector<std::wstring> expected = {
-      std::wstring(L"INSERT INTO OBJECTS (CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) VALUES (") + kNow +
-          L"," + kNow + L",NULL,NULL);",
-      L"SELECT MAX(OBJECT_ID) AS NEWEST_OBJECT_ID FROM OBJECTS",
+      std::wstring(L"EXECUTE BLOCK RETURNS (OBJECT_ID INTEGER) AS BEGIN "
+                   L"INSERT INTO OBJECTS (CREATED_ON,MODIFIED_ON,CREATED_BY,MODIFIED_BY) VALUES (") +
+          kNow + L"," + kNow + L",NULL,NULL) RETURNING OBJECT_ID INTO :OBJECT_ID; SUSPEND; END",
       L"INSERT INTO ITEMS "
       L"(OBJECT_ID,ITEMS_GROUP_OBJECT_ID,NAME,TAX_OBJECT_ID,MEASUREMENT_OBJECT_ID,BASE_UNIT,"
       L"QUANTITY_ON_STOCK,NUM_IN_PACK,CODE,DEF_INPUT_SOURCE_TYPE) VALUES (" +
@@ -267,6 +267,30 @@ TEST_F(DataAccessItems, ObjectHeaderRoundTripAndMissingRow) {
             L"Object not found!");
   Data().DeleteObjectHeader(header.id.GetId());
   EXPECT_EQ(CountRows(L"OBJECTS"), 1);  // only the "version" setting's row is left
+}
+
+// A row stored under an id of its own far above the numbering (as an import
+// may leave) is not the row a new object just inserted.
+TEST_F(DataAccessItems, ANewObjectGetsTheIdOfTheRowItInsertedNotTheLargestId) {
+  ObjectHeader first;
+  Data().SaveObjectHeader(first);
+  Data().ExecuteSql(L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (" + std::to_wstring(first.id.GetId() + 1000) + L")");
+  ObjectHeader second;
+  second.createdBy = 9;
+  Data().SaveObjectHeader(second);
+  EXPECT_EQ(second.id.GetId(), first.id.GetId() + 1);
+  ObjectHeader read;
+  Data().LoadObjectHeader(second.id.GetId(), read);
+  EXPECT_EQ(read.createdBy, 9);
+}
+
+TEST_F(DataAccessItems, ANewObjectOutsideAUnitOfWorkIsRefusedAndGetsNoId) {
+  CommitDbTransaction();
+  ObjectHeader header;
+  EXPECT_FALSE(FailureText([&] { Data().SaveObjectHeader(header); }).empty());
+  EXPECT_LT(header.id.GetId(), 1);
+  EXPECT_EQ(CountRows(L"OBJECTS"), 1);  // only the "version" setting's row
+  BeginDbTransaction();
 }
 
 // Texts at a column's limits: MEASUREMENTS.NAME holds 50 characters.

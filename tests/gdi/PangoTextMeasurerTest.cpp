@@ -204,4 +204,43 @@ TEST(PdfWriterText, PagesShowTheTextWxDrew) {
   EXPECT_TRUE(Rasterise(dir / "pango.pdf") == wx) << "the pages differ";
 }
 
+// Text that needs shaping: combining accents, ligatures and kerning, and
+// right-to-left scripts beside left-to-right ones.
+void DrawShapedText(Canvas& canvas) {
+  canvas.SetBkMode(TRANSPARENT);
+  int32_t top = 300;
+  for (const LogFont& font : Fonts()) {
+    canvas.SelectFont(font);
+    canvas.TextOut(300, top, L"Cafe\u0301 na\u0308ive \u0106evapi office affluent fjord AVAST Wolf");
+    canvas.TextOut(300, top + 250, L"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD 2024");
+    canvas.TextOut(300, top + 500, L"\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 and more");
+    top += 800;
+  }
+}
+
+TEST(PdfWriterText, ShapedTextIsDrawnAsWxDrawsIt) {
+  corvane::test::TempDir dir;
+  {
+    WxPdfPage page(dir / "wx.pdf");
+    DrawShapedText(page.Canvas());
+    DrawShapedText(page.Canvas());
+  }
+  PdfWriter pdf(dir / "shaped.pdf", kWidthInches, kHeightInches, kPixelsPerInch);
+  ASSERT_TRUE(pdf.StartDoc(L""));
+  ASSERT_TRUE(pdf.StartPage());
+  DrawShapedText(pdf.PageCanvas());
+  DrawShapedText(pdf.PageCanvas());  // the second time from what the first kept
+  ASSERT_TRUE(pdf.EndPage());
+  ASSERT_TRUE(pdf.EndDoc());
+
+  ASSERT_EQ(std::system(("pdftotext '" + (dir / "shaped.pdf").string() + "'").c_str()), 0);
+  const std::string text = ReadFile(dir / "shaped.txt");
+  for (const char* expected : {"office", "affluent", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "2024"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in:\n" << text;
+  }
+  const std::string wx = Rasterise(dir / "wx.pdf");
+  ASSERT_GT(wx.size(), 1000u) << "pdftoppm did not rasterise the PDF";
+  EXPECT_TRUE(Rasterise(dir / "shaped.pdf") == wx) << "the pages differ";
+}
+
 }  // namespace

@@ -144,6 +144,26 @@ TEST_F(InvoicePdf, APageTallerThanAPdfAllowsKeepsItsLargestSizeAndReportsTheRest
             L"408 invoice lines are not shown: the largest page has room for 1592 lines only.");
 }
 
+TEST_F(InvoicePdf, ALineEndingOnTheEdgeOfTheLargestPageIsPrintedAndNotReported) {
+  // Rows from half an inch down to 0.65: the 1,330th ends at 200 inches, on
+  // the largest page's last pixel; a 1,331st would start there.
+  corvane::test::SaveTemplate(
+      {corvane::test::RepeatItem(L"FLD_001_000", 5000, InchRect{0.8, 0.5, 3.0, 0.65})}, m_dir / "edge.zlt");
+  for (const int32_t lines : {1330, 1331}) {
+    InvoiceDoc doc;
+    doc.SetTemplatePath((m_dir / "edge.zlt").wstring());
+    doc.SetData(Invoice(lines));
+    ASSERT_TRUE(doc.LoadAndBind());
+    preview::WriteReportPdf(doc.GetGenerator(), m_dir / "edge.pdf", preview::ReportPaperSize(doc.GetGenerator()));
+    const std::string text = PdfText(m_dir / "edge.pdf");
+    EXPECT_NE(text.find("Item 1330"), std::string::npos) << lines << " lines";
+    EXPECT_EQ(text.find("Item 1331"), std::string::npos) << lines << " lines";
+    EXPECT_EQ(doc.HiddenLinesWarning(),
+              lines == 1330 ? L""
+                            : L"1 invoice line is not shown: the largest page has room for 1330 lines only.");
+  }
+}
+
 TEST_F(InvoicePdf, UnwritableDestinationThrowsWithTheReason) {
   InvoiceDoc doc;
   doc.SetTemplatePath((m_dir / "invoice.zlt").wstring());

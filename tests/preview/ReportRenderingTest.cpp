@@ -41,6 +41,21 @@ TEST(ReportPaperSize, RepeatFieldsReachAsFarAsTheirRows) {
   EXPECT_EQ(preview::RowsOnLargestPage(field, 4), 4);
 }
 
+TEST(RowsOnLargestPage, ARowEndingOnThePageEdgeIsShownWhateverTheRoundingOfItsInches) {
+  // Rows of 0.65 - 0.5 inches (0.15000000000000002 as a double) from half an
+  // inch down: the 1,330th ends at 200 inches, on the page's last pixel,
+  // although the sum of the inches lands a hair below it.
+  CDrawRepeatField field;
+  field.SetRect(1, 0.5, 3, 0.65);
+  struct Case {
+    int32_t rows;
+    int32_t shown;
+  };
+  for (const Case& c : {Case{1329, 1329}, Case{1330, 1330}, Case{1331, 1330}, Case{5000, 1330}}) {
+    EXPECT_EQ(preview::RowsOnLargestPage(field, c.rows), c.shown) << c.rows << " rows";
+  }
+}
+
 TEST(LayOutReport, RecordsEveryPrintedPageForTheDevice) {
   CReportGenerator report;
   ASSERT_TRUE(
