@@ -180,4 +180,12 @@ void ItemForm::BindCommands() {
   on(ID_DELETE_OBJECT, &ItemForm::Delete, nullptr);
   Bind(
       wxEVT_MENU, [this](wxCommandEvent&) { Save(); }, ID_SAVE);
+  // Save has something to do only once the item or a page was edited.
+  Bind(
+      wxEVT_UPDATE_UI,
+      [this](wxUpdateUIEvent& event) {
+        ItemFrame* frame = GetItemFrame();
+        event.Enable(frame && frame->IsModified());
+      },
+      ID_SAVE);
 }

@@ -227,10 +227,17 @@ TEST_F(DialogControlsGuiTest, TheTaxEditShowsAndReadsThePercentInTheUsersFormat)
   EXPECT_EQ(TextOf(&dialog, RefDataEdit2Dlg::kFirstEdit), L"VAT");
   EXPECT_EQ(TextOf(&dialog, RefDataEdit2Dlg::kSecondEdit), L"18,00");
 
+  // Read with the user's separators; above 100 % it is no tax.
   SetText(&dialog, RefDataEdit2Dlg::kSecondEdit, L"1.005,5");
   Click(&dialog, platform::IDOK);
+  EXPECT_NE(dialog.GetReturnCode(), platform::IDOK);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, L"\"Percent\" should be between 0 and 100.");
+  EXPECT_DOUBLE_EQ(Invoice::Tax(id).GetPercent(), 18.0);
+  SetText(&dialog, RefDataEdit2Dlg::kSecondEdit, L"12,5");
+  Click(&dialog, platform::IDOK);
   EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK);
-  EXPECT_DOUBLE_EQ(Invoice::Tax(id).GetPercent(), 1005.5);
+  EXPECT_DOUBLE_EQ(Invoice::Tax(id).GetPercent(), 12.5);
 }
 
 TEST_F(DialogControlsGuiTest, AFailedSaveKeepsTheEditOpenWithTheInput) {

@@ -176,5 +176,28 @@ TEST_F(ItemWindowsKeysGui, TheDeleteKeyInTheListAsksAndEveryMessageStandsOverThi
   EXPECT_DOUBLE_EQ(Stock(bolt), 2.0);
 }
 
+// Save is greyed while there is nothing to save, in the menu and on the
+// toolbar, and comes on with the first edit.
+TEST_F(ItemWindowsKeysGui, SaveIsEnabledOnlyWithSomethingToSave) {
+  const int bolt = StoredItem(L"Bolt");
+  ItemFrame* frame = OpenItem(bolt);
+  ASSERT_TRUE(frame);
+  auto enabled = [frame] {
+    wxUpdateUIEvent update(ItemForm::ID_SAVE);
+    update.SetEventObject(frame);
+    frame->ProcessWindowEvent(update);
+    return !update.GetSetEnabled() || update.GetEnabled();
+  };
+  EXPECT_FALSE(enabled());
+  frame->GetForm()->SelectPage(Tabs::kDetails);
+  auto* details = dynamic_cast<ItemPage3*>(frame->GetForm()->GetPage(Tabs::kDetails));
+  ASSERT_TRUE(details);
+  EXPECT_FALSE(enabled());
+  details->GetNameEdit()->SetValue(L"Bolt M8");
+  EXPECT_TRUE(enabled());
+  ASSERT_TRUE(frame->GetForm()->Save());
+  EXPECT_FALSE(enabled());
+}
+
 }  // namespace
 }  // namespace corvane::test
