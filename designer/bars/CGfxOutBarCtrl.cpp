@@ -186,6 +186,11 @@ void CGfxOutBarCtrl::OnSelectionTimer(wxTimerEvent&) {
 }
 
 void CGfxOutBarCtrl::OnSize(wxSizeEvent& event) {
+  // The pictures of a slide are of the old size: the bar shows the folder at once.
+  if (IsSliding()) {
+    m_slideTimer.Stop();
+    m_slide = Slide{};
+  }
   UpdateClient();
   Refresh();
   event.Skip();
