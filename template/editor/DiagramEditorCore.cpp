@@ -455,11 +455,11 @@ bool DiagramEditorCore::FromString(const std::wstring& record) {
   return read;
 }
 
-void DiagramEditorCore::Draw(Canvas& dc, const Rect& paper) {
+void DiagramEditorCore::Draw(Canvas& dc, const Rect& paper, const Rect* visible) {
   DrawBackground(dc, paper);
   if (gridVisible) DrawGrid(dc, paper);
   if (marginsVisible) DrawMargins(dc, paper);
-  DrawObjects(dc, View().GetZoom());
+  DrawObjects(dc, View().GetZoom(), visible);
   DrawRubberBand(dc);
   if (m_panning) DrawPanning(dc);
 }
@@ -507,9 +507,20 @@ void DiagramEditorCore::DrawMargins(Canvas& dc, const Rect& paper) {
   dc.SelectPen(old);
 }
 
-void DiagramEditorCore::DrawObjects(Canvas& dc, double zoom) {
+namespace {
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+void DiagramEditorCore::DrawObjects(Canvas& dc, double zoom, const Rect* visible) {
   if (!m_container) return;
-  for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) entity->DrawObject(dc, zoom);
+  for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) {
+    if (visible && !Overlap(entity->GetDrawnBounds(zoom), *visible)) continue;
+    entity->DrawObject(dc, zoom);
+  }
 }
 
 // The band is drawn in the paint pass, on the surface: its client corners
