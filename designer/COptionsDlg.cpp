@@ -1,7 +1,6 @@
 #include "designer/COptionsDlg.h"
 
 #include <wx/choice.h>
-#include <wx/dcclient.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -9,22 +8,14 @@
 #include "common/ui/CBaseEdit.h"
 #include "designer/bars/RulerScale.h"
 #include "platform/MessageBox.h"
+#include "template/TemplateHelpers.h"
 
 namespace designer {
-namespace {
-
-wxSize PixelsPerInch(wxWindow* window) {
-  wxClientDC dc(window);
-  const wxSize ppi = dc.GetPPI();
-  return {ppi.x > 0 ? ppi.x : 96, ppi.y > 0 ? ppi.y : 96};
-}
-
-}  // namespace
 
 COptionsPage1::COptionsPage1(PageSetupTarget& target, wxWindow* parent)
     : BaseDlgTabPage(IDD, parent),
       m_target(target),
-      m_values(PixelsPerInch(parent).x, PixelsPerInch(parent).y, target.GetPaperSize().x,
+      m_values(kModelPixelsPerInch, kModelPixelsPerInch, target.GetPaperSize().x,
                target.GetPaperSize().y, target.GetUnit()) {
   auto* grid = new wxFlexGridSizer(2, 5, 8);
   grid->AddGrowableCol(1);

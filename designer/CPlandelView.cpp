@@ -74,8 +74,9 @@ void CPlandelView::OnInitialUpdate() {
 
   wxClientDC dc(this);
   m_screenPpi = dc.GetPPI().x > 0 ? dc.GetPPI().x : kDefaultScreenDpi;
-  SetScreenDpi(m_screenPpi);
-  DesignerSettings settings = DesignerSettings::Load(m_screenPpi);
+  // Conversions, the default grid and the default paper are the model's.
+  SetScreenDpi(GetPaperPixelsPerInch());
+  DesignerSettings settings = DesignerSettings::Load(GetPaperPixelsPerInch());
   CReportEntitySettings::Instance().SetUnits(settings.units);
 
   const wxSize client = GetClientSize();
@@ -95,7 +96,7 @@ void CPlandelView::OnInitialUpdate() {
   SetRulersUnit(settings.units);
 
   if (settings.width == -1) {
-    const PaperSetup paper = PaperFromPrinter(m_screenPpi, DefaultPrinterMetrics());
+    const PaperSetup paper = PaperFromPrinter(GetPaperPixelsPerInch(), DefaultPrinterMetrics());
     settings.width = paper.width;
     settings.height = paper.height;
     settings.left = paper.left;

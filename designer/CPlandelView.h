@@ -15,6 +15,7 @@
 #include "designer/COptionsDlg.h"
 #include "designer/DesignerCommands.h"
 #include "designer/DesignerSettings.h"
+#include "template/TemplateHelpers.h"
 
 class CReportEditor;
 class ReportEditorNotifications;
@@ -64,7 +65,11 @@ public:
   // The settings as the canvas holds them now; Save writes them.
   DesignerSettings GetSettings() const;
   void SaveSettings();
+  // The screen's resolution, which only scales what the canvas shows.
   int32_t GetScreenPixelsPerInch() const { return m_screenPpi; }
+  // The resolution of the paper, the template file and the printout: the
+  // model's, whatever the screen.
+  static constexpr int32_t GetPaperPixelsPerInch() { return kModelPixelsPerInch; }
   double GetZoom() const;
 
   CHorzRuler* GetHorzRuler() const { return m_horzRuler; }

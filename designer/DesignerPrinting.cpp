@@ -20,9 +20,9 @@ wxPrintData& PrintSettings() {
 }
 
 // The page at the device's resolution: white paper and the view's drawing,
-// scaled from screen pixels.
+// scaled from the paper's pixels.
 void DrawPage(CPlandelView& view, platform::gdi::Canvas& canvas, wxDC& dc, int devicePixelsPerInch) {
-  const double scale = static_cast<double>(devicePixelsPerInch) / std::max(view.GetScreenPixelsPerInch(), 1);
+  const double scale = static_cast<double>(devicePixelsPerInch) / view.GetPaperPixelsPerInch();
   const int width = static_cast<int>(view.GetPaperSize().x * scale + 0.5);
   const int height = static_cast<int>(view.GetPaperSize().y * scale + 0.5);
   dc.SetBrush(*wxWHITE_BRUSH);
@@ -40,7 +40,7 @@ std::optional<std::filesystem::path> PrintToFileDestination() {
 }
 
 bool PrintTemplateToPdf(CPlandelView& view, const std::filesystem::path& path, std::wstring* error) {
-  const double ppi = std::max(view.GetScreenPixelsPerInch(), 1);
+  const double ppi = view.GetPaperPixelsPerInch();
   platform::gdi::PdfWriter pdf(path, view.GetPaperSize().x / ppi, view.GetPaperSize().y / ppi);
   auto fail = [&] {
     if (error) *error = pdf.GetErrorText();

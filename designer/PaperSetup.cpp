@@ -5,22 +5,22 @@
 
 namespace designer {
 
-PaperSetup PaperFromPrinter(int32_t screenPixelsPerInch, const std::optional<PrinterMetrics>& printer) {
+PaperSetup PaperFromPrinter(int32_t paperPixelsPerInch, const std::optional<PrinterMetrics>& printer) {
   PaperSetup paper;
-  if (!printer || printer->pixelsPerInch <= 0 || screenPixelsPerInch <= 0) {
-    paper.width = 8 * screenPixelsPerInch;
-    paper.height = 11 * screenPixelsPerInch;
+  if (!printer || printer->pixelsPerInch <= 0 || paperPixelsPerInch <= 0) {
+    paper.width = 8 * paperPixelsPerInch;
+    paper.height = 11 * paperPixelsPerInch;
     return paper;
   }
   const PrinterMetrics& p = *printer;
-  const double ratio = static_cast<double>(p.pixelsPerInch) / screenPixelsPerInch;
-  auto screen = [ratio](double printerPixels) { return static_cast<int32_t>(printerPixels / ratio); };
-  paper.left = screen(p.offsetX);
-  paper.top = screen(p.offsetY);
-  paper.right = screen(p.physicalWidth - p.printableWidth - p.offsetX);
-  paper.bottom = screen(p.physicalHeight - p.printableHeight - p.offsetY);
-  paper.width = screen(p.physicalWidth);
-  paper.height = screen(p.physicalHeight);
+  const double ratio = static_cast<double>(p.pixelsPerInch) / paperPixelsPerInch;
+  auto paperPixels = [ratio](double printerPixels) { return static_cast<int32_t>(printerPixels / ratio); };
+  paper.left = paperPixels(p.offsetX);
+  paper.top = paperPixels(p.offsetY);
+  paper.right = paperPixels(p.physicalWidth - p.printableWidth - p.offsetX);
+  paper.bottom = paperPixels(p.physicalHeight - p.printableHeight - p.offsetY);
+  paper.width = paperPixels(p.physicalWidth);
+  paper.height = paperPixels(p.physicalHeight);
   return paper;
 }
 

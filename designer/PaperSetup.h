@@ -1,7 +1,7 @@
 #pragma once
 
 // The paper a new template gets when no size is stored: the default
-// printer's page converted to screen pixels, with its unprintable edges as
+// printer's page converted to the model's pixels, with its unprintable edges as
 // margins; without a printer 8 x 11 inches and no margins.
 
 #include <cstdint>
@@ -17,14 +17,14 @@ struct PrinterMetrics {
   int32_t printableWidth = 0, printableHeight = 0;
 };
 
-// Paper size and margins in screen pixels.
+// Paper size and margins in the model's pixels.
 struct PaperSetup {
   int32_t width = 0, height = 0;
   int32_t left = 0, top = 0, right = 0, bottom = 0;
   bool operator==(const PaperSetup&) const = default;
 };
 
-PaperSetup PaperFromPrinter(int32_t screenPixelsPerInch, const std::optional<PrinterMetrics>& printer);
+PaperSetup PaperFromPrinter(int32_t paperPixelsPerInch, const std::optional<PrinterMetrics>& printer);
 
 // The default printer's metrics: the paper of the print settings (which
 // follow the locale's paper) at 600 pixels per inch, its whole page

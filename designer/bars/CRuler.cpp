@@ -4,6 +4,7 @@
 #include <wx/settings.h>
 
 #include "designer/bars/RulerScale.h"
+#include "template/TemplateHelpers.h"
 
 namespace designer {
 namespace {
@@ -75,9 +76,9 @@ void CRuler::PaintRuler(wxDC& dc, const wxSize& size) const {
   dc.SetPen(*wxWHITE_PEN);
   dc.DrawRectangle(0, 0, width, height);
 
-  const wxSize ppi = dc.GetPPI();
-  const double resolution = m_horizontal ? ppi.x : ppi.y;
-  const RulerScale scale(m_unit, resolution > 0 ? resolution : 96, m_zoom);
+  // The canvas shows paper pixels times the zoom: an inch of paper is the
+  // model's pixels per inch, whatever the screen's resolution.
+  const RulerScale scale(m_unit, kModelPixelsPerInch, m_zoom);
   const int length = m_horizontal ? width : height;
   const int thickness = m_horizontal ? height : width;
   const RulerLayout layout = scale.Layout(length, m_scroll);

@@ -60,7 +60,12 @@ DeviceMetrics DeviceContext::MetricsOf(const wxDC& dc) {
 DeviceContext::DeviceContext(wxDC& dc) : DeviceContext(dc, MetricsOf(dc)) {}
 
 DeviceContext::DeviceContext(wxDC& dc, const DeviceMetrics& metrics)
-    : m_dc(dc), m_metrics(metrics), m_measurer(dc) {}
+    : m_dc(dc), m_metrics(metrics), m_ownMeasurer(std::in_place, dc), m_measurer(&*m_ownMeasurer) {}
+
+DeviceContext::DeviceContext(wxDC& dc, const DeviceMetrics& metrics, WxTextMeasurer& measurer)
+    : m_dc(dc), m_metrics(metrics), m_measurer(&measurer) {
+  measurer.SetDC(dc);
+}
 
 void DeviceContext::ApplyPen() {
   const Pen& pen = GetPen();
@@ -108,7 +113,7 @@ void DeviceContext::DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void DeviceContext::DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) {
-  m_dc.SetFont(m_measurer.FontFor(GetFont()));
+  m_dc.SetFont(m_measurer->FontFor(GetFont()));
   m_dc.SetTextForeground(ToColour(GetTextColor()));
   if (GetBkMode() == OPAQUE) {
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);

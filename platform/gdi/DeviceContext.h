@@ -6,6 +6,7 @@
 // make an inch.
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,9 +24,12 @@ public:
   // Explicit metrics, for DCs whose logical units are not their device
   // pixels (a scaled PDF page, a printout with its printable-area offsets).
   DeviceContext(wxDC& dc, const DeviceMetrics& metrics);
+  // Measuring with a measurer that outlives this DC (a window's, kept from
+  // one paint to the next, so that each font and text is measured once).
+  DeviceContext(wxDC& dc, const DeviceMetrics& metrics, WxTextMeasurer& measurer);
 
   DeviceMetrics GetMetrics() const override { return m_metrics; }
-  TextMeasurer& Measurer() override { return m_measurer; }
+  TextMeasurer& Measurer() override { return *m_measurer; }
   wxDC& GetDC() { return m_dc; }
 
   static DeviceMetrics MetricsOf(const wxDC& dc);
@@ -43,7 +47,8 @@ private:
 
   wxDC& m_dc;
   DeviceMetrics m_metrics;
-  WxTextMeasurer m_measurer;
+  std::optional<WxTextMeasurer> m_ownMeasurer;
+  WxTextMeasurer* m_measurer;
   std::map<std::pair<int, int>, std::vector<wxDash>> m_dashes;  // by style and width
 };
 

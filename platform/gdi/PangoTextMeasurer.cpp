@@ -44,6 +44,36 @@ int PangoTextMeasurer::CharHeight(const wxFont& font) const {
   return height;
 }
 
+void PangoTextMeasurer::FindBars(Font& font) const {
+  if (!font.font.GetUnderlined() && !font.font.GetStrikethrough()) return;
+  PangoFontMetrics* metrics =
+      pango_context_get_metrics(m_context, font.font.GetNativeFontInfo()->description, nullptr);
+  if (!metrics) return;
+  // On a page scaled to printer units pango gives the metrics in the page's
+  // device units rather than in those its layouts use: they are brought to
+  // the layout's units by the ratio of a laid-out line's ascent to the
+  // metrics' ascent (1 where nothing is scaled).
+  PangoLayout* layout = NewLayout(font.font);
+  pango_layout_set_text(layout, "x", -1);
+  const double laidOutAscent = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+  g_object_unref(layout);
+  const double ascent = pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE);
+  const double scale = ascent > 0 && laidOutAscent > 0 ? laidOutAscent / ascent : 1.0;
+  // Pango gives positions upwards from the baseline.
+  auto bar = [scale](int position, int thickness) {
+    return Bar{-position * scale / PANGO_SCALE, std::max(1.0, thickness * scale / PANGO_SCALE)};
+  };
+  if (font.font.GetUnderlined()) {
+    font.underline = bar(pango_font_metrics_get_underline_position(metrics),
+                         pango_font_metrics_get_underline_thickness(metrics));
+  }
+  if (font.font.GetStrikethrough()) {
+    font.strikeOut = bar(pango_font_metrics_get_strikethrough_position(metrics),
+                         pango_font_metrics_get_strikethrough_thickness(metrics));
+  }
+  pango_font_metrics_unref(metrics);
+}
+
 PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
   if (m_last && font == m_lastFont) return *m_last;
   auto found = m_fonts.find(font);
@@ -51,7 +81,7 @@ PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
     auto made = std::make_unique<Font>();
     made->font = FontAtHeight(font, m_pixelsPerInch,
                               [this](const wxFont& candidate) { return CharHeight(candidate); });
-    made->decorated = made->font.GetUnderlined() || made->font.GetStrikethrough();
+    FindBars(*made);
     made->lineHeight = std::max(1, CharHeight(made->font));
     found = m_fonts.emplace(font, std::move(made)).first;
   }
@@ -91,19 +121,26 @@ void PangoTextMeasurer::Draw(cairo_t* cairo, const LogFont& font, std::wstring_v
                              int32_t x, int32_t y) {
   if (text.empty()) return;
   Font& selected = Select(font);
-  PangoLayout* layout = selected.decorated ? nullptr : Measure(selected, text).layout;
+  Measured& measured = Measure(selected, text);
+  PangoLayout* layout = measured.layout;
   PangoLayout* made = nullptr;  // for this drawing only
   if (!layout) {
     made = layout = NewLayout(selected.font);
     SetText(layout, text);
-    // wx marks underlines and strike-outs on each layout it draws, and may
-    // add to its text to do so: such layouts are never the measured ones.
-    if (selected.decorated) selected.font.GTKSetPangoAttrs(layout);
   }
   cairo_set_source_rgba(cairo, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0,
                         1.0);
   cairo_move_to(cairo, x, y);
   pango_cairo_show_layout(cairo, layout);
+  // Underline and strike-out are drawn here rather than by pango, whose bars
+  // on a page scaled to printer units come out several points thick: each is
+  // the font's own thickness at the font's own place, under the whole line.
+  const double baseline = y + pango_layout_get_baseline(layout) / double(PANGO_SCALE);
+  for (const Bar& bar : {selected.underline, selected.strikeOut}) {
+    if (bar.thickness <= 0) continue;
+    cairo_rectangle(cairo, x, baseline + bar.belowBaseline, measured.width, bar.thickness);
+    cairo_fill(cairo);
+  }
   if (made) g_object_unref(made);
 }
 

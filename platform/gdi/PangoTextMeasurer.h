@@ -57,9 +57,15 @@ private:
     int width = 0;
     PangoLayout* layout = nullptr;  // owned; null when not kept
   };
+  // A line under or through the text, in the font's own place and
+  // thickness, from the baseline downwards; none when thickness is 0.
+  struct Bar {
+    double belowBaseline = 0;
+    double thickness = 0;
+  };
   struct Font {
     wxFont font;
-    bool decorated = false;  // underlined or struck out
+    Bar underline, strikeOut;
     int lineHeight = 0;
     std::unordered_map<std::wstring, Measured, Hash, std::equal_to<>> texts;
   };
@@ -68,6 +74,7 @@ private:
   static void SetText(PangoLayout* layout, std::wstring_view text);
   PangoLayout* NewLayout(const wxFont& font) const;
   int CharHeight(const wxFont& font) const;
+  void FindBars(Font& font) const;
   Measured& Measure(Font& font, std::wstring_view text);
 
   PangoContext* m_context = nullptr;

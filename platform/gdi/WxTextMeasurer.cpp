@@ -36,16 +36,33 @@ wxFont FontAtHeight(const LogFont& font, int pixelsPerInch,
   return made;
 }
 
+void WxTextMeasurer::SetDC(wxDC& dc) {
+  m_dc = &dc;
+  m_selected = nullptr;
+}
+
+int WxTextMeasurer::PixelsPerInch() {
+  if (m_pixelsPerInch <= 0) {
+    const int asked = m_dc->GetPPI().y;
+    m_pixelsPerInch = asked > 0 ? asked : 96;
+  }
+  return m_pixelsPerInch;
+}
+
 const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
   auto found = m_fonts.find(font);
   if (found != m_fonts.end()) return found->second;
+  if (m_fonts.size() >= kKeptFonts) {
+    m_widths.clear();
+    m_fonts.clear();
+  }
 
-  wxFont made = FontAtHeight(font, m_dc.GetPPI().y, [this](const wxFont& candidate) {
-    wxFont previous = m_dc.GetFont();
-    m_dc.SetFont(candidate);
-    const int cell = m_dc.GetCharHeight();
+  wxFont made = FontAtHeight(font, PixelsPerInch(), [this](const wxFont& candidate) {
+    wxFont previous = m_dc->GetFont();
+    m_dc->SetFont(candidate);
+    const int cell = m_dc->GetCharHeight();
     // No stock font to fall back on: asking wx for one needs a display.
-    if (previous.IsOk()) m_dc.SetFont(previous);
+    if (previous.IsOk()) m_dc->SetFont(previous);
     return cell;
   });
   m_selected = nullptr;
@@ -54,18 +71,17 @@ const wxFont& WxTextMeasurer::FontFor(const LogFont& font) {
 
 void WxTextMeasurer::Select(const LogFont& font) {
   const wxFont& wanted = FontFor(font);
-  if (m_selected != &wanted || m_dc.GetFont() != wanted) {
-    m_dc.SetFont(wanted);
+  if (m_selected != &wanted || m_dc->GetFont() != wanted) {
+    m_dc->SetFont(wanted);
     m_selected = &wanted;
   }
 }
 
 WxTextMeasurer::Scale WxTextMeasurer::CurrentScale() const {
   double userX = 1, userY = 1, logicalX = 1, logicalY = 1;
-  m_dc.GetUserScale(&userX, &userY);
-  m_dc.GetLogicalScale(&logicalX, &logicalY);
-  const wxSize ppi = m_dc.GetPPI();
-  return {userX, userY, logicalX, logicalY, static_cast<int>(m_dc.GetMapMode()), ppi.x, ppi.y};
+  m_dc->GetUserScale(&userX, &userY);
+  m_dc->GetLogicalScale(&logicalX, &logicalY);
+  return {userX, userY, logicalX, logicalY, static_cast<int>(m_dc->GetMapMode())};
 }
 
 int WxTextMeasurer::TextWidth(const LogFont& font, std::wstring_view text) {
@@ -80,14 +96,14 @@ int WxTextMeasurer::TextWidth(const LogFont& font, std::wstring_view text) {
   std::wstring key(text);
   if (const auto found = widths.find(key); found != widths.end()) return found->second;
   wxCoord width = 0, height = 0;
-  m_dc.GetTextExtent(wxString(text.data(), text.size()), &width, &height);
+  m_dc->GetTextExtent(wxString(text.data(), text.size()), &width, &height);
   widths.emplace(std::move(key), width);
   return width;
 }
 
 int WxTextMeasurer::LineHeight(const LogFont& font) {
   Select(font);
-  return std::max<wxCoord>(1, m_dc.GetCharHeight());
+  return std::max<wxCoord>(1, m_dc->GetCharHeight());
 }
 
 }  // namespace platform::gdi

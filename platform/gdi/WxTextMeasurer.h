@@ -27,8 +27,15 @@ wxFont FontAtHeight(const LogFont& font, int pixelsPerInch,
 
 class WxTextMeasurer : public TextMeasurer {
 public:
-  // The DC must outlive the measurer.
-  explicit WxTextMeasurer(wxDC& dc) : m_dc(dc) {}
+  // The DC must outlive the measurer (or until it is given another one).
+  // Fonts are sized at the DC's pixels per inch, asked once, or at the given
+  // resolution: a window DC's resolution is a round trip to the display, and
+  // a scaled screen reports device pixels where the DC draws in logical ones.
+  explicit WxTextMeasurer(wxDC& dc, int pixelsPerInch = 0) : m_dc(&dc), m_pixelsPerInch(pixelsPerInch) {}
+
+  // Measures on another DC of the same kind and resolution from now on (the
+  // next paint of the same window), keeping the fonts and widths found.
+  void SetDC(wxDC& dc);
 
   int TextWidth(const LogFont& font, std::wstring_view text) override;
   int LineHeight(const LogFont& font) override;
@@ -37,16 +44,24 @@ public:
   // LogFont's height in the DC's logical units. Cached per LogFont.
   const wxFont& FontFor(const LogFont& font);
 
+  // The resolution fonts are sized at.
+  int PixelsPerInch();
+
+  // How many fonts are kept; a canvas zoomed through many steps makes a new
+  // font per step and size, so past this all are dropped and made again.
+  static constexpr size_t kKeptFonts = 256;
+
 private:
 
   using Widths = std::unordered_map<std::wstring, int>;
   // What turns a font's extent into logical units besides the font itself.
-  using Scale = std::tuple<double, double, double, double, int, int, int>;
+  using Scale = std::tuple<double, double, double, double, int>;
 
   void Select(const LogFont& font);
   Scale CurrentScale() const;
 
-  wxDC& m_dc;
+  wxDC* m_dc;
+  int m_pixelsPerInch;
   std::map<LogFont, wxFont> m_fonts;
   const wxFont* m_selected = nullptr;
   // A string is measured once per font: invoices repeat the same texts and

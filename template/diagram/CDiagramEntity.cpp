@@ -212,6 +212,17 @@ void CDiagramEntity::DrawObject(Canvas& dc, double zoom) {
   if (IsSelected()) DrawSelectionMarkers(dc, rect);
 }
 
+Rect CDiagramEntity::GetDrawnBounds(double zoom) const {
+  // Borders are drawn centred on the rectangle, so half a thick pen lies
+  // outside it; text may reach a line's height past a box it overflows.
+  constexpr int32_t kInkSlack = 32;
+  const Rect rect = Rect{TruncateToInt32(m_left * zoom + 0.5), TruncateToInt32(m_top * zoom + 0.5),
+                         TruncateToInt32(m_right * zoom + 0.5), TruncateToInt32(m_bottom * zoom + 0.5)}
+                        .Normalized();
+  const int32_t dx = m_markerSize.cx + kInkSlack, dy = m_markerSize.cy + kInkSlack;
+  return Rect{rect.left - dx, rect.top - dy, rect.right + dx, rect.bottom + dy};
+}
+
 void CDiagramEntity::DrawSelectionMarkers(Canvas& dc, Rect rect) {
   const Brush old = dc.SelectBrush(Brush::Solid(RGB(0, 0, 0)));
   for (int code : {kHitTopLeft, kHitTop, kHitTopRight, kHitBottomLeft, kHitBottom, kHitBottomRight,

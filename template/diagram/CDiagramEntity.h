@@ -133,6 +133,10 @@ public:
   virtual void SetName(const std::wstring& name) { m_name = name; }
 
   virtual void DrawSelectionMarkers(platform::gdi::Canvas& dc, platform::gdi::Rect rect);
+  // Where DrawObject at the zoom may leave ink: the zoomed rectangle with its
+  // markers and room for pens and glyphs that reach past its edges. A paint
+  // skips the entities whose bounds miss what it repaints.
+  platform::gdi::Rect GetDrawnBounds(double zoom) const;
   virtual platform::gdi::Rect GetSelectionMarkerRect(int hitCode, platform::gdi::Rect rect) const;
 
   // Called by the container's Add, which returns what this returns.

@@ -184,13 +184,45 @@ void DiagramEditorCore::MoveObject(CDiagramEntity& entity, const Rect& rect) {
   entity.SetRectPixels(rect.left, rect.top, rect.right, rect.bottom);
 }
 
+namespace {
+
+// Passes everything on, but empties the property bar once only.
+class ClearPropertiesOnce : public ReportEditorNotifications {
+public:
+  explicit ClearPropertiesOnce(ReportEditorNotifications* target) : m_target(target) {}
+  void OnEditorZoom(int32_t percent) override { m_target->OnEditorZoom(percent); }
+  void OnEditorHScroll(int32_t position) override { m_target->OnEditorHScroll(position); }
+  void OnEditorVScroll(int32_t position) override { m_target->OnEditorVScroll(position); }
+  void OnEditorMouse(std::optional<Point> point) override { m_target->OnEditorMouse(point); }
+  void ClearToolboxHighlight() override { m_target->ClearToolboxHighlight(); }
+  bool IsPropertyBarVisible() const override { return m_target->IsPropertyBarVisible(); }
+  void ShowEntityProperties(CDiagramEntity& entity, PopulatorKind populator) override {
+    m_cleared = false;
+    m_target->ShowEntityProperties(entity, populator);
+  }
+  void ClearProperties() override {
+    if (m_cleared) return;
+    m_cleared = true;
+    m_target->ClearProperties();
+  }
+
+private:
+  ReportEditorNotifications* m_target;
+  bool m_cleared = false;
+};
+
+}  // namespace
+
 DiagramMouseResult DiagramEditorCore::OnLButtonDown(Point client, bool control, int64_t nowMs) {
   m_panning = false;
   if (!m_container) return {};
   SyncPaper();
   const DiagramMouseResult result = m_mouse.LeftDown({client.x, client.y}, control, nowMs);
+  // Every unselected entity hides its properties; the bar is emptied by the
+  // first, not rebuilt once per entity of a big template.
+  ClearPropertiesOnce once(m_notifications);
   for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) {
-    if (!entity->IsSelected()) entity->ShowProperties(m_notifications, false);
+    if (!entity->IsSelected()) entity->ShowProperties(m_notifications ? &once : nullptr, false);
   }
   return result;
 }
@@ -458,11 +490,11 @@ bool DiagramEditorCore::FromString(const std::wstring& record) {
   return read;
 }
 
-void DiagramEditorCore::Draw(Canvas& dc, const Rect& paper) {
+void DiagramEditorCore::Draw(Canvas& dc, const Rect& paper, const Rect* visible) {
   DrawBackground(dc, paper);
   if (gridVisible) DrawGrid(dc, paper);
   if (marginsVisible) DrawMargins(dc, paper);
-  DrawObjects(dc, View().GetZoom());
+  DrawObjects(dc, View().GetZoom(), visible);
   DrawRubberBand(dc);
   if (m_panning) DrawPanning(dc);
 }
@@ -510,9 +542,20 @@ void DiagramEditorCore::DrawMargins(Canvas& dc, const Rect& paper) {
   dc.SelectPen(old);
 }
 
-void DiagramEditorCore::DrawObjects(Canvas& dc, double zoom) {
+namespace {
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+void DiagramEditorCore::DrawObjects(Canvas& dc, double zoom, const Rect* visible) {
   if (!m_container) return;
-  for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) entity->DrawObject(dc, zoom);
+  for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) {
+    if (visible && !Overlap(entity->GetDrawnBounds(zoom), *visible)) continue;
+    entity->DrawObject(dc, zoom);
+  }
 }
 
 // The band is drawn in the paint pass, on the surface: its client corners

@@ -144,13 +144,16 @@ public:
   bool FromString(const std::wstring& record);
 
   // Painting onto a surface whose origin is the zoomed paper's corner (the
-  // window shifts it by the scroll positions).
+  // window shifts it by the scroll positions). With `visible`, the part of
+  // the surface being repainted, entities whose ink lies outside it are
+  // passed over.
   platform::gdi::Rect GetPaperOnSurface() const { return View().GetPaperOnSurface(); }
-  virtual void Draw(platform::gdi::Canvas& dc, const platform::gdi::Rect& paper);
+  virtual void Draw(platform::gdi::Canvas& dc, const platform::gdi::Rect& paper,
+                    const platform::gdi::Rect* visible = nullptr);
   virtual void DrawBackground(platform::gdi::Canvas& dc, const platform::gdi::Rect& paper);
   virtual void DrawGrid(platform::gdi::Canvas& dc, const platform::gdi::Rect& paper);
   virtual void DrawMargins(platform::gdi::Canvas& dc, const platform::gdi::Rect& paper);
-  virtual void DrawObjects(platform::gdi::Canvas& dc, double zoom);
+  virtual void DrawObjects(platform::gdi::Canvas& dc, double zoom, const platform::gdi::Rect* visible = nullptr);
   virtual void DrawRubberBand(platform::gdi::Canvas& dc);
   virtual void DrawPanning(platform::gdi::Canvas& dc);
   // The diagram alone, unselected, without grid or margins, at a zoom.

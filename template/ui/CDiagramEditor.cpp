@@ -1,11 +1,13 @@
 #include "template/ui/CDiagramEditor.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/WxTextMeasurer.h"
 
 using platform::gdi::COLORREF;
 using platform::gdi::Point;
@@ -105,6 +107,11 @@ bool CDiagramEditor::Create(long style, const wxRect& rect, wxWindow* parent, CD
   Bind(wxEVT_TIMER, &CDiagramEditor::OnPanTimer, this, m_panTimer.GetId());
   Bind(wxEVT_KILL_FOCUS, &CDiagramEditor::OnFocusLost, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &CDiagramEditor::OnCaptureLost, this);
+  // Moved to a screen of another resolution: fonts are made again.
+  Bind(wxEVT_DPI_CHANGED, [this](wxDPIChangedEvent& event) {
+    m_measurer.reset();
+    event.Skip();
+  });
   SetupScrollbars();
   return true;
 }
@@ -140,8 +147,26 @@ void CDiagramEditor::OnPaint(wxPaintEvent&) {
   paintDc.DrawRectangle(0, 0, client.x, client.y);
   // Then the paper and everything on it, on the surface shifted by the scroll positions.
   paintDc.SetDeviceOrigin(-view.GetHScroll(), -view.GetVScroll());
-  platform::gdi::DeviceContext dc(paintDc);
-  m_core.Draw(dc, m_core.GetPaperOnSurface());
+  if (!m_measurer) {
+    // The window draws in logical pixels; a scaled screen (GDK_SCALE) reports
+    // its device pixels per inch, which would size fonts too small.
+    const double scale = std::max(1.0, GetContentScaleFactor());
+    const int ppi = paintDc.GetPPI().y > 0 ? paintDc.GetPPI().y : 96;
+    m_measurer = std::make_unique<platform::gdi::WxTextMeasurer>(paintDc, static_cast<int>(ppi / scale + 0.5));
+  }
+  platform::gdi::DeviceMetrics metrics;
+  metrics.pixelsPerInchX = metrics.pixelsPerInchY = m_measurer->PixelsPerInch();
+  metrics.width = client.x;
+  metrics.height = client.y;
+  platform::gdi::DeviceContext dc(paintDc, metrics, *m_measurer);
+  // Only what the damaged rectangle shows is drawn.
+  const wxRect damaged = GetUpdateRegion().GetBox();
+  const platform::gdi::Rect visible =
+      damaged.IsEmpty() ? platform::gdi::Rect{0, 0, client.x, client.y}
+                        : platform::gdi::Rect{damaged.x, damaged.y, damaged.GetRight() + 1, damaged.GetBottom() + 1};
+  const platform::gdi::Rect onSurface{visible.left + view.GetHScroll(), visible.top + view.GetVScroll(),
+                                      visible.right + view.GetHScroll(), visible.bottom + view.GetVScroll()};
+  m_core.Draw(dc, m_core.GetPaperOnSurface(), &onSurface);
 }
 
 void CDiagramEditor::OnSizeEvent(wxSizeEvent& event) {

@@ -16,6 +16,7 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include "platform/gdi/WxTextMeasurer.h"
 #include "template/editor/DiagramEditorCore.h"
 
 class CDiagramEditor : public wxWindow {
@@ -149,4 +150,6 @@ private:
 
   DiagramEditorCore m_core;
   wxTimer m_panTimer;
+  // Kept from one paint to the next: each font and text is measured once per zoom.
+  std::unique_ptr<platform::gdi::WxTextMeasurer> m_measurer;
 };

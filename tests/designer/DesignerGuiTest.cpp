@@ -229,7 +229,7 @@ TEST_F(DesignerGuiTest, PrintsThePaperToAPdfWithoutADialog) {
   ASSERT_TRUE(app.InitInstance(L""));
   Pump();
   CPlandelView* view = app.GetView();
-  const int ppi = view->GetScreenPixelsPerInch();
+  const int ppi = view->GetPaperPixelsPerInch();
   view->SetPaperSize(ppi * 17 / 2, ppi * 11);  // letter
   const std::filesystem::path pdf = m_dir / "template.pdf";
   setenv("CORVANE_PRINT_TO_FILE", pdf.c_str(), 1);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -118,3 +121,80 @@ TEST(PdfWriter, AbortRemovesTheFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The page rendered at 600 dots per inch in grey: one byte per pixel, rows of `width`.
+struct GreyPage {
+  int width = 0, height = 0;
+  std::string pixels;
+  bool Dark(int x, int y) const { return static_cast<unsigned char>(pixels[y * width + x]) < 128; }
+};
+
+GreyPage Render(const std::filesystem::path& pdf) {
+  const std::string pgm = RunCommand("pdftoppm -r 600 -gray '" + pdf.string() + "'");
+  GreyPage page;
+  // "P5\n<width> <height>\n255\n" and the pixels.
+  size_t at = 0;
+  auto number = [&] {
+    while (at < pgm.size() && !std::isdigit(static_cast<unsigned char>(pgm[at]))) ++at;
+    int value = 0;
+    while (at < pgm.size() && std::isdigit(static_cast<unsigned char>(pgm[at]))) value = value * 10 + (pgm[at++] - '0');
+    return value;
+  };
+  at = 2;
+  page.width = number();
+  page.height = number();
+  number();
+  page.pixels = pgm.substr(at + 1);
+  if (page.pixels.size() < static_cast<size_t>(page.width) * page.height) page = GreyPage{};
+  return page;
+}
+
+// One line of text in 10 points at (600, 600) on a small page of 600 dots per inch.
+GreyPage PrintLine(const std::filesystem::path& path, const std::wstring& text, bool underline) {
+  PdfWriter pdf(path, 3, 1.5, 600);
+  if (!pdf.StartDoc(L"") || !pdf.StartPage()) return {};
+  Canvas& canvas = pdf.PageCanvas();
+  LogFont font = Font(-83);  // 10 points
+  font.underline = underline;
+  canvas.SelectFont(font);
+  canvas.SetBkMode(TRANSPARENT);
+  canvas.TextOut(300, 300, text);
+  if (!pdf.EndPage() || !pdf.EndDoc()) return {};
+  return Render(path);
+}
+
+}  // namespace
+
+// The underline is as thick as the font says (about half a point for 10
+// points of DejaVu Sans), not a bar several points tall, and lies just below
+// the text's baseline.
+TEST(PdfWriter, UnderlinesWithTheFontsThicknessBelowTheBaseline) {
+  corvane::test::TempDir dir;
+  const GreyPage plain = PrintLine(dir / "plain.pdf", L"nnnnnnnn", false);
+  const GreyPage underlined = PrintLine(dir / "underlined.pdf", L"nnnnnnnn", true);
+  ASSERT_GT(plain.width, 0);
+  ASSERT_EQ(plain.width, underlined.width);
+  ASSERT_EQ(plain.height, underlined.height);
+  // Rows that the underline alone darkens, in a column between two letters' stems.
+  int lowestText = 0;
+  for (int y = 0; y < plain.height; ++y)
+    for (int x = 300; x < 700; ++x)
+      if (plain.Dark(x, y)) lowestText = std::max(lowestText, y);
+  ASSERT_GT(lowestText, 300) << "the text was drawn";
+  int first = -1, last = -1;
+  for (int y = 0; y < plain.height; ++y) {
+    bool bar = false;
+    for (int x = 300; x < 700 && !bar; ++x) bar = underlined.Dark(x, y) && !plain.Dark(x, y);
+    if (!bar) continue;
+    if (first < 0) first = y;
+    last = y;
+  }
+  ASSERT_GE(first, 0) << "an underline was drawn";
+  const int thickness = last - first + 1;
+  EXPECT_GE(thickness, 2);
+  EXPECT_LE(thickness, 8) << "dots at 600 per inch: at most about 1 point";
+  EXPECT_GT(first, lowestText - 4) << "below the baseline";
+  EXPECT_LT(first, lowestText + 25) << "close under the text";
+}

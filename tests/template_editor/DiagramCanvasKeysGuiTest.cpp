@@ -132,4 +132,48 @@ TEST_F(CanvasGuiTest, ZoomAndScrollAreAnnouncedToTheParent) {
   EXPECT_GT(editor->GetScrollRange(wxHORIZONTAL), 0) << "at zoom 4 the paper is wider than the window";
 }
 
+// An entity that counts how often it is drawn.
+class CountedEntity : public CDiagramEntity {
+public:
+  explicit CountedEntity(int& draws) : m_draws(draws) {}
+  void DrawObject(platform::gdi::Canvas& dc, double zoom) override {
+    ++m_draws;
+    CDiagramEntity::DrawObject(dc, zoom);
+  }
+
+private:
+  int& m_draws;
+};
+
+TEST_F(CanvasGuiTest, AClickOnABigTemplateRepaintsOnlyTheEntitiesInView) {
+  // 2,000 entities down a paper 40 times the window's height.
+  container.SetVirtualSize(Size{850, 20000});
+  editor->SetZoom(1.0);
+  int draws = 0;
+  for (int i = 0; i < 2000; ++i) {
+    auto entity = std::make_unique<CountedEntity>(draws);
+    const double top = 10 + (i / 4) * 40, left = 10 + (i % 4) * 150;
+    entity->SetRect(left, top, left + 120, top + 30);
+    editor->AddObject(std::move(entity));
+  }
+  editor->Redraw();
+  PumpFor(100);
+  draws = 0;
+  int paints = 0;
+  editor->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+    ++paints;
+    event.Skip();
+  });
+  wxUIActionSimulator input;
+  input.MouseMove(Screen(70, 25));
+  PumpFor(50);
+  input.MouseClick();
+  ASSERT_TRUE(WaitFor([&] { return container.GetAt(0)->IsSelected() && !editor->HasCapture(); }));
+  PumpFor(100);
+  ASSERT_GT(paints, 0) << "the click repainted the canvas";
+  // The window shows about 12 rows of 4: a repaint draws those and their
+  // neighbours, not the 2,000.
+  EXPECT_LT(draws / paints, 100) << draws << " entities drawn in " << paints << " repaints";
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/gdi/PageRecorder.h"
 #include "template/CInvoiceRepeatField.h"
+#include "template/ReportEditorNotifications.h"
 #include "template/diagram/CDiagramLine.h"
 
 using platform::gdi::Point;
@@ -394,6 +395,41 @@ TEST_F(DiagramEditorCoreTest, WithoutAContainerEveryCommandIsANoOp) {
   EXPECT_FALSE(empty.CanUndo());
   EXPECT_EQ(empty.GetSelectCount(), 0);
   EXPECT_FALSE(empty.FromString(L"paper:1,1;"));
+}
+
+// An entity with properties to show in the bar.
+class PropertiedEntity : public CDiagramEntity {
+public:
+  PopulatorKind GetPopulator() const override { return PopulatorKind::Label; }
+};
+
+// Counts what reaches the property bar.
+class BarCounter : public ReportEditorNotifications {
+public:
+  void OnEditorZoom(int32_t) override {}
+  void OnEditorHScroll(int32_t) override {}
+  void OnEditorVScroll(int32_t) override {}
+  void OnEditorMouse(std::optional<Point>) override {}
+  void ClearToolboxHighlight() override {}
+  bool IsPropertyBarVisible() const override { return true; }
+  void ShowEntityProperties(CDiagramEntity&, PopulatorKind) override { ++shown; }
+  void ClearProperties() override { ++cleared; }
+  int shown = 0, cleared = 0;
+};
+
+TEST_F(DiagramEditorCoreTest, AClickEmptiesThePropertyBarOnceHoweverManyEntitiesItDeselects) {
+  for (int i = 0; i < 500; ++i) {
+    auto entity = std::make_unique<PropertiedEntity>();
+    entity->SetRect(10 + (i % 10) * 60, 10 + (i / 10) * 20, 60 + (i % 10) * 60, 25 + (i / 10) * 20);
+    core.AddObject(std::move(entity));
+  }
+  BarCounter bar;
+  core.SetNotifications(&bar);
+  core.OnLButtonDown({30, 15}, false, 0);
+  core.OnLButtonUp({30, 15}, false, 10);
+  EXPECT_TRUE(container.GetAt(0)->IsSelected());
+  EXPECT_EQ(bar.cleared, 1);
+  core.SetNotifications(nullptr);
 }
 
 }  // namespace
