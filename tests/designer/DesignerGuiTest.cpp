@@ -41,19 +41,10 @@ using namespace designer;
 using corvane::test::TempDir;
 using designer::test::CloseAndWait;
 using designer::test::Pump;
+using designer::test::Command;
+using designer::test::ReadBytes;
 
 namespace {
-
-void Command(CMainFrame* frame, int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  event.SetEventObject(frame);
-  frame->GetEventHandler()->ProcessEvent(event);
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 template <typename Entity>
 Entity* Place(CPlandelApp& app, int32_t left, int32_t top, int32_t right, int32_t bottom,

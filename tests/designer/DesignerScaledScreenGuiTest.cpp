@@ -24,22 +24,13 @@ using namespace designer;
 using corvane::test::TempDir;
 using designer::test::CloseAndWait;
 using designer::test::Pump;
+using designer::test::Command;
+using designer::test::ReadBytes;
 
 namespace {
 
 // Before GTK starts (the test program's main starts it).
 const bool kScaled = ::setenv("GDK_SCALE", "2", 1) == 0;
-
-void Command(CMainFrame* frame, int id) {
-  wxCommandEvent event(wxEVT_MENU, id);
-  event.SetEventObject(frame);
-  frame->GetEventHandler()->ProcessEvent(event);
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class DesignerScaledScreenGuiTest : public ::testing::Test {
 protected:
