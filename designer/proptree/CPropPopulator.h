@@ -142,13 +142,15 @@ protected:
   std::span<const Row> Rows() const override;
 };
 
-// Lines and boxes: border thickness, the positions and the border colour.
+// A line's pen width, the positions and the pen colour; the points may lie
+// either way.
 class CLinePropPopulator : public CPropPopulator {
 protected:
   std::span<const Row> Rows() const override;
   bool Ordered() const override { return false; }
 };
 
+// A box's border thickness, the positions and the border colour.
 class CRectPropPopulator : public CPropPopulator {
 protected:
   std::span<const Row> Rows() const override;
