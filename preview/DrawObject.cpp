@@ -1,5 +1,6 @@
 #include "preview/DrawObject.h"
 
+#include "common/TemplateTextProperties.h"
 #include "common/TextEscapes.h"
 #include "common/UnitConversions.h"
 #include "preview/DrawingHelpers.h"
@@ -38,14 +39,16 @@ void CDrawObject::ReadTextProperties(const TemplateItem& item) {
 }
 
 void CDrawObject::ReadFontProperties(const TemplateItem& item) {
-  m_fontFace = item.TextProperty(kFontFace);
-  m_fontSize = item.IntProperty(kFontSize);
-  m_bold = item.BoolProperty(kBold);
-  m_italic = item.BoolProperty(kItalic);
-  m_underline = item.BoolProperty(kUnderline);
-  m_strikeOut = item.BoolProperty(kStrikeOut);
-  m_textColor = static_cast<COLORREF>(item.IntProperty(kTextColor));
-  m_alignment = item.IntProperty(kAlignment);
+  TemplateTextProperties text;
+  text.Read(item);
+  m_fontFace = text.face;
+  m_fontSize = text.size;
+  m_bold = text.bold;
+  m_italic = text.italic;
+  m_underline = text.underline;
+  m_strikeOut = text.strikeOut;
+  m_textColor = text.color;
+  m_alignment = text.alignment;
 }
 
 std::optional<TextSplitter> CDrawObject::SplitRecord(const std::wstring& record,

@@ -18,28 +18,6 @@ std::wstring Flag(bool flag) {
 
 }  // namespace
 
-void ReportTextAttributes::Write(TemplateItem& item) const {
-  item.SetProperty(kFontFace, Value(face));
-  item.SetProperty(kFontSize, Value(size));
-  item.SetProperty(kBold, Value::Boolean(bold));
-  item.SetProperty(kItalic, Value::Boolean(italic));
-  item.SetProperty(kUnderline, Value::Boolean(underline));
-  item.SetProperty(kStrikeOut, Value::Boolean(strikeOut));
-  item.SetProperty(kTextColor, Value(static_cast<int32_t>(color)));
-  item.SetProperty(kAlignment, Value(alignment));
-}
-
-void ReportTextAttributes::Read(const TemplateItem& item) {
-  face = item.TextProperty(kFontFace);
-  size = item.IntProperty(kFontSize);
-  bold = item.BoolProperty(kBold);
-  italic = item.BoolProperty(kItalic);
-  underline = item.BoolProperty(kUnderline);
-  strikeOut = item.BoolProperty(kStrikeOut);
-  color = static_cast<COLORREF>(item.IntProperty(kTextColor));
-  alignment = item.IntProperty(kAlignment);
-}
-
 std::wstring ReportTextAttributes::Record() const {
   return L"," + face + L"," + FormatRecordInt(size) + L"," + Flag(bold) + L"," + Flag(italic) + L"," +
          Flag(underline) + L"," + Flag(strikeOut) + L"," + FormatRecordInt(static_cast<int32_t>(color)) + L"," +

@@ -8,22 +8,12 @@
 #include <string>
 
 #include "common/TemplateItem.h"
+#include "common/TemplateTextProperties.h"
 #include "common/TextSplitter.h"
 #include "platform/gdi/Canvas.h"
 
-struct ReportTextAttributes {
-  std::wstring face;
-  int32_t size = 0;  // tenths of a point
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strikeOut = false;
-  platform::gdi::COLORREF color = 0;
-  int32_t alignment = 0;  // 0 left, 1 centred, 2 right
-
-  // Properties 5-12.
-  void Write(TemplateItem& item) const;
-  void Read(const TemplateItem& item);
+// The properties and, besides them, the text record and the drawing.
+struct ReportTextAttributes : TemplateTextProperties {
   // ",face,size,bold,italic,underline,strike-out,colour,alignment"; the face
   // is written as it is.
   std::wstring Record() const;

@@ -1,5 +1,9 @@
 #include "designer/proptree/CPropPopulator.h"
 
+#include <functional>
+#include <type_traits>
+#include <vector>
+
 #include "common/UnitConversions.h"
 #include "designer/TemplateFiles.h"
 #include "platform/MessageBox.h"
@@ -19,10 +23,195 @@ using platform::gdi::LogFont;
 namespace designer {
 namespace {
 
+using Row = CPropPopulator::Row;
+using PropertyId = CPropPopulator::PropertyId;
+using Owner = CPropPopulator::Owner;
+using Writer = CPropPopulator::Writer;
+
 // What a position item shows of an edge: the edge truncated.
 int32_t Shown(double edge) {
   return TruncateToInt32(edge);
 }
+
+// The kinds of item a row may have: the item's class, how it is made, and
+// how it holds a value of the entity (Shown) and gives one back (Taken).
+template <CPropTreeItemEdit::Format format>
+struct EditItem {
+  using Item = CPropTreeItemEdit;
+  static std::unique_ptr<Item> Make(CPropPopulator* populator) {
+    auto item = std::make_unique<Item>(populator);
+    item->SetValueFormat(format);
+    return item;
+  }
+};
+struct IntegerItem : EditItem<CPropTreeItemEdit::Format::Integer> {
+  static int32_t Shown(int32_t value) { return value; }
+  static void Show(Item& item, int32_t value) { item.SetInt(value); }
+  static int32_t Taken(const Item& item) { return item.GetInt(); }
+};
+// An edge of the entity, shown truncated and written as a whole number.
+struct PositionItem : IntegerItem {
+  static int32_t Shown(double edge) { return designer::Shown(edge); }
+};
+struct TextItem : EditItem<CPropTreeItemEdit::Format::Text> {
+  static std::wstring Shown(const std::wstring& text) { return text; }
+  static void Show(Item& item, const std::wstring& text) { item.SetText(text); }
+  static std::wstring Taken(const Item& item) { return item.GetText(); }
+};
+// An item that holds the entity's value as it is, through SetItemValue and
+// GetItemValue.
+template <class ItemClass, class Value>
+struct ValueItem {
+  using Item = ItemClass;
+  static std::unique_ptr<Item> Make(CPropPopulator* populator) { return std::make_unique<Item>(populator); }
+  static Value Shown(const Value& value) { return value; }
+  static void Show(Item& item, const Value& value) { item.SetItemValue(value); }
+  static Value Taken(const Item& item) { return item.GetItemValue(); }
+};
+using ColorItem = ValueItem<CPropTreeItemColor, COLORREF>;
+struct AlignItem : ValueItem<CPropTreeItemCombo, int32_t> {
+  static std::unique_ptr<Item> Make(CPropPopulator* populator) {
+    auto item = std::make_unique<Item>(populator);
+    item->AddString(L"Left", 0);
+    item->AddString(L"Center", 1);
+    item->AddString(L"Right", 2);
+    return item;
+  }
+};
+struct FileItem : ValueItem<CPropTreeItemBrowseFile, std::wstring> {
+  static std::unique_ptr<Item> Make(CPropPopulator* populator) {
+    return std::make_unique<Item>(CPicturePropPopulator::kFilter, L"", populator);
+  }
+};
+
+// A row whose item holds one value of an entity of class Entity, read by
+// `get` and written by `set` (callables or member pointers).
+template <class Kind, class Entity, class Get, class Set>
+Row Property(PropertyId id, const wchar_t* label, const wchar_t* info, Owner owner, Get get, Set set) {
+  using Item = typename Kind::Item;
+  return Row{
+      id,
+      label,
+      info,
+      owner,
+      [](CPropPopulator* populator) -> std::unique_ptr<CPropTreeItem> { return Kind::Make(populator); },
+      [](const CDiagramEntity& entity) {
+        if constexpr (std::is_same_v<Entity, CDiagramEntity>) return true;
+        else return dynamic_cast<const Entity*>(&entity) != nullptr;
+      },
+      [get](CPropTreeItem& item, const CDiagramEntity& entity) {
+        Kind::Show(static_cast<Item&>(item), Kind::Shown(std::invoke(get, dynamic_cast<const Entity&>(entity))));
+      },
+      [get, set](Writer& writer, const CPropTreeItem& item, CDiagramEntity& entity) {
+        auto& owner = dynamic_cast<Entity&>(entity);
+        const auto wanted = Kind::Taken(static_cast<const Item&>(item));
+        return writer.Write(Kind::Shown(std::invoke(get, owner)), wanted, [&] { std::invoke(set, owner, wanted); });
+      },
+  };
+}
+
+// Single edges, so that the entity's rules for them apply.
+const std::vector<Row> kPositions = {
+    Property<PositionItem, CDiagramEntity>(PropertyId::X1, L"X1", L"Horizontal Position for Point 1", Owner::Entity,
+                                           &CDiagramEntity::GetLeft, &CDiagramEntity::SetLeft),
+    Property<PositionItem, CDiagramEntity>(PropertyId::Y1, L"Y1", L"Vertical Position for Point 1", Owner::Entity,
+                                           &CDiagramEntity::GetTop, &CDiagramEntity::SetTop),
+    Property<PositionItem, CDiagramEntity>(PropertyId::X2, L"X2", L"Horizontal Position for Point 2", Owner::Entity,
+                                           &CDiagramEntity::GetRight, &CDiagramEntity::SetRight),
+    Property<PositionItem, CDiagramEntity>(PropertyId::Y2, L"Y2", L"Vertical Position for Point 2", Owner::Entity,
+                                           &CDiagramEntity::GetBottom, &CDiagramEntity::SetBottom),
+};
+
+std::vector<Row> Join(std::initializer_list<std::vector<Row>> parts) {
+  std::vector<Row> rows;
+  for (const std::vector<Row>& part : parts) rows.insert(rows.end(), part.begin(), part.end());
+  return rows;
+}
+
+bool IsPosition(PropertyId id) {
+  return id == PropertyId::X1 || id == PropertyId::Y1 || id == PropertyId::X2 || id == PropertyId::Y2;
+}
+
+// The font item edits six attributes of a text entity, each written only
+// when it differs.
+Row FontRow() {
+  return Row{
+      PropertyId::Font,
+      L"Font",
+      L"Font",
+      Owner::Text,
+      [](CPropPopulator* populator) -> std::unique_ptr<CPropTreeItem> {
+        return std::make_unique<CPropTreeItemFont>(populator);
+      },
+      [](const CDiagramEntity& entity) { return dynamic_cast<const CReportTextEntity*>(&entity) != nullptr; },
+      [](CPropTreeItem& item, const CDiagramEntity& entity) {
+        const auto& text = dynamic_cast<const CReportTextEntity&>(entity);
+        LogFont font;
+        font.height = text.GetFontSize();
+        font.faceName = text.GetFontFace();
+        font.weight = text.GetBold() ? FW_BOLD : FW_NORMAL;
+        font.italic = text.GetItalic();
+        font.underline = text.GetUnderline();
+        font.strikeOut = text.GetStrikeOut();
+        static_cast<CPropTreeItemFont&>(item).SetFont(font);
+      },
+      [](Writer& writer, const CPropTreeItem& item, CDiagramEntity& entity) {
+        auto& text = dynamic_cast<CReportTextEntity&>(entity);
+        const LogFont& font = static_cast<const CPropTreeItemFont&>(item).GetFont();
+        bool wrote = writer.Write(text.GetFontFace(), font.faceName, [&] { text.SetFontFace(font.faceName); });
+        wrote |= writer.Write(text.GetFontSize(), font.height, [&] { text.SetFontSize(font.height); });
+        // Bold is weight 700 exactly.
+        const bool bold = font.weight == FW_BOLD;
+        wrote |= writer.Write(text.GetBold(), bold, [&] { text.SetBold(bold); });
+        wrote |= writer.Write(text.GetItalic(), font.italic, [&] { text.SetItalic(font.italic); });
+        wrote |= writer.Write(text.GetUnderline(), font.underline, [&] { text.SetUnderline(font.underline); });
+        wrote |= writer.Write(text.GetStrikeOut(), font.strikeOut, [&] { text.SetStrikeOut(font.strikeOut); });
+        return wrote;
+      },
+  };
+}
+
+const std::vector<Row> kFieldRows = Join({
+    kPositions,
+    {Property<ColorItem, CReportTextEntity>(PropertyId::FontColor, L"Font Color", L"Font Color", Owner::Text,
+                                            &CReportTextEntity::GetTextColor, &CReportTextEntity::SetTextColor),
+     FontRow(),
+     Property<AlignItem, CReportTextEntity>(PropertyId::Align, L"Align", L"Text Alignment", Owner::Text,
+                                            &CReportTextEntity::GetAlignment, &CReportTextEntity::SetAlignment)},
+});
+
+const std::vector<Row> kLabelRows = Join({
+    {Property<TextItem, CDiagramEntity>(PropertyId::Text, L"Text", L"Text", Owner::Entity, &CDiagramEntity::GetTitle,
+                                        &CDiagramEntity::SetTitle)},
+    kFieldRows,
+});
+
+// Lines and boxes: the border thickness, the positions and the border
+// colour, each kind with its own accessors.
+template <class Entity, class GetWidth, class SetWidth, class GetColor, class SetColor>
+std::vector<Row> BorderRows(GetWidth getWidth, SetWidth setWidth, GetColor getColor, SetColor setColor) {
+  return Join({
+      {Property<IntegerItem, Entity>(PropertyId::Thickness, L"Thickness", L"Border Thickness", Owner::Entity,
+                                     getWidth, setWidth)},
+      kPositions,
+      {Property<ColorItem, Entity>(PropertyId::BorderColor, L"Border Color", L"Border Color", Owner::Entity,
+                                   getColor, setColor)},
+  });
+}
+
+const std::vector<Row> kLineRows =
+    BorderRows<CReportEntityLine>(&CReportEntityLine::GetPenWidth, &CReportEntityLine::SetPenWidth,
+                                  &CReportEntityLine::GetPenColor, &CReportEntityLine::SetPenColor);
+
+const std::vector<Row> kRectRows =
+    BorderRows<CReportBorderEntity>(&CReportBorderEntity::GetBorderWidth, &CReportBorderEntity::SetBorderWidth,
+                                    &CReportBorderEntity::GetBorderColor, &CReportBorderEntity::SetBorderColor);
+
+const std::vector<Row> kPictureRows = Join({
+    kPositions,
+    {Property<FileItem, CReportEntityPicture>(PropertyId::Picture, L"Picture", L"Picture", Owner::Entity,
+                                              &CReportEntityPicture::GetPath, &CReportEntityPicture::SetPath)},
+});
 
 }  // namespace
 
@@ -61,49 +250,57 @@ void CPropPopulator::ApplyToEntity() {
   if (m_redraw) m_redraw();
 }
 
-CPropTreeItem* CPropPopulator::AddRoot(CPropTree& tree) {
+void CPropPopulator::Populate(CPropTree& tree) {
   tree.DeleteAllItems();
-  auto root = std::make_unique<CPropTreeItem>();
-  root->SetLabelText(L"General");
-  root->Expand();
-  return tree.InsertItem(std::move(root));
+  m_items.clear();
+  auto general = std::make_unique<CPropTreeItem>();
+  general->SetLabelText(L"General");
+  general->Expand();
+  CPropTreeItem* root = tree.InsertItem(std::move(general));
+  for (const Row& row : Rows()) {
+    std::unique_ptr<CPropTreeItem> item = row.make(this);
+    item->SetLabelText(row.label);
+    item->SetInfoText(row.info);
+    m_items.push_back({&row, tree.InsertItem(std::move(item), root)});
+  }
 }
 
-CPropTreeItemEdit* CPropPopulator::AddEdit(CPropTree& tree, CPropTreeItem* root, const wchar_t* label,
-                                           const wchar_t* info, CPropTreeItemEdit::Format format) {
-  auto item = std::make_unique<CPropTreeItemEdit>(this);
-  item->SetLabelText(label);
-  item->SetInfoText(info);
-  item->SetValueFormat(format);
-  return tree.Insert(std::move(item), root);
+CReportTextEntity* CPropPopulator::TextEntity() const {
+  return dynamic_cast<CReportTextEntity*>(GetEntity());
 }
 
-CPropTreeItemColor* CPropPopulator::AddColor(CPropTree& tree, CPropTreeItem* root, const wchar_t* label) {
-  auto item = std::make_unique<CPropTreeItemColor>(this);
-  item->SetLabelText(label);
-  item->SetInfoText(label);
-  return tree.Insert(std::move(item), root);
+bool CPropPopulator::Fits() const {
+  for (const Row& row : Rows()) {
+    if (row.owner == Owner::Entity && !row.fits(*GetEntity())) return false;
+  }
+  return true;
 }
 
-CPropPopulator::Positions CPropPopulator::AddPositions(CPropTree& tree, CPropTreeItem* root) {
-  using Format = CPropTreeItemEdit::Format;
-  Positions items;
-  items.x1 = AddEdit(tree, root, L"X1", L"Horizontal Position for Point 1", Format::Integer);
-  items.y1 = AddEdit(tree, root, L"Y1", L"Vertical Position for Point 1", Format::Integer);
-  items.x2 = AddEdit(tree, root, L"X2", L"Horizontal Position for Point 2", Format::Integer);
-  items.y2 = AddEdit(tree, root, L"Y2", L"Vertical Position for Point 2", Format::Integer);
-  return items;
+CDiagramEntity* CPropPopulator::OwnerOf(const Row& row) const {
+  CDiagramEntity* owner = row.owner == Owner::Text ? TextEntity() : GetEntity();
+  return owner && row.fits(*owner) ? owner : nullptr;
 }
 
-void CPropPopulator::ShowPositions(const Positions& items, const CDiagramEntity& entity) {
-  items.x1->SetInt(Shown(entity.GetLeft()));
-  items.y1->SetInt(Shown(entity.GetTop()));
-  items.x2->SetInt(Shown(entity.GetRight()));
-  items.y2->SetInt(Shown(entity.GetBottom()));
+CPropTreeItem* CPropPopulator::ItemOf(PropertyId id) const {
+  for (const Shown& shown : m_items) {
+    if (shown.row->id == id) return shown.item;
+  }
+  return nullptr;
 }
 
-bool CPropPopulator::CheckPositions(const Positions& items, bool ordered) const {
-  if (!items.x1) return true;
+void CPropPopulator::UpdateFromEntity() {
+  if (!IsEntityAlive() || !Fits()) return;
+  for (const Shown& shown : m_items) {
+    if (CDiagramEntity* owner = OwnerOf(*shown.row)) shown.row->show(*shown.item, *owner);
+  }
+}
+
+bool CPropPopulator::CheckInput() const {
+  auto* x1 = static_cast<CPropTreeItemEdit*>(ItemOf(PropertyId::X1));
+  auto* y1 = static_cast<CPropTreeItemEdit*>(ItemOf(PropertyId::Y1));
+  auto* x2 = static_cast<CPropTreeItemEdit*>(ItemOf(PropertyId::X2));
+  auto* y2 = static_cast<CPropTreeItemEdit*>(ItemOf(PropertyId::Y2));
+  if (!x1 || !y1 || !x2 || !y2) return true;
   const CDiagramEntityContainer* container = GetEntity() ? GetEntity()->GetContainer() : nullptr;
   const platform::gdi::Size paper = container ? container->GetVirtualSize() : platform::gdi::Size{};
   auto refuse = [](const std::wstring& text) {
@@ -115,8 +312,7 @@ bool CPropPopulator::CheckPositions(const Positions& items, bool ordered) const 
     CPropTreeItemEdit* item;
     int32_t extent;
   };
-  const Edge edges[] = {{L"X1", items.x1, paper.cx}, {L"Y1", items.y1, paper.cy},
-                        {L"X2", items.x2, paper.cx}, {L"Y2", items.y2, paper.cy}};
+  const Edge edges[] = {{L"X1", x1, paper.cx}, {L"Y1", y1, paper.cy}, {L"X2", x2, paper.cx}, {L"Y2", y2, paper.cy}};
   for (const Edge& edge : edges) {
     // Without a paper the model's own limit holds.
     const int32_t extent = edge.extent > 0 ? edge.extent : kModelCoordinateLimit;
@@ -125,99 +321,29 @@ bool CPropPopulator::CheckPositions(const Positions& items, bool ordered) const 
       return refuse(std::wstring(edge.name) + L" must be a whole number from 0 to " + std::to_wstring(extent) + L".");
     }
   }
-  if (ordered && *items.x1->ReadInt() > *items.x2->ReadInt()) return refuse(L"X1 must not be greater than X2.");
-  if (ordered && *items.y1->ReadInt() > *items.y2->ReadInt()) return refuse(L"Y1 must not be greater than Y2.");
+  if (Ordered() && *x1->ReadInt() > *x2->ReadInt()) return refuse(L"X1 must not be greater than X2.");
+  if (Ordered() && *y1->ReadInt() > *y2->ReadInt()) return refuse(L"Y1 must not be greater than Y2.");
   return true;
 }
 
-void CPropPopulator::WritePositions(Writer& writer, const Positions& items, CDiagramEntity& entity) {
-  // Single edges, so that the entity's rules for them apply; a field with
-  // children (a repeat field's header) places them again.
-  bool moved = false;
-  auto edge = [&](double now, CPropTreeItemEdit* item, void (CDiagramEntity::*set)(double)) {
-    writer.Write(Shown(now), item->GetInt(), [&] {
-      (entity.*set)(item->GetInt());
-      moved = true;
-    });
+void CPropPopulator::Apply(Writer& writer) {
+  if (!Fits()) return;
+  auto write = [&](const Shown& shown) {
+    CDiagramEntity* owner = OwnerOf(*shown.row);
+    return owner && shown.row->write(writer, *shown.item, *owner);
   };
-  edge(entity.GetLeft(), items.x1, &CDiagramEntity::SetLeft);
-  edge(entity.GetTop(), items.y1, &CDiagramEntity::SetTop);
-  edge(entity.GetRight(), items.x2, &CDiagramEntity::SetRight);
-  edge(entity.GetBottom(), items.y2, &CDiagramEntity::SetBottom);
-  if (moved) entity.PlaceChildren();
+  for (const Shown& shown : m_items) {
+    if (!IsPosition(shown.row->id)) write(shown);
+  }
+  bool moved = false;
+  for (const Shown& shown : m_items) {
+    if (IsPosition(shown.row->id)) moved |= write(shown);
+  }
+  if (moved) GetEntity()->PlaceChildren();
 }
 
-CPropPopulator::TextItems CPropPopulator::AddTextItems(CPropTree& tree, CPropTreeItem* root) {
-  TextItems items;
-  items.color = AddColor(tree, root, L"Font Color");
-  auto font = std::make_unique<CPropTreeItemFont>(this);
-  font->SetLabelText(L"Font");
-  font->SetInfoText(L"Font");
-  items.font = tree.Insert(std::move(font), root);
-  auto align = std::make_unique<CPropTreeItemCombo>(this);
-  align->SetLabelText(L"Align");
-  align->SetInfoText(L"Text Alignment");
-  align->AddString(L"Left", 0);
-  align->AddString(L"Center", 1);
-  align->AddString(L"Right", 2);
-  items.align = tree.Insert(std::move(align), root);
-  return items;
-}
-
-void CPropPopulator::ShowText(const TextItems& items, const CReportTextEntity& entity) {
-  items.color->SetItemValue(entity.GetTextColor());
-  items.align->SetItemValue(entity.GetAlignment());
-  LogFont font;
-  font.height = entity.GetFontSize();
-  font.faceName = entity.GetFontFace();
-  font.weight = entity.GetBold() ? FW_BOLD : FW_NORMAL;
-  font.italic = entity.GetItalic();
-  font.underline = entity.GetUnderline();
-  font.strikeOut = entity.GetStrikeOut();
-  items.font->SetFont(font);
-}
-
-void CPropPopulator::WriteText(Writer& writer, const TextItems& items, CReportTextEntity& entity) {
-  writer.Write(entity.GetTextColor(), items.color->GetItemValue(),
-               [&] { entity.SetTextColor(items.color->GetItemValue()); });
-  writer.Write(entity.GetAlignment(), items.align->GetItemValue(),
-               [&] { entity.SetAlignment(items.align->GetItemValue()); });
-  const LogFont& font = items.font->GetFont();
-  writer.Write(entity.GetFontFace(), font.faceName, [&] { entity.SetFontFace(font.faceName); });
-  writer.Write(entity.GetFontSize(), font.height, [&] { entity.SetFontSize(font.height); });
-  // Bold is weight 700 exactly.
-  writer.Write(entity.GetBold(), font.weight == FW_BOLD, [&] { entity.SetBold(font.weight == FW_BOLD); });
-  writer.Write(entity.GetItalic(), font.italic, [&] { entity.SetItalic(font.italic); });
-  writer.Write(entity.GetUnderline(), font.underline, [&] { entity.SetUnderline(font.underline); });
-  writer.Write(entity.GetStrikeOut(), font.strikeOut, [&] { entity.SetStrikeOut(font.strikeOut); });
-}
-
-void CInvFieldPropPopulator::Populate(CPropTree& tree) {
-  CPropTreeItem* root = AddRoot(tree);
-  m_positions = AddPositions(tree, root);
-  m_text = AddTextItems(tree, root);
-}
-
-CReportTextEntity* CInvFieldPropPopulator::TextEntity() const {
-  return dynamic_cast<CReportTextEntity*>(GetEntity());
-}
-
-void CInvFieldPropPopulator::UpdateFromEntity() {
-  if (!IsEntityAlive() || !m_positions.x1) return;
-  ShowPositions(m_positions, *GetEntity());
-  if (CReportTextEntity* text = TextEntity()) ShowText(m_text, *text);
-}
-
-bool CInvFieldPropPopulator::CheckInput() const {
-  return CheckPositions(m_positions, true);
-}
-
-void CInvFieldPropPopulator::Apply(Writer& writer) {
-  if (!m_positions.x1) return;
-  CReportTextEntity* text = TextEntity();
-  // The header takes its text attributes before the field moves it.
-  if (text) WriteText(writer, m_text, *text);
-  WritePositions(writer, m_positions, *GetEntity());
+std::span<const Row> CInvFieldPropPopulator::Rows() const {
+  return kFieldRows;
 }
 
 CReportTextEntity* CInvRepeatFieldPropPopulator::TextEntity() const {
@@ -225,118 +351,20 @@ CReportTextEntity* CInvRepeatFieldPropPopulator::TextEntity() const {
   return field ? field->GetHeader() : nullptr;
 }
 
-void CLabelPropPopulator::Populate(CPropTree& tree) {
-  CPropTreeItem* root = AddRoot(tree);
-  m_textItem = AddEdit(tree, root, L"Text", L"Text", CPropTreeItemEdit::Format::Text);
-  m_positions = AddPositions(tree, root);
-  m_text = AddTextItems(tree, root);
+std::span<const Row> CLabelPropPopulator::Rows() const {
+  return kLabelRows;
 }
 
-void CLabelPropPopulator::UpdateFromEntity() {
-  CInvFieldPropPopulator::UpdateFromEntity();
-  if (IsEntityAlive() && m_textItem) m_textItem->SetText(GetEntity()->GetTitle());
+std::span<const Row> CLinePropPopulator::Rows() const {
+  return kLineRows;
 }
 
-void CLabelPropPopulator::Apply(Writer& writer) {
-  if (!m_textItem) return;
-  writer.Write(GetEntity()->GetTitle(), m_textItem->GetText(), [&] { GetEntity()->SetTitle(m_textItem->GetText()); });
-  CInvFieldPropPopulator::Apply(writer);
+std::span<const Row> CRectPropPopulator::Rows() const {
+  return kRectRows;
 }
 
-void CBorderPropPopulator::Populate(CPropTree& tree) {
-  CPropTreeItem* root = AddRoot(tree);
-  m_thickness = AddEdit(tree, root, L"Thickness", L"Border Thickness", CPropTreeItemEdit::Format::Integer);
-  m_positions = AddPositions(tree, root);
-  m_color = AddColor(tree, root, L"Border Color");
-}
-
-void CBorderPropPopulator::UpdateFromEntity() {
-  if (!IsEntityAlive() || !HasBorder() || !m_thickness) return;
-  m_thickness->SetInt(GetWidth());
-  ShowPositions(m_positions, *GetEntity());
-  m_color->SetItemValue(GetColor());
-}
-
-bool CBorderPropPopulator::CheckInput() const {
-  return CheckPositions(m_positions, Ordered());
-}
-
-void CBorderPropPopulator::Apply(Writer& writer) {
-  if (!HasBorder() || !m_thickness) return;
-  writer.Write(GetWidth(), m_thickness->GetInt(), [&] { SetWidth(m_thickness->GetInt()); });
-  WritePositions(writer, m_positions, *GetEntity());
-  writer.Write(GetColor(), m_color->GetItemValue(), [&] { SetColor(m_color->GetItemValue()); });
-}
-
-namespace {
-
-CReportEntityLine* Line(CDiagramEntity* entity) {
-  return dynamic_cast<CReportEntityLine*>(entity);
-}
-CReportBorderEntity* Box(CDiagramEntity* entity) {
-  return dynamic_cast<CReportBorderEntity*>(entity);
-}
-
-}  // namespace
-
-bool CLinePropPopulator::HasBorder() const {
-  return Line(GetEntity()) != nullptr;
-}
-int32_t CLinePropPopulator::GetWidth() const {
-  return Line(GetEntity())->GetPenWidth();
-}
-void CLinePropPopulator::SetWidth(int32_t width) {
-  Line(GetEntity())->SetPenWidth(width);
-}
-COLORREF CLinePropPopulator::GetColor() const {
-  return Line(GetEntity())->GetPenColor();
-}
-void CLinePropPopulator::SetColor(COLORREF color) {
-  Line(GetEntity())->SetPenColor(color);
-}
-
-bool CRectPropPopulator::HasBorder() const {
-  return Box(GetEntity()) != nullptr;
-}
-int32_t CRectPropPopulator::GetWidth() const {
-  return Box(GetEntity())->GetBorderWidth();
-}
-void CRectPropPopulator::SetWidth(int32_t width) {
-  Box(GetEntity())->SetBorderWidth(width);
-}
-COLORREF CRectPropPopulator::GetColor() const {
-  return Box(GetEntity())->GetBorderColor();
-}
-void CRectPropPopulator::SetColor(COLORREF color) {
-  Box(GetEntity())->SetBorderColor(color);
-}
-
-void CPicturePropPopulator::Populate(CPropTree& tree) {
-  CPropTreeItem* root = AddRoot(tree);
-  m_positions = AddPositions(tree, root);
-  auto path = std::make_unique<CPropTreeItemBrowseFile>(kFilter, L"", this);
-  path->SetLabelText(L"Picture");
-  path->SetInfoText(L"Picture");
-  m_path = tree.Insert(std::move(path), root);
-}
-
-void CPicturePropPopulator::UpdateFromEntity() {
-  if (!IsEntityAlive()) return;
-  auto* picture = dynamic_cast<CReportEntityPicture*>(GetEntity());
-  if (!picture || !m_path) return;
-  ShowPositions(m_positions, *picture);
-  m_path->SetItemValue(picture->GetPath());
-}
-
-bool CPicturePropPopulator::CheckInput() const {
-  return CheckPositions(m_positions, true);
-}
-
-void CPicturePropPopulator::Apply(Writer& writer) {
-  auto* picture = dynamic_cast<CReportEntityPicture*>(GetEntity());
-  if (!picture || !m_path) return;
-  WritePositions(writer, m_positions, *picture);
-  writer.Write(picture->GetPath(), m_path->GetItemValue(), [&] { picture->SetPath(m_path->GetItemValue()); });
+std::span<const Row> CPicturePropPopulator::Rows() const {
+  return kPictureRows;
 }
 
 std::unique_ptr<CPropPopulator> MakePopulator(PopulatorKind kind) {

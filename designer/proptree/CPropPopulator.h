@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "designer/proptree/CPropTree.h"
 #include "designer/proptree/PropTreeItems.h"
@@ -34,25 +36,27 @@ public:
   // What repaints the template after an edit; may be empty.
   void SetRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
 
-  // Empties the tree and creates the items under the root "General".
-  virtual void Populate(CPropTree& tree) = 0;
+  // Empties the tree and creates the items under the root "General", one
+  // for each row of the kind's table, in the table's order.
+  virtual void Populate(CPropTree& tree);
   // Loads the entity's values into the items.
-  virtual void UpdateFromEntity() = 0;
+  virtual void UpdateFromEntity();
   // Writes the values that changed to the entity (see above), then repaints.
   void ApplyToEntity();
   // Whether the entity is still the one its container holds.
   bool IsEntityAlive() const;
 
-protected:
   // Runs each setter whose value differs, the first after an undo snapshot.
   class Writer {
   public:
     explicit Writer(CDiagramEntityContainer* container) : m_container(container) {}
+    // Whether the setter ran.
     template <class T, class Set>
-    void Write(const T& now, const T& wanted, Set set) {
-      if (now == wanted) return;
+    bool Write(const T& now, const T& wanted, Set set) {
+      if (now == wanted) return false;
       Begin();
       set();
+      return true;
     }
     bool HasChanged() const { return m_changed; }
 
@@ -62,61 +66,68 @@ protected:
     bool m_changed = false;
   };
 
-  virtual void Apply(Writer& writer) = 0;
-  // Whether what the items hold may be written; when not, the user has been
-  // told why and the items show the entity again.
-  virtual bool CheckInput() const { return true; }
+  // Which property a row edits.
+  enum class PropertyId { Text, X1, Y1, X2, Y2, Thickness, FontColor, Font, Align, BorderColor, Picture };
+  // Whose property it is: the entity's own, or one of the entity whose text
+  // attributes the populator edits (see TextEntity).
+  enum class Owner { Entity, Text };
 
-  CPropTreeItem* AddRoot(CPropTree& tree);
-  CPropTreeItemEdit* AddEdit(CPropTree& tree, CPropTreeItem* root, const wchar_t* label, const wchar_t* info,
-                             CPropTreeItemEdit::Format format);
-
-  // The four position items, in pixels of the paper.
-  struct Positions {
-    CPropTreeItemEdit* x1 = nullptr;
-    CPropTreeItemEdit* y1 = nullptr;
-    CPropTreeItemEdit* x2 = nullptr;
-    CPropTreeItemEdit* y2 = nullptr;
+  // One property of a kind: its id, the caption and description of its
+  // item, the kind of item, and how its value moves between the entity and
+  // the item. A row of the entity's own fits only an entity of its class.
+  struct Row {
+    PropertyId id;
+    const wchar_t* label;
+    const wchar_t* info;
+    Owner owner;
+    std::function<std::unique_ptr<CPropTreeItem>(CPropPopulator*)> make;
+    std::function<bool(const CDiagramEntity&)> fits;
+    std::function<void(CPropTreeItem&, const CDiagramEntity&)> show;
+    // Whether the entity took a new value.
+    std::function<bool(Writer&, const CPropTreeItem&, CDiagramEntity&)> write;
   };
-  Positions AddPositions(CPropTree& tree, CPropTreeItem* root);
-  static void ShowPositions(const Positions& items, const CDiagramEntity& entity);
-  // Each position a whole number on the paper and, when `ordered`, X1 not
-  // right of X2 and Y1 not below Y2; tells the user the first that is not.
-  bool CheckPositions(const Positions& items, bool ordered) const;
-  static void WritePositions(Writer& writer, const Positions& items, CDiagramEntity& entity);
 
-  // Font colour, font and alignment of a text entity.
-  struct TextItems {
-    CPropTreeItemColor* color = nullptr;
-    CPropTreeItemFont* font = nullptr;
-    CPropTreeItemCombo* align = nullptr;
-  };
-  TextItems AddTextItems(CPropTree& tree, CPropTreeItem* root);
-  static void ShowText(const TextItems& items, const CReportTextEntity& entity);
-  static void WriteText(Writer& writer, const TextItems& items, CReportTextEntity& entity);
-
-  CPropTreeItemColor* AddColor(CPropTree& tree, CPropTreeItem* root, const wchar_t* label);
+protected:
+  // The kind's rows, in the order the tree lists them.
+  virtual std::span<const Row> Rows() const = 0;
+  // The entity whose text attributes the rows of Owner::Text edit; null when
+  // there is none.
+  virtual CReportTextEntity* TextEntity() const;
+  // Whether the second point lies right of and below the first (a box);
+  // a line runs either way.
+  virtual bool Ordered() const { return true; }
 
 private:
+  struct Shown {
+    const Row* row;
+    CPropTreeItem* item;
+  };
+  // Whether every row of the entity's own fits it: a populator given an
+  // entity of another kind leaves it alone.
+  bool Fits() const;
+  // The entity a row reads and writes; null when there is none.
+  CDiagramEntity* OwnerOf(const Row& row) const;
+  CPropTreeItem* ItemOf(PropertyId id) const;
+  // Whether what the items hold may be written; when not, the user has been
+  // told why and the items show the entity again. Each position a whole
+  // number on the paper and, when Ordered, X1 not right of X2 and Y1 not
+  // below Y2; tells the user the first that is not.
+  bool CheckInput() const;
+  // Writes the rows; the positions last, so that the entity's attributes
+  // are in place before it (and a child it places) moves. A field with
+  // children (a repeat field's header) places them again after a move.
+  void Apply(Writer& writer);
+
   CDiagramEntity* m_entity = nullptr;
   int32_t m_entityId = 0;
   CDiagramEntityContainer* m_container = nullptr;
   std::function<void()> m_redraw;
+  std::vector<Shown> m_items;
 };
 
 class CInvFieldPropPopulator : public CPropPopulator {
-public:
-  void Populate(CPropTree& tree) override;
-  void UpdateFromEntity() override;
-
 protected:
-  void Apply(Writer& writer) override;
-  bool CheckInput() const override;
-  // The entity whose text attributes the items edit.
-  virtual CReportTextEntity* TextEntity() const;
-
-  Positions m_positions;
-  TextItems m_text;
+  std::span<const Row> Rows() const override;
 };
 
 // The positions are the repeat field's; colour, font and alignment its
@@ -126,77 +137,31 @@ protected:
   CReportTextEntity* TextEntity() const override;
 };
 
-class CLabelPropPopulator : public CInvFieldPropPopulator {
-public:
-  void Populate(CPropTree& tree) override;
-  void UpdateFromEntity() override;
-
+class CLabelPropPopulator : public CPropPopulator {
 protected:
-  void Apply(Writer& writer) override;
-
-private:
-  CPropTreeItemEdit* m_textItem = nullptr;
+  std::span<const Row> Rows() const override;
 };
 
-// Lines and boxes: border thickness, the positions and the border colour.
-class CBorderPropPopulator : public CPropPopulator {
-public:
-  void Populate(CPropTree& tree) override;
-  void UpdateFromEntity() override;
-
+// A line's pen width, the positions and the pen colour; the points may lie
+// either way.
+class CLinePropPopulator : public CPropPopulator {
 protected:
-  void Apply(Writer& writer) override;
-  bool CheckInput() const override;
-  // Whether the second point lies right of and below the first (a box);
-  // a line runs either way.
-  virtual bool Ordered() const { return true; }
-  // The pen of a line, the border of a box; false for an entity of
-  // another kind.
-  virtual bool HasBorder() const = 0;
-  virtual int32_t GetWidth() const = 0;
-  virtual void SetWidth(int32_t width) = 0;
-  virtual platform::gdi::COLORREF GetColor() const = 0;
-  virtual void SetColor(platform::gdi::COLORREF color) = 0;
-
-private:
-  CPropTreeItemEdit* m_thickness = nullptr;
-  Positions m_positions;
-  CPropTreeItemColor* m_color = nullptr;
-};
-
-class CLinePropPopulator : public CBorderPropPopulator {
-protected:
+  std::span<const Row> Rows() const override;
   bool Ordered() const override { return false; }
-  bool HasBorder() const override;
-  int32_t GetWidth() const override;
-  void SetWidth(int32_t width) override;
-  platform::gdi::COLORREF GetColor() const override;
-  void SetColor(platform::gdi::COLORREF color) override;
 };
 
-class CRectPropPopulator : public CBorderPropPopulator {
+// A box's border thickness, the positions and the border colour.
+class CRectPropPopulator : public CPropPopulator {
 protected:
-  bool HasBorder() const override;
-  int32_t GetWidth() const override;
-  void SetWidth(int32_t width) override;
-  platform::gdi::COLORREF GetColor() const override;
-  void SetColor(platform::gdi::COLORREF color) override;
+  std::span<const Row> Rows() const override;
 };
 
 class CPicturePropPopulator : public CPropPopulator {
 public:
   static constexpr wchar_t kFilter[] = L"Bitmap (*.bmp)|*.bmp|";
 
-  void Populate(CPropTree& tree) override;
-  void UpdateFromEntity() override;
-
 protected:
-  void Apply(Writer& writer) override;
-  bool CheckInput() const override;
-
-private:
-  Positions m_positions;
-  CPropTreeItemBrowseFile* m_path = nullptr;
+  std::span<const Row> Rows() const override;
 };
 
 // The populator of a kind; null for PopulatorKind::None.

@@ -332,3 +332,19 @@ TEST_F(PopulatorTest, AnotherEntityAtTheAddressOfTheShownOneIsNotTouched) {
   EXPECT_EQ(box->GetBorderWidth(), 0);
   EXPECT_EQ(m_container.GetUndoCount(), 0);
 }
+
+// Each populator's rows are those of its own kind of entity; given another
+// kind it shows and writes nothing, not even the positions every kind has.
+TEST_F(PopulatorTest, APopulatorGivenAnotherKindOfEntityLeavesItAlone) {
+  auto* box = Show(std::make_unique<CReportEntityBox>());
+  for (PopulatorKind kind : {PopulatorKind::Line, PopulatorKind::Picture}) {
+    auto populator = MakePopulator(kind);
+    populator->SetEntity(box);
+    populator->Populate(m_tree);
+    populator->UpdateFromEntity();
+    EXPECT_EQ(ItemOf<CPropTreeItemEdit>(L"X2")->GetText(), L"") << "nothing shown";
+    Type(L"X1", L"5");
+    EXPECT_DOUBLE_EQ(box->GetLeft(), 10);
+    EXPECT_EQ(m_container.GetUndoCount(), 0);
+  }
+}
