@@ -44,6 +44,11 @@ protected:
   // screen point and releases; false when the press or release went astray.
   static bool DragOnScreen(wxWindow* window, wxPoint from, wxPoint to) {
     wxUIActionSimulator mouse;
+    // The pointer comes from elsewhere, as a hand's does: a window that
+    // moved under a resting pointer (the edge, after a first drag) gets no
+    // press until the pointer has moved onto it.
+    mouse.MouseMove(from + wxPoint(0, 10));
+    PumpFor(50);
     mouse.MouseMove(from);
     PumpFor(50);
     mouse.MouseDown();
