@@ -40,9 +40,10 @@ struct InvoiceSelection {
 };
 
 // The width the main window's tree takes when nothing usable is stored, and
-// the narrowest either pane can be dragged to.
+// the narrowest either pane can be dragged to: narrower, GTK has no room
+// left for the tree's scroll bars.
 inline constexpr int kDefaultTreeWidth = 100;
-inline constexpr int kMinimumPaneWidth = 20;
+inline constexpr int kMinimumPaneWidth = 60;
 
 class NavigationRules {
 public:
