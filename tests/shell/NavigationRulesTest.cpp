@@ -107,4 +107,10 @@ TEST(NavigationRulesTest, AStoredTreeWidthIsUsedOnlyWhenItFitsTheScreen) {
   }
 }
 
+TEST(NavigationRulesTest, TheGivenDefaultWidthStandsInForAnUnusableStoredOne) {
+  EXPECT_EQ(NavigationRules::TreeWidth(std::nullopt, std::nullopt, 1280, 140), 140);
+  EXPECT_EQ(NavigationRules::TreeWidth(1u, 0u, 1280, 140), 140);
+  EXPECT_EQ(NavigationRules::TreeWidth(1u, 180u, 1280, 140), 180);
+}
+
 }  // namespace
