@@ -102,6 +102,18 @@ CLeftView::CLeftView(wxWindow* parent)
       wxID_PROPERTIES);
 }
 
+int CLeftView::RootNamesWidth() const {
+  // A root's name starts after the button column, the spacing and the
+  // 16-pixel picture with its 4-pixel gap; the border and a little room on
+  // the right come after it.
+  constexpr int kPicture = 16 + 4;
+  constexpr int kRoom = 12;
+  int widest = 0;
+  for (const wchar_t* name : {L"Inventory", L"Invoices", L"Clients", L"Price Lists", L"Finance Info"})
+    widest = std::max(widest, GetTextExtent(name).x);
+  return static_cast<int>(GetIndent() + GetSpacing()) + kPicture + widest + kRoom;
+}
+
 void CLeftView::OnInitialUpdate() {
   AssignImageList(MakeImageList());
 

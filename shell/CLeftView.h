@@ -25,6 +25,9 @@ public:
   // Builds the image list, the context menu and the five roots.
   void OnInitialUpdate() override;
 
+  // The width the tree needs to show its roots' names whole.
+  int RootNamesWidth() const;
+
   wxTreeItemId GetInventoryNode() const { return m_inventoryNode; }
   wxTreeItemId GetInvoicesNode() const { return m_invoicesNode; }
   // The root with that integer (kInventory ... kFinanceInfo).

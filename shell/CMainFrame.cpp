@@ -1,5 +1,7 @@
 #include "shell/CMainFrame.h"
 
+#include <algorithm>
+
 #include <wx/artprov.h>
 #include <wx/gdicmn.h>
 #include <wx/menu.h>
@@ -24,6 +26,7 @@
 #include "shell/ui/InstallSettings.h"
 #include "shell/ui/RefreshMessages.h"
 
+using navigation::kDefaultTreeWidth;
 using navigation::kMinimumPaneWidth;
 using navigation::NavigationRules;
 using navigation::PaneView;
@@ -200,14 +203,16 @@ void CMainFrame::UpdateKeyIndicators() {
 bool CMainFrame::CreateClient() {
   // The tree and the list side by side, always: a window with the tree alone
   // would lose it to the first list chosen, with nothing to bring it back.
-  const int width = NavigationRules::TreeWidth(RegReadNumber(kSettingsKey, kSplitterPresentValue),
-                                               RegReadNumber(kSettingsKey, kSplitterWidthValue),
-                                               wxGetDisplaySize().GetWidth());
   m_splitter = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                     wxSP_3D | wxSP_LIVE_UPDATE | wxCLIP_CHILDREN);
   m_splitter->SetMinimumPaneSize(kMinimumPaneWidth);
   m_splitter->SetSashGravity(0.0);
   m_leftView = new CLeftView(m_splitter);
+  // Without a stored width the tree starts wide enough for its roots' names.
+  const int width = NavigationRules::TreeWidth(RegReadNumber(kSettingsKey, kSplitterPresentValue),
+                                               RegReadNumber(kSettingsKey, kSplitterWidthValue),
+                                               wxGetDisplaySize().GetWidth(),
+                                               std::max(kDefaultTreeWidth, m_leftView->RootNamesWidth()));
   auto* start = new CQuennetView(m_splitter);
   m_rightView = start;
   m_splitter->SplitVertically(m_leftView, start, width);

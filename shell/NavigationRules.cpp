@@ -8,11 +8,12 @@ int32_t NavigationRules::KindOf(const std::vector<int32_t>& integersUpwards) {
   return kNoKind;
 }
 
-int NavigationRules::TreeWidth(std::optional<uint32_t> present, std::optional<uint32_t> width, int screenWidth) {
-  if (!present || *present == 0 || !width) return kDefaultTreeWidth;
+int NavigationRules::TreeWidth(std::optional<uint32_t> present, std::optional<uint32_t> width, int screenWidth,
+                                int defaultWidth) {
+  if (!present || *present == 0 || !width) return defaultWidth;
   const int64_t stored = *width;
   if (stored < kMinimumPaneWidth || stored > static_cast<int64_t>(screenWidth) - kMinimumPaneWidth)
-    return kDefaultTreeWidth;
+    return defaultWidth;
   return static_cast<int>(stored);
 }
 

@@ -40,18 +40,20 @@ struct InvoiceSelection {
 };
 
 // The width the main window's tree takes when nothing usable is stored, and
-// the narrowest either pane can be dragged to.
+// the narrowest either pane can be dragged to: narrower, GTK has no room
+// left for the tree's scroll bars.
 inline constexpr int kDefaultTreeWidth = 100;
-inline constexpr int kMinimumPaneWidth = 20;
+inline constexpr int kMinimumPaneWidth = 60;
 
 class NavigationRules {
 public:
   // The tree's width in the main window from the stored "SplitterPresent"
   // and "SplitterWidth" (nullopt: missing or not a number): the stored
   // width when the splitter was present and the width leaves both panes
-  // room on a screen that wide, else the default. The tree is always shown:
+  // room on a screen that wide, else defaultWidth. The tree is always shown:
   // no stored value hides it.
-  static int TreeWidth(std::optional<uint32_t> present, std::optional<uint32_t> width, int screenWidth);
+  static int TreeWidth(std::optional<uint32_t> present, std::optional<uint32_t> width, int screenWidth,
+                       int defaultWidth = kDefaultTreeWidth);
 
   // The integers of a node and its ancestors, the node first. The first
   // negative one is the kind; kNoKind when there is none.

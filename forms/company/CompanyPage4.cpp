@@ -26,6 +26,12 @@ CompanyPage4::CompanyPage4(wxWindow* parent)
   m_accounts->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) { FillPayments(); });
   m_accounts->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) { EditAccount(); });
   m_payments->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) { EditPayment(); });
+  // The page gives the accounts 30 per cent of its width, often less than
+  // their columns' widths: the name gives way so that the balance shows.
+  m_accounts->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    m_accounts->NarrowColumnToFit(0, kLeastAccountNameWidth);
+  });
   BindContextMenu(m_accounts, [this] { ShowAccountsMenu(); });
   BindContextMenu(m_payments, [this] { ShowPaymentsMenu(); });
   LoadData();

@@ -19,6 +19,8 @@ class BaseListCtrl;
 class CompanyPage4 : public CompanyPage {
 public:
   enum ControlId : int { kTemplateId = 158, kAccounts = 1247, kPayments = 1249 };
+  // The account names' column is narrowed no further to fit the balances.
+  static constexpr int kLeastAccountNameWidth = 80;
 
   explicit CompanyPage4(wxWindow* parent);
 

@@ -80,7 +80,10 @@ void text_square::Draw(CMappedDC& dc, int32_t x, int32_t y, int) {
   canvas.SelectFont(BodyFont());
   body.left += 5;
   body.top += 5;
-  dc.DrawText(m_body, body, platform::gdi::DT_END_ELLIPSIS);
+  // The mapping moves each edge down to its millimetre, which may leave the
+  // body a pixel or two shorter than its measured text; the card has 20
+  // pixels of margin below it, so the text is not clipped at the bottom.
+  dc.DrawText(m_body, body, platform::gdi::DT_END_ELLIPSIS | platform::gdi::DT_NOCLIP);
   canvas.SelectFont(previous);
 }
 

@@ -469,7 +469,7 @@ void InvoiceForm::RunLineDialog(int32_t lineId) {
 
 void InvoiceForm::OnDeleteLines() {
   const std::vector<long> selected = m_grid->GetSelectedRows();
-  if (selected.empty() || !dialogs::ConfirmDelete()) return;
+  if (selected.empty() || !dialogs::ConfirmDelete(this)) return;
   UpdateData(true);
   std::vector<int32_t> lineIds;
   for (long row : selected) lineIds.push_back(m_grid->GetRow(row).GetObjectId());

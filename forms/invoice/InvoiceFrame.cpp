@@ -54,12 +54,12 @@ int InvoiceFrame::OnCreate() {
   // The accelerators (table 137); the menu texts show them.
   wxAcceleratorEntry keys[] = {
       {wxACCEL_CTRL, 'N', InvoiceForm::ID_NEW_LINE},
-      {wxACCEL_NORMAL, WXK_DELETE, InvoiceForm::ID_DELETE_LINES},
       {wxACCEL_ALT, WXK_RETURN, InvoiceForm::ID_LINE_PROPERTIES},
       {wxACCEL_CTRL, 'S', InvoiceForm::ID_SAVE_INVOICE},
       {wxACCEL_CTRL, 'P', InvoiceForm::ID_PRINT_INVOICE},
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+  BindDeleteKeyToLists(*this, InvoiceForm::ID_DELETE_LINES);
   return 0;
 }
 

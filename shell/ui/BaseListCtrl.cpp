@@ -76,10 +76,11 @@ void BaseListCtrl::RemoveFiller() {
   if (wxDataViewColumn* filler = FindFiller()) DeleteColumn(filler);
 }
 
+// GTK draws every column's header as a button, which needs room for its
+// borders: a narrower header is laid out with a negative width.
+constexpr int kFillerWidth = 24;
+
 void BaseListCtrl::AppendFiller() {
-  // GTK draws every column's header as a button, which needs room for its
-  // borders: a narrower header is laid out with a negative width.
-  constexpr int kFillerWidth = 24;
   auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);
   auto* filler = new wxDataViewColumn(wxString(), renderer, kFillerColumn, kFillerWidth, wxALIGN_LEFT, 0);
   filler->SetMinWidth(kFillerWidth);
@@ -156,6 +157,17 @@ std::vector<int> BaseListCtrl::GetColumnWidths() const {
     widths.push_back(width > 0 ? width : m_columns[index].width);
   }
   return widths;
+}
+
+void BaseListCtrl::NarrowColumnToFit(int index, int leastWidth) {
+  if (index < 0 || index >= GetListColumnCount()) return;
+  const std::vector<int> widths = GetColumnWidths();
+  int total = kFillerWidth;
+  for (int width : widths) total += width;
+  const int room = GetClientSize().x;
+  if (room <= 0 || total <= room) return;
+  const int narrowed = std::max(leastWidth, widths[index] - (total - room));
+  if (narrowed < widths[index]) SetColumnWidth(index, narrowed);
 }
 
 void BaseListCtrl::SetColumnWidth(int index, int width) {

@@ -61,6 +61,9 @@ public:
   // Widths in column index order.
   std::vector<int> GetColumnWidths() const;
   void SetColumnWidth(int index, int width);
+  // Narrows that column (down to leastWidth) when the columns are wider than
+  // the control, so that the columns after it stay in view.
+  void NarrowColumnToFit(int index, int leastWidth);
 
   // Restores the stored order, then the stored widths.
   void LoadColumnState();

@@ -285,6 +285,27 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
   EXPECT_FALSE(reopened->IsModified());
 }
 
+// The accounts take 30 per cent of the page: at the screen's full width and
+// at a smaller one the "Balance" column still ends inside the list.
+TEST_F(CompanyFormGui, TheBalanceColumnShowsWholeAtAnyFrameWidth) {
+  const int company = StoreCompany(L"Brenner");
+  CompanyFrame* frame = Open(company, kCompanyFinancePage);
+  ASSERT_TRUE(frame);
+  auto* finance = dynamic_cast<CompanyPage4*>(frame->GetForm()->GetPage(kCompanyFinancePage));
+  ASSERT_TRUE(finance);
+  frame->Show();
+  for (const int width : {1280, 1024}) {
+    frame->SetSize(width, 700);
+    Pump();
+    BaseListCtrl* accounts = finance->GetAccountsList();
+    const std::vector<int> widths = accounts->GetColumnWidths();
+    ASSERT_EQ(widths.size(), 2u);
+    EXPECT_LE(widths[0] + widths[1], accounts->GetClientSize().x) << width;
+    EXPECT_GE(widths[0], CompanyPage4::kLeastAccountNameWidth) << width;
+    EXPECT_EQ(widths[1], 150) << width;
+  }
+}
+
 TEST_F(CompanyFormGui, ANewAccountGetsItsOpeningDateAndIsSavedWithThePayments) {
   const int company = StoreCompany(L"Brenner");
   CompanyFrame* frame = Open(company, kCompanyFinancePage);

@@ -3,6 +3,7 @@
 // window, and the invoice list changes payment states and deletes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -225,7 +226,8 @@ TEST_F(MainWindowGuiTest, UnusableSplitterValuesKeepTheTreeAtTheDefaultWidth) {
     test.store();
     ASSERT_EQ(Start(), Result::Started);
     ASSERT_NE(MainFrame()->GetSplitter(), nullptr);
-    EXPECT_EQ(MainFrame()->GetSplitter()->GetSashPosition(), 100);
+    const int fitting = MainFrame()->GetSplitter()->GetSashPosition();
+    EXPECT_EQ(fitting, std::max(navigation::kDefaultTreeWidth, Tree()->RootNamesWidth()));
     for (int32_t root : {navigation::kClients, navigation::kInvoices}) {
       Tree()->SelectItem(Tree()->FindRoot(root));
       Pump();
@@ -237,7 +239,24 @@ TEST_F(MainWindowGuiTest, UnusableSplitterValuesKeepTheTreeAtTheDefaultWidth) {
     m_app->CloseMainWindow();
     Pump();
     EXPECT_EQ(RegReadNumber(kSettingsKey, present), std::optional<uint32_t>(1));
-    EXPECT_EQ(RegReadNumber(kSettingsKey, width), std::optional<uint32_t>(100));
+    EXPECT_EQ(RegReadNumber(kSettingsKey, width), std::optional<uint32_t>(fitting));
+  }
+}
+
+// With nothing stored the tree starts at least as wide as before and shows
+// every root's name whole.
+TEST_F(MainWindowGuiTest, TheTreeStartsWideEnoughForItsRootsNames) {
+  ASSERT_EQ(Start(), Result::Started);
+  ASSERT_NE(MainFrame()->GetSplitter(), nullptr);
+  MainFrame()->Show();
+  Pump(2);
+  EXPECT_GE(MainFrame()->GetSplitter()->GetSashPosition(), navigation::kDefaultTreeWidth);
+  const int room = Tree()->GetClientSize().x;
+  for (int32_t root : {navigation::kInventory, navigation::kInvoices, navigation::kClients,
+                       navigation::kPriceLists, navigation::kFinanceInfo}) {
+    wxRect text;
+    ASSERT_TRUE(Tree()->GetBoundingRect(Tree()->FindRoot(root), text, true)) << root;
+    EXPECT_LE(text.GetRight(), room) << Tree()->GetItemText(Tree()->FindRoot(root));
   }
 }
 

@@ -95,15 +95,22 @@ TEST(NavigationRulesTest, AStoredTreeWidthIsUsedOnlyWhenItFitsTheScreen) {
     std::optional<uint32_t> present, width;
     int tree;
   };
-  for (const Case& test : {Case{1u, 180u, 180}, Case{1u, 20u, 20}, Case{1u, 1260u, 1260},
+  constexpr uint32_t least = kMinimumPaneWidth, most = 1280 - kMinimumPaneWidth;
+  for (const Case& test : {Case{1u, 180u, 180}, Case{1u, least, least}, Case{1u, most, most},
                            Case{std::nullopt, 180u, kDefaultTreeWidth}, Case{1u, std::nullopt, kDefaultTreeWidth},
-                           Case{0u, 180u, kDefaultTreeWidth}, Case{1u, 0u, kDefaultTreeWidth}, Case{1u, 19u, kDefaultTreeWidth},
-                           Case{1u, 1261u, kDefaultTreeWidth}, Case{1u, 0xFFFFFFFFu, kDefaultTreeWidth},
+                           Case{0u, 180u, kDefaultTreeWidth}, Case{1u, 0u, kDefaultTreeWidth}, Case{1u, least - 1, kDefaultTreeWidth},
+                           Case{1u, most + 1, kDefaultTreeWidth}, Case{1u, 0xFFFFFFFFu, kDefaultTreeWidth},
                            Case{1u, 0x80000000u, kDefaultTreeWidth}}) {
     EXPECT_EQ(NavigationRules::TreeWidth(test.present, test.width, 1280), test.tree)
         << (test.present ? std::to_string(*test.present) : "-") << " "
         << (test.width ? std::to_string(*test.width) : "-");
   }
+}
+
+TEST(NavigationRulesTest, TheGivenDefaultWidthStandsInForAnUnusableStoredOne) {
+  EXPECT_EQ(NavigationRules::TreeWidth(std::nullopt, std::nullopt, 1280, 140), 140);
+  EXPECT_EQ(NavigationRules::TreeWidth(1u, 0u, 1280, 140), 140);
+  EXPECT_EQ(NavigationRules::TreeWidth(1u, 180u, 1280, 140), 180);
 }
 
 }  // namespace
