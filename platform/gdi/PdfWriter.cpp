@@ -27,33 +27,57 @@ struct PdfWriter::Surface {
 namespace {
 
 // A page's canvas: text is measured by the writer's measurer and drawn by it
-// straight onto the page's cairo context, as wx would draw it; the rest goes
-// through the wxGCDC on the same context.
+// straight onto the page's cairo context, as wx would draw it, gathered into
+// a batch; the rest goes through the wxGCDC on the same context, after what
+// the batch holds.
 class PdfPageCanvas : public DeviceContext {
 public:
   PdfPageCanvas(wxGCDC& dc, const DeviceMetrics& metrics, cairo_t* cairo, PangoTextMeasurer& measurer)
-      : DeviceContext(dc, metrics), m_cairo(cairo), m_measurer(measurer) {}
+      : DeviceContext(dc, metrics), m_batch(cairo), m_measurer(measurer) {}
 
   TextMeasurer& Measurer() override { return m_measurer; }
+  // Draws the text gathered so far; the page is shown after this.
+  void Flush() { m_batch.Flush(); }
 
 protected:
   void DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) override {
     // wx fills an opaque background and lays out several lines on its own.
     if (GetBkMode() == OPAQUE || text.find(L'\n') != std::wstring_view::npos) {
+      m_batch.Flush();
       DeviceContext::DoText(x, y, text, clip);
       return;
     }
-    wxGraphicsContext* context = GetDC().GetGraphicsContext();
-    if (clip) {
-      context->PushState();
-      context->Clip(clip->left, clip->top, clip->Width(), clip->Height());
+    if (!clip) {
+      m_measurer.Draw(m_batch, GetFont(), text, GetTextColor(), x, y);
+      return;
     }
-    m_measurer.Draw(m_cairo, GetFont(), text, GetTextColor(), x, y);
-    if (clip) context->PopState();
+    m_batch.Flush();
+    wxGraphicsContext* context = GetDC().GetGraphicsContext();
+    context->PushState();
+    context->Clip(clip->left, clip->top, clip->Width(), clip->Height());
+    m_measurer.Draw(m_batch, GetFont(), text, GetTextColor(), x, y);
+    m_batch.Flush();
+    context->PopState();
+  }
+  void DoRectangle(const Rect& rect) override {
+    m_batch.Flush();
+    DeviceContext::DoRectangle(rect);
+  }
+  void DoEllipse(const Rect& rect) override {
+    m_batch.Flush();
+    DeviceContext::DoEllipse(rect);
+  }
+  void DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
+    m_batch.Flush();
+    DeviceContext::DoLine(x1, y1, x2, y2);
+  }
+  void DoStretchDib(const Dib& dib, const Rect& dest) override {
+    m_batch.Flush();
+    DeviceContext::DoStretchDib(dib, dest);
   }
 
 private:
-  cairo_t* m_cairo;
+  GlyphBatch m_batch;
   PangoTextMeasurer& m_measurer;
 };
 
@@ -65,6 +89,7 @@ struct PdfWriter::Page {
   cairo_t* cairo = nullptr;
   std::unique_ptr<wxGCDC> dc;
   std::unique_ptr<DeviceContext> canvas;
+  PdfPageCanvas* textCanvas = nullptr;  // the canvas, when the writer's measurer draws its text
 
   Page(cairo_surface_t* surface, const DeviceMetrics& metrics, PangoTextMeasurer* measurer) {
     cairo = cairo_create(surface);
@@ -73,7 +98,9 @@ struct PdfWriter::Page {
         wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cairo);
     dc = std::make_unique<wxGCDC>(context);
     if (measurer) {
-      canvas = std::make_unique<PdfPageCanvas>(*dc, metrics, cairo, *measurer);
+      auto pageCanvas = std::make_unique<PdfPageCanvas>(*dc, metrics, cairo, *measurer);
+      textCanvas = pageCanvas.get();
+      canvas = std::move(pageCanvas);
     } else {
       canvas = std::make_unique<DeviceContext>(*dc, metrics);
     }
@@ -166,6 +193,7 @@ Canvas& PdfWriter::PageCanvas() {
 bool PdfWriter::EndPage() {
   if (!m_page) return Fail(L"No page was started");
   cairo_t* cairo = m_page->cairo;
+  if (m_page->textCanvas) m_page->textCanvas->Flush();
   m_page->canvas.reset();
   m_page->dc.reset();
   cairo_show_page(cairo);

@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -103,6 +104,10 @@ const std::vector<std::wstring>& Texts() {
       L"Gr\u00fc\u00dfe \u20ac 1.234,56 \u2014 na\u00efve e\u0301",
       L"\u65e5\u672c\u8a9e and Latin",
       std::wstring(300, L'W'),
+      L"1.234,56",
+      L"(18.00) -7 % \u20ac",
+      L"\u201eQuoted\u201c \u2013 \u00c6sir \u0141\u00f3d\u017a \u0152uvre",
+      L"Wolf AV To Ty Yo 11 \u00a7 7\u00b0 \u00bd",
   };
   return texts;
 }
@@ -144,12 +149,39 @@ std::string ReadFile(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The page in colour at 150 pixels per inch, as a PPM file's bytes.
-std::string Rasterise(const std::filesystem::path& pdf) {
+// The page in colour, by default at 150 pixels per inch, as a PPM file's bytes.
+std::string Rasterise(const std::filesystem::path& pdf, int pixelsPerInch = 150) {
   const std::filesystem::path stem = pdf.parent_path() / pdf.stem();
-  const std::string command = "pdftoppm -r 150 -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
+  const std::string command = "pdftoppm -r " + std::to_string(pixelsPerInch) + " -singlefile '" + pdf.string() +
+                              "' '" + stem.string() + "'";
   if (std::system(command.c_str()) != 0) return {};
   return ReadFile(stem.string() + ".ppm");
+}
+
+// Draws the same page with wx and with a PdfWriter, and expects the
+// writer's page to hold each expected text and to look the same as wx's.
+template <class Draw>
+void ExpectTheSamePageAsWx(Draw draw, std::initializer_list<const char*> expectedTexts, int pixelsPerInch = 150) {
+  corvane::test::TempDir dir;
+  {
+    WxPdfPage page(dir / "wx.pdf");
+    draw(page.Canvas());
+  }
+  PdfWriter pdf(dir / "writer.pdf", kWidthInches, kHeightInches, kPixelsPerInch);
+  ASSERT_TRUE(pdf.StartDoc(L""));
+  ASSERT_TRUE(pdf.StartPage());
+  draw(pdf.PageCanvas());
+  ASSERT_TRUE(pdf.EndPage());
+  ASSERT_TRUE(pdf.EndDoc());
+
+  ASSERT_EQ(std::system(("pdftotext '" + (dir / "writer.pdf").string() + "'").c_str()), 0);
+  const std::string text = ReadFile(dir / "writer.txt");
+  for (const char* expected : expectedTexts) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in:\n" << text;
+  }
+  const std::string wx = Rasterise(dir / "wx.pdf", pixelsPerInch);
+  ASSERT_GT(wx.size(), 1000u) << "pdftoppm did not rasterise the PDF";
+  EXPECT_TRUE(Rasterise(dir / "writer.pdf", pixelsPerInch) == wx) << "the pages differ";
 }
 
 // Text of every kind the pages draw: wrapped and clipped where it overflows,
@@ -185,25 +217,7 @@ void DrawSampleText(Canvas& canvas) {
 }
 
 TEST(PdfWriterText, PagesShowTheTextWxDrew) {
-  corvane::test::TempDir dir;
-  {
-    WxPdfPage page(dir / "wx.pdf");
-    DrawSampleText(page.Canvas());
-  }
-  PdfWriter pdf(dir / "pango.pdf", kWidthInches, kHeightInches, kPixelsPerInch);
-  ASSERT_TRUE(pdf.StartDoc(L""));
-  ASSERT_TRUE(pdf.StartPage());
-  DrawSampleText(pdf.PageCanvas());
-  ASSERT_TRUE(pdf.EndPage());
-  ASSERT_TRUE(pdf.EndDoc());
-
-  ASSERT_EQ(std::system(("pdftotext '" + (dir / "pango.pdf").string() + "'").c_str()), 0);
-  const std::string text = ReadFile(dir / "pango.txt");
-  EXPECT_NE(text.find("Payment is"), std::string::npos) << text;
-  EXPECT_NE(text.find("On yellow"), std::string::npos) << text;
-  const std::string wx = Rasterise(dir / "wx.pdf");
-  ASSERT_GT(wx.size(), 1000u) << "pdftoppm did not rasterise the PDF";
-  EXPECT_TRUE(Rasterise(dir / "pango.pdf") == wx) << "the pages differ";
+  ExpectTheSamePageAsWx(DrawSampleText, {"Payment is", "On yellow"});
 }
 
 // Text that needs shaping: combining accents, ligatures and kerning, and
@@ -224,28 +238,34 @@ void DrawShapedText(Canvas& canvas) {
 }
 
 TEST(PdfWriterText, ShapedTextIsDrawnAsWxDrawsIt) {
-  corvane::test::TempDir dir;
-  {
-    WxPdfPage page(dir / "wx.pdf");
-    DrawShapedText(page.Canvas());
-    DrawShapedText(page.Canvas());
-  }
-  PdfWriter pdf(dir / "shaped.pdf", kWidthInches, kHeightInches, kPixelsPerInch);
-  ASSERT_TRUE(pdf.StartDoc(L""));
-  ASSERT_TRUE(pdf.StartPage());
-  DrawShapedText(pdf.PageCanvas());
-  DrawShapedText(pdf.PageCanvas());  // the second time from what the first kept
-  ASSERT_TRUE(pdf.EndPage());
-  ASSERT_TRUE(pdf.EndDoc());
+  // The second time from what the first kept.
+  ExpectTheSamePageAsWx(
+      [](Canvas& canvas) {
+        DrawShapedText(canvas);
+        DrawShapedText(canvas);
+      },
+      {"office", "affluent", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "2024"});
+}
 
-  ASSERT_EQ(std::system(("pdftotext '" + (dir / "shaped.pdf").string() + "'").c_str()), 0);
-  const std::string text = ReadFile(dir / "shaped.txt");
-  for (const char* expected : {"office", "affluent", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "2024"}) {
-    EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in:\n" << text;
+// Every text of the table in every font, one after another on the page, as
+// wx draws them: plain Latin text is shaped without a layout, the rest with
+// one, and both must land where wx puts them.
+void DrawTable(Canvas& canvas) {
+  canvas.SetBkMode(TRANSPARENT);
+  int32_t top = 200;
+  for (const LogFont& font : Fonts()) {
+    if (font.underline || font.strikeOut) continue;
+    canvas.SelectFont(font);
+    for (const std::wstring& text : Texts()) {
+      if (text.find(L'\n') != std::wstring::npos) continue;
+      canvas.TextOut(150 + top % 7, top, text);
+      top += std::max<int32_t>(60, std::abs(font.height) * 5 / 4);
+    }
   }
-  const std::string wx = Rasterise(dir / "wx.pdf");
-  ASSERT_GT(wx.size(), 1000u) << "pdftoppm did not rasterise the PDF";
-  EXPECT_TRUE(Rasterise(dir / "shaped.pdf") == wx) << "the pages differ";
+}
+
+TEST(PdfWriterText, EveryTextOfTheTableIsDrawnAsWxDrawsIt) {
+  ExpectTheSamePageAsWx(DrawTable, {"Invoice total", "1.234,56", "\xC3\x86sir", "\xE2\x82\xAC"}, 300);
 }
 
 }  // namespace

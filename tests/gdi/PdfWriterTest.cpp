@@ -198,3 +198,45 @@ TEST(PdfWriter, UnderlinesWithTheFontsThicknessBelowTheBaseline) {
   EXPECT_GT(first, lowestText - 4) << "below the baseline";
   EXPECT_LT(first, lowestText + 25) << "close under the text";
 }
+
+// Text is gathered and drawn a font and colour at a time, yet everything
+// keeps the order it was drawn in: a box filled over text hides it, text
+// written over a box shows on it, and a clipped text in between is cut.
+TEST(PdfWriter, KeepsTheOrderOfTextAndShapes) {
+  corvane::test::TempDir dir;
+  const auto path = dir / "order.pdf";
+  PdfWriter pdf(path, 3, 2.5, 600);
+  ASSERT_TRUE(pdf.StartDoc(L""));
+  ASSERT_TRUE(pdf.StartPage());
+  Canvas& canvas = pdf.PageCanvas();
+  canvas.SelectFont(Font(-83));
+  canvas.SetBkMode(TRANSPARENT);
+  canvas.TextOut(100, 100, L"HHHHHHHH");  // hidden by the box drawn next
+  canvas.SelectPen(Pen::Null());
+  canvas.SelectBrush(Brush::Solid(RGB(255, 255, 255)));
+  canvas.Rectangle(Rect{50, 50, 1000, 250});
+  canvas.SelectBrush(Brush::Solid(RGB(0, 0, 0)));
+  canvas.Rectangle(Rect{50, 400, 1000, 600});
+  canvas.SetTextColor(RGB(255, 255, 255));
+  canvas.TextOut(100, 450, L"HHHHHHHH");  // white on the black box
+  canvas.SetTextColor(RGB(0, 0, 0));
+  const Rect clip{100, 700, 300, 900};
+  canvas.TextOut(100, 700, L"HHHHHHHH", &clip);
+  canvas.TextOut(100, 1000, L"HHHHHHHH");
+  ASSERT_TRUE(pdf.EndPage());
+  ASSERT_TRUE(pdf.EndDoc());
+  const GreyPage page = Render(path);
+  ASSERT_EQ(page.width, 1800);
+  ASSERT_EQ(page.height, 1500);
+  const auto darkIn = [&](int left, int top, int right, int bottom) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) dark += page.Dark(x, y) ? 1 : 0;
+    return dark;
+  };
+  EXPECT_EQ(darkIn(60, 60, 990, 240), 0) << "the text under the white box";
+  EXPECT_GT((990 - 60) * (590 - 410) - darkIn(60, 410, 990, 590), 2000) << "white text on the black box";
+  EXPECT_GT(darkIn(100, 700, 300, 900), 0) << "the clipped text inside its clip";
+  EXPECT_EQ(darkIn(310, 690, 1000, 910), 0) << "the clipped text outside its clip";
+  EXPECT_GT(darkIn(310, 1000, 1000, 1200), 0) << "the text after the clipped one";
+}
