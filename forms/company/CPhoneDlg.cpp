@@ -10,6 +10,7 @@
 #include "forms/company/ContactEditing.h"
 #include "forms/company/PhoneNumber.h"
 #include "forms/dialogs/DialogMessages.h"
+#include "platform/ComboDropDown.h"
 #include "platform/MessageBox.h"
 
 CPhoneDlg::CPhoneDlg(ChangeSet* changes, int32_t phoneId, int32_t companyId, wxWindow* parent)
@@ -25,6 +26,7 @@ CPhoneDlg::CPhoneDlg(ChangeSet* changes, int32_t phoneId, int32_t companyId, wxW
   m_country = new wxComboBox(this, kCountry, wxEmptyString, du.Point(45, 33), du.Size(42, 12), 0, nullptr,
                              wxCB_DROPDOWN);
   m_country->SetMaxLength(5);
+  WidenCountryList();
   m_region = new wxTextCtrl(this, kRegion, wxEmptyString, du.Point(90, 33), du.Size(37, 12));
   m_number = new wxTextCtrl(this, kNumber, wxEmptyString, du.Point(130, 33), du.Size(83, 12));
   new wxButton(this, platform::IDOK, L"OK", du.Point(108, 70), du.Size(50, 14));
@@ -79,4 +81,12 @@ void CPhoneDlg::OnOK() {
   m_phone.SetCompanyId(m_companyId);
   m_objectId = RecordEdit(m_changes, m_phone);
   EndDialog(platform::IDOK);
+}
+
+// The codes' list opens wider than the narrow box when that is narrower than
+// 200 pixels. Set once the box has its size: GTK takes the list's width
+// before it tells that the list drops down, so a change made on the
+// drop-down would show only from the second opening on.
+void CPhoneDlg::WidenCountryList() {
+  if (platform::GetDropDownWidth(m_country) < 200) platform::SetDropDownMinWidth(m_country, 210);
 }

@@ -33,6 +33,8 @@ public:
   wxTextCtrl* GetNumberCtrl() const { return m_number; }
 
 private:
+  void WidenCountryList();
+
   Invoice::Phone m_phone;
   wxComboBox* m_country = nullptr;
   wxTextCtrl* m_region = nullptr;
