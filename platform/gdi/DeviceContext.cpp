@@ -10,6 +10,8 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/gdi/MissingGlyphs.h"
+
 namespace platform::gdi {
 namespace {
 
@@ -113,7 +115,8 @@ void DeviceContext::DoLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void DeviceContext::DoText(int32_t x, int32_t y, std::wstring_view text, const Rect* clip) {
-  m_dc.SetFont(m_measurer->FontFor(GetFont()));
+  const wxFont& font = m_measurer->FontFor(GetFont());
+  m_dc.SetFont(font);
   m_dc.SetTextForeground(ToColour(GetTextColor()));
   if (GetBkMode() == OPAQUE) {
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
@@ -121,7 +124,9 @@ void DeviceContext::DoText(int32_t x, int32_t y, std::wstring_view text, const R
   } else {
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   }
-  wxString line(text.data(), text.size());
+  std::wstring storage;
+  const std::wstring_view printable = PrintableText(font, text, storage);
+  wxString line(printable.data(), printable.size());
   if (!clip) {
     m_dc.DrawText(line, x, y);
   } else if (wxGraphicsContext* gc = m_dc.GetGraphicsContext()) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/TextCodec.h"
+#include "platform/gdi/MissingGlyphs.h"
 #include "platform/gdi/WxTextMeasurer.h"
 
 namespace platform::gdi {
@@ -64,7 +65,9 @@ PangoTextMeasurer::~PangoTextMeasurer() {
 }
 
 void PangoTextMeasurer::SetText(PangoLayout* layout, std::wstring_view text) {
-  const std::string utf8 = platform::ToUtf8(text);
+  std::wstring printable;
+  const std::string utf8 =
+      platform::ToUtf8(PrintableText(pango_layout_get_font_description(layout), text, printable));
   pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
 }
 

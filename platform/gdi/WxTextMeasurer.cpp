@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/MissingGlyphs.h"
+
 namespace platform::gdi {
 namespace {
 
@@ -96,7 +98,9 @@ int WxTextMeasurer::TextWidth(const LogFont& font, std::wstring_view text) {
   std::wstring key(text);
   if (const auto found = widths.find(key); found != widths.end()) return found->second;
   wxCoord width = 0, height = 0;
-  m_dc->GetTextExtent(wxString(text.data(), text.size()), &width, &height);
+  std::wstring storage;
+  const std::wstring_view printable = PrintableText(*m_selected, text, storage);
+  m_dc->GetTextExtent(wxString(printable.data(), printable.size()), &width, &height);
   widths.emplace(std::move(key), width);
   return width;
 }

@@ -2,12 +2,9 @@
 // rasterised with pdftoppm at 90 pixels per inch and the pixels compared.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
+#include "GreyImage.h"
 #include "TestEnvironment.h"
 #include "common/UnitConversions.h"
 #include "platform/TextCodec.h"
@@ -17,36 +14,11 @@
 
 namespace {
 
-// One page of a greyscale PGM (P5) file: 0 black, 255 white.
-struct GreyImage {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> pixels;
-
-  bool IsInk(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x] < 128; }
-};
-
-GreyImage ReadPgm(const std::filesystem::path& path) {
-  GreyImage image;
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int maxValue = 0;
-  in >> magic >> image.width >> image.height >> maxValue;
-  in.get();
-  if (magic != "P5" || maxValue != 255 || image.width <= 0 || image.height <= 0) return GreyImage{};
-  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-  in.read(reinterpret_cast<char*>(image.pixels.data()), static_cast<std::streamsize>(image.pixels.size()));
-  if (!in) return GreyImage{};
-  return image;
-}
+using corvane::test::GreyImage;
 
 // The first page of the PDF at 90 pixels per inch, in grey.
 GreyImage Rasterise(const std::filesystem::path& pdf) {
-  const std::filesystem::path stem = pdf.parent_path() / pdf.stem();
-  const std::string command =
-      "pdftoppm -r 90 -gray -singlefile '" + pdf.string() + "' '" + stem.string() + "'";
-  if (std::system(command.c_str()) != 0) return GreyImage{};
-  return ReadPgm(stem.string() + ".pgm");
+  return corvane::test::RasterisePdf(pdf, 90);
 }
 
 struct Label {
