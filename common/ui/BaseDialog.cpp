@@ -17,6 +17,13 @@ BaseDialog::BaseDialog(uint32_t templateId, wxWindow* parent, const std::wstring
       wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); }, platform::IDCANCEL);
 }
 
+bool BaseDialog::Show(bool show) {
+  if (show && !GetDefaultItem()) {
+    if (auto* ok = dynamic_cast<wxButton*>(FindWindow(platform::IDOK))) ok->SetDefault();
+  }
+  return wxDialog::Show(show);
+}
+
 int BaseDialog::DoModal() {
   return ShowModal();
 }

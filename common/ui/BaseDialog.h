@@ -54,6 +54,10 @@ public:
   virtual void OnOK();
   virtual void OnCancel();
 
+  // Showing makes the IDOK button the default one, so that Return in a
+  // field presses it, as it does in the system's dialogs.
+  bool Show(bool show = true) override;
+
 private:
   uint32_t m_templateId;
 };

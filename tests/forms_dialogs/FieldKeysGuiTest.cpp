@@ -13,6 +13,7 @@
 #include "ModalScript.h"
 #include "data/Settings.h"
 #include "data/objects/Measurement.h"
+#include "data/objects/PhoneCode.h"
 #include "data/objects/Tax.h"
 #include "forms/dialogs/OptionsDlg.h"
 #include "forms/dialogs/OptionsPage1.h"
@@ -91,6 +92,30 @@ TEST_F(FieldKeysGuiTest, DecimalFieldsTakeThePointCommaAndMinusOfTheMainKeyboard
   const auto taxes = Taxes();
   ASSERT_EQ(taxes.size(), 1u);
   EXPECT_DOUBLE_EQ(taxes[0].GetPercent(), 7.25);
+}
+
+// Return in a field presses OK, as in the system's dialogs: the dialog saves
+// and ends, in a dialog that names no default button of its own.
+TEST_F(FieldKeysGuiTest, ReturnInAFieldPressesOk) {
+  RefDataEdit2Dlg dialog(0, kRefPhoneCodes, nullptr);
+  ModalScript script;
+  script.Then<RefDataEdit2Dlg>([&](RefDataEdit2Dlg& shown) {
+    Edit(&shown, RefDataEdit2Dlg::kFirstEdit)->ChangeValue(L"Slovenia");
+    wxTextCtrl* code = Edit(&shown, RefDataEdit2Dlg::kSecondEdit);
+    code->ChangeValue(L"");
+    Type(code, "386", "386");
+    wxUIActionSimulator keys;
+    keys.Char(WXK_RETURN);
+    WaitFor([&] { return !shown.IsShown(); });
+    if (shown.IsShown()) Click(&shown, platform::IDCANCEL);  // Return did nothing
+  });
+  EXPECT_EQ(dialog.ShowModal(), platform::IDOK);
+  EXPECT_TRUE(script.IsDone());
+  EXPECT_TRUE(m_messages.Shown().empty());
+  std::vector<Invoice::PhoneCode> codes;
+  Invoice::GetAllPhoneCodes(codes);
+  ASSERT_EQ(codes.size(), 1u);
+  EXPECT_EQ(codes[0].GetCode(), L"386");
 }
 
 TEST_F(FieldKeysGuiTest, NumbersBeyondTheirFieldAreRefusedNamingItAndTheDialogStaysOpen) {
