@@ -1,9 +1,18 @@
 #include "platform/gdi/TextLayout.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace platform::gdi {
 namespace {
+
+// Positions are worked out in 64 bits and brought back into an int32: a
+// template's absurd font sizes or rectangles must not overflow.
+int32_t Clamp32(int64_t value) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 std::wstring RemovePrefixes(std::wstring_view text) {
   std::wstring result;
@@ -124,7 +133,7 @@ private:
   // line from a part of it: a word far longer than a line is then not
   // measured whole once for every line it is broken into.
   bool FirstWordOverflows(std::wstring_view text, size_t start, size_t wordEnd) {
-    int estimate = 0;
+    int64_t estimate = 0;
     size_t end = start;
     while (end < wordEnd && estimate <= m_width) estimate += Measure(text.substr(end++, 1));
     return end < wordEnd && Measure(text.substr(start, end - start)) > m_width;
@@ -138,7 +147,7 @@ private:
   // proportion to its length. The answer is the one measuring every prefix
   // would give, for widths that grow with the text.
   template <class Next>
-  size_t FirstOverflow(std::wstring_view text, size_t start, size_t pos, int estimate, Next next,
+  size_t FirstOverflow(std::wstring_view text, size_t start, size_t pos, int64_t estimate, Next next,
                        std::vector<size_t>& ends) {
     ends.clear();
     const auto fits = [&](size_t k) { return Measure(text.substr(start, ends[k] - start)) <= m_width; };
@@ -180,7 +189,7 @@ TextLayout LayoutText(std::wstring_view text, const Rect& rect, unsigned format,
 
   const bool singleLine = (format & DT_SINGLELINE) != 0;
   const std::wstring plain = (format & DT_NOPREFIX) ? std::wstring(text) : RemovePrefixes(text);
-  Wrapper wrapper(font, measurer, rect.Width());
+  Wrapper wrapper(font, measurer, Clamp32(int64_t{rect.right} - rect.left));
 
   std::vector<std::wstring> lines;
   for (const std::wstring& paragraph : SplitParagraphs(plain, singleLine)) {
@@ -192,11 +201,11 @@ TextLayout LayoutText(std::wstring_view text, const Rect& rect, unsigned format,
   }
 
   const int32_t lineHeight = measurer.LineHeight(font);
-  int32_t y = rect.top;
+  int64_t y = rect.top;
   if (singleLine && (format & DT_VCENTER)) {
-    y = rect.top + (rect.Height() - lineHeight) / 2;
+    y = rect.top + (int64_t{rect.bottom} - rect.top - lineHeight) / 2;
   } else if (singleLine && (format & DT_BOTTOM)) {
-    y = rect.bottom - lineHeight;
+    y = int64_t{rect.bottom} - lineHeight;
   }
 
   int32_t widest = 0;
@@ -205,21 +214,22 @@ TextLayout LayoutText(std::wstring_view text, const Rect& rect, unsigned format,
     TextLine placed;
     placed.width = wrapper.Measure(line);
     if (format & DT_CENTER) {
-      placed.x = rect.left + (rect.Width() - placed.width) / 2;
+      placed.x = Clamp32(rect.left + (int64_t{rect.right} - rect.left - placed.width) / 2);
     } else if (format & DT_RIGHT) {
-      placed.x = rect.right - placed.width;
+      placed.x = Clamp32(int64_t{rect.right} - placed.width);
     } else {
       placed.x = rect.left;
     }
-    placed.y = y;
+    placed.y = Clamp32(y);
     placed.text = std::move(line);
     widest = std::max(widest, placed.width);
     y += lineHeight;
     layout.lines.push_back(std::move(placed));
   }
-  layout.height = lineHeight * static_cast<int32_t>(layout.lines.size());
-  layout.bounds.right = rect.left + widest;
-  layout.bounds.bottom = rect.top + layout.height;
+  const int64_t height = int64_t{lineHeight} * static_cast<int64_t>(layout.lines.size());
+  layout.height = Clamp32(height);
+  layout.bounds.right = Clamp32(int64_t{rect.left} + widest);
+  layout.bounds.bottom = Clamp32(rect.top + height);
   return layout;
 }
 

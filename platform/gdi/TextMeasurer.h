@@ -6,6 +6,9 @@
 // its wxDC, PDF pages with pango (PangoTextMeasurer), tests and headless
 // layout with a fixed-pitch measurer.
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "platform/gdi/GdiTypes.h"
@@ -24,14 +27,19 @@ public:
 
 // Every character is half the font's height wide and a line is the font's
 // height tall (at least one pixel each). Predictable metrics for tests and
-// for laying out without any font machinery.
+// for laying out without any font machinery. Widths of absurd fonts stop at
+// the largest int rather than overflowing.
 class FixedTextMeasurer : public TextMeasurer {
 public:
   int TextWidth(const LogFont& font, std::wstring_view text) override {
-    return static_cast<int>(text.size()) * CharWidth(font);
+    const int64_t width = static_cast<int64_t>(text.size()) * CharWidth(font);
+    return static_cast<int>(std::min<int64_t>(width, std::numeric_limits<int>::max()));
   }
   int LineHeight(const LogFont& font) override {
-    return font.height == 0 ? 1 : (font.height < 0 ? -font.height : font.height);
+    const int64_t height = font.height;
+    return font.height == 0 ? 1
+                            : static_cast<int>(std::min<int64_t>(height < 0 ? -height : height,
+                                                                 std::numeric_limits<int>::max()));
   }
   int CharWidth(const LogFont& font) { return LineHeight(font) / 2 > 0 ? LineHeight(font) / 2 : 1; }
 };

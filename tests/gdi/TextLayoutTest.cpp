@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -91,6 +93,26 @@ TEST(LayoutText, SingleLineCentresAndBottomsVertically) {
   EXPECT_EQ(LayoutText(L"x", rect, DT_SINGLELINE | DT_BOTTOM, TenPixelFont(), measurer).lines.at(0).y, 40);
   // Without DT_SINGLELINE the vertical flags do nothing, as in DrawText.
   EXPECT_EQ(LayoutText(L"x", rect, DT_VCENTER, TenPixelFont(), measurer).lines.at(0).y, 0);
+}
+
+// A template may ask for an absurd font size: widths, heights and places
+// stop at the ends of an int32 instead of wrapping round.
+TEST(LayoutText, AbsurdFontsStopAtTheLimitsInsteadOfOverflowing) {
+  FixedTextMeasurer measurer;
+  LogFont huge;
+  huge.height = std::numeric_limits<int32_t>::min();
+  EXPECT_EQ(measurer.LineHeight(huge), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(measurer.TextWidth(huge, L"fourteen chars"), std::numeric_limits<int32_t>::max());
+  huge.height = 167772160;
+  const Rect rect{100, 100, 2000, 600};
+  const TextLayout wrapped = LayoutText(L"Invoice number 2024 of the month", rect, DT_WORDBREAK, huge, measurer);
+  ASSERT_GE(wrapped.lines.size(), 2u);
+  for (size_t i = 1; i < wrapped.lines.size(); ++i) EXPECT_GE(wrapped.lines[i].y, wrapped.lines[i - 1].y);
+  EXPECT_EQ(wrapped.height, std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(wrapped.bounds.bottom, std::numeric_limits<int32_t>::max());
+  huge.height = std::numeric_limits<int32_t>::max();
+  const TextLayout right = LayoutText(L"fourteen chars", rect, DT_SINGLELINE | DT_RIGHT, huge, measurer);
+  EXPECT_EQ(right.lines.at(0).x, int64_t{rect.right} - std::numeric_limits<int32_t>::max());
 }
 
 TEST(LayoutText, CalcRectIsWidestLineAndTextHeight) {
