@@ -34,13 +34,31 @@ void GlyphBatch::Add(const std::vector<GlyphRun>& runs, COLORREF color, double x
   }
 }
 
+namespace {
+
+// Whether the clusters cover the text and the glyphs exactly: cairo puts its
+// context into an error state for good on clusters that do not.
+bool ClustersFit(const std::string& utf8, size_t glyphCount, const std::vector<cairo_text_cluster_t>& clusters) {
+  size_t bytes = 0, glyphs = 0;
+  for (const cairo_text_cluster_t& cluster : clusters) {
+    if (cluster.num_bytes < 0 || cluster.num_glyphs < 0 || (cluster.num_bytes == 0 && cluster.num_glyphs == 0))
+      return false;
+    bytes += static_cast<size_t>(cluster.num_bytes);
+    glyphs += static_cast<size_t>(cluster.num_glyphs);
+  }
+  return bytes == utf8.size() && glyphs == glyphCount;
+}
+
+}  // namespace
+
 void GlyphBatch::Flush() {
   if (!m_font) return;
   cairo_save(m_cairo);
   cairo_set_source_rgb(m_cairo, GetRValue(m_color) / 255.0, GetGValue(m_color) / 255.0,
                        GetBValue(m_color) / 255.0);
   cairo_set_scaled_font(m_cairo, m_font);
-  if (cairo_surface_has_show_text_glyphs(cairo_get_target(m_cairo))) {
+  if (cairo_surface_has_show_text_glyphs(cairo_get_target(m_cairo)) &&
+      ClustersFit(m_utf8, m_glyphs.size(), m_clusters)) {
     cairo_show_text_glyphs(m_cairo, m_utf8.data(), static_cast<int>(m_utf8.size()), m_glyphs.data(),
                            static_cast<int>(m_glyphs.size()), m_clusters.data(),
                            static_cast<int>(m_clusters.size()), cairo_text_cluster_flags_t(0));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <cctype>
 #include <filesystem>
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "BmpFiles.h"
 #include "TestEnvironment.h"
+#include "platform/TextCodec.h"
 
 using namespace platform::gdi;
 
@@ -239,4 +241,40 @@ TEST(PdfWriter, KeepsTheOrderOfTextAndShapes) {
   EXPECT_GT(darkIn(100, 700, 300, 900), 0) << "the clipped text inside its clip";
   EXPECT_EQ(darkIn(310, 690, 1000, 910), 0) << "the clipped text outside its clip";
   EXPECT_GT(darkIn(310, 1000, 1000, 1200), 0) << "the text after the clipped one";
+}
+
+// Whatever a text holds, its page is written: controls, marks with nothing
+// to sit on, joiners, characters no font has, scripts of either direction
+// and broken UTF-16, each alone and between Latin letters.
+TEST(PdfWriter, EveryKindOfTextIsWritten) {
+  const std::wstring odd[] = {
+      L"\u0001\u0007\u001F\u007F",
+      L"\u0301\u0308 marks first",
+      L"a\u200Db\u200Cc\u2060d\uFEFFe",
+      L"\U0001F980\U0001F44D\U0010FFFD",
+      L"\u05E9\u05DC\u05D5\u05DD abc \u0645\u0631\u062D\u0628\u0627 123",
+      L"tab\tand\u00A0nbsp\u00AD soft",
+      std::wstring(L"lone ") + wchar_t(0xD800) + L" surrogate",
+      L"\u0915\u094D\u0937 \u0E01\u0E33 \u1100\u1161",
+      L"\uFB01\uFB02 ligatures \u2126 \u212B",
+  };
+  corvane::test::TempDir dir;
+  const auto path = dir / "odd.pdf";
+  PdfWriter pdf(path, 8.27, 11.69, 600);
+  ASSERT_TRUE(pdf.StartDoc(L""));
+  ASSERT_TRUE(pdf.StartPage());
+  Canvas& canvas = pdf.PageCanvas();
+  canvas.SelectFont(Font(-100));
+  canvas.SetBkMode(TRANSPARENT);
+  int32_t top = 300;
+  for (const std::wstring& text : odd) {
+    canvas.TextOut(300, top, text);
+    canvas.TextOut(300, top + 150, L"Latin " + text + L" Latin");
+    top += 300;
+  }
+  ASSERT_TRUE(pdf.EndPage()) << platform::ToUtf8(pdf.GetErrorText());
+  ASSERT_TRUE(pdf.EndDoc()) << platform::ToUtf8(pdf.GetErrorText());
+  const std::string text = RunCommand("pdftotext '" + path.string() + "' -");
+  EXPECT_NE(text.find("marks first"), std::string::npos) << text;
+  EXPECT_NE(text.find("surrogate"), std::string::npos) << text;
 }
