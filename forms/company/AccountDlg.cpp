@@ -42,7 +42,7 @@ bool AccountDlg::OnInitDialog() {
     m_name->ChangeValue(m_account.GetName());
     ShowCompany();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   return true;
 }
@@ -58,7 +58,7 @@ void AccountDlg::OnSearchCompany() {
     m_companyId = search.GetChosenId();
     ShowCompany();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 

@@ -81,7 +81,7 @@ bool CAddressDlg::OnInitDialog() {
     for (const NamedId& country : AddressEditor::Countries()) m_country->Append(country.name);
     m_editor.Load();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   const AddressFields& fields = m_editor.fields;
   m_caption->ChangeValue(m_editor.caption);
@@ -126,7 +126,7 @@ void CAddressDlg::FillRefCombo(wxComboBox* combo, int kind) {
   try {
     for (const NamedId& ref : AddressEditor::RefsOfCountry(TextOf(m_country), kind)) combo->Append(ref.name);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   combo->ChangeValue(typed);
   m_filling = filling;
@@ -158,7 +158,7 @@ void CAddressDlg::OnOK() {
     m_editor.SaveReferences();
   } catch (const Invoice::DbException& error) {
     // The address edit stays recorded; only the reference lists missed it.
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   EndDialog(platform::IDOK);
 }

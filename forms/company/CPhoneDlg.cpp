@@ -53,7 +53,7 @@ bool CPhoneDlg::OnInitDialog() {
       m_number->ChangeValue(parts.number);
     }
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   return true;
 }

@@ -42,7 +42,7 @@ public:
         m_text->ChangeValue((m_record.*m_field.get)());
       }
     } catch (const Invoice::DbException& error) {
-      dialogs::ShowDbError(error);
+      dialogs::ShowDbError(error, this);
     }
     return true;
   }

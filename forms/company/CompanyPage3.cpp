@@ -111,7 +111,7 @@ void CompanyPage3::BuildSquares(bool fromChangeSet) {
   try {
     cards = fromChangeSet ? ContactList::FromChangeSet(m_changes) : ContactList::Load(GetCompanyId(), m_changes);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   for (const ContactCard& card : cards) {
     company_square* cell = m_cards.AddSquare();

@@ -40,7 +40,7 @@ void OptionsDlg::OnOK() {
   try {
     m_page->GetValues().Save();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

@@ -80,7 +80,7 @@ bool OptionsPage1::OnInitDialog() {
   try {
     m_values.Load();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   TransferDataToWindow();
   return true;
@@ -116,6 +116,6 @@ void OptionsPage1::OnChooseMyCompany() {
     m_values.ChooseMyCompany(search.GetChosenId());
     TransferDataToWindow();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }

@@ -83,7 +83,7 @@ bool PaymentDlg::OnInitDialog() {
   try {
     m_editor.Load();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   TransferDataToWindow();
   return true;
@@ -127,7 +127,7 @@ void PaymentDlg::ChooseParty(PaymentEditor::Side side) {
     }
     TransferDataToWindow();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 
@@ -137,7 +137,7 @@ void PaymentDlg::OnOK() {
   try {
     m_editor.Save();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

@@ -54,7 +54,7 @@ void PriceListPage1::ShowRows(bool keepChanges) {
   try {
     m_details.Fill(PriceGroupId(), keepChanges);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   for (const ListRow& row : m_details.GetRows()) m_list->AddRow(row);
   m_list->SetItemCount(m_list->GetRowCount());
@@ -69,7 +69,7 @@ void PriceListPage1::LoadData() {
     name = group.GetName();
     m_direction = id != 0 ? group.GetDirection() : (frame ? frame->GetPresetDirection() : 2);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   // Filling the name is no edit of the user's.

@@ -67,7 +67,7 @@ void RefDataDlg::FillList() {
   } catch (const Invoice::DbException& error) {
     for (const ListRow& row : rows) m_list->AddRow(row);
     m_list->SetItemCount(m_list->GetRowCount());
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   for (const ListRow& row : rows) m_list->AddRow(row);
@@ -116,7 +116,7 @@ void RefDataDlg::OnDelete() {
   try {
     m_table.Delete(id);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   FillList();

@@ -44,7 +44,7 @@ bool RefDataEdit2Dlg::OnInitDialog() {
   try {
     m_fields = m_table.Load(m_objectId);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   TransferDataToWindow();
   return true;
@@ -70,7 +70,7 @@ void RefDataEdit2Dlg::OnOK() {
   try {
     m_objectId = m_table.Save(m_objectId, m_fields);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

@@ -67,7 +67,7 @@ bool SearchDlg::OnInitDialog() {
     try {
       m_query.AppendPresetRows(*m_presetIds, rows);
     } catch (const Invoice::DbException& error) {
-      dialogs::ShowDbError(error);
+      dialogs::ShowDbError(error, this);
     }
     ShowRows(rows);
   }
@@ -89,7 +89,7 @@ void SearchDlg::RunSearch() {
     m_query.AppendResults(m_searchText, rows);
   } catch (const Invoice::DbException& error) {
     ShowRows(rows);
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   ShowRows(rows);

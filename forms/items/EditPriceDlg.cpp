@@ -78,7 +78,7 @@ void EditPriceDlg::OnOK() {
   try {
     m_logic.Apply();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

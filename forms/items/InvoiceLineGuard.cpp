@@ -37,7 +37,7 @@ bool Refuse(const ChangeSet& changes, const std::vector<int32_t>& ids, wxWindow*
     if (!refusal) return false;
     platform::ShowMessageBox(*refusal, kAppCaption, platform::MB_ICONINFORMATION, owner);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, owner);
   }
   return true;
 }

@@ -57,7 +57,7 @@ bool ItemDependencyDlg::OnInitDialog() {
   try {
     if (!m_logic.Open(Search())) return false;
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   m_initialised = true;
   TransferDataToWindow();
@@ -90,7 +90,7 @@ void ItemDependencyDlg::ChooseItem() {
   try {
     m_logic.ChooseItem(Search());
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   TransferDataToWindow();
 }
@@ -104,7 +104,7 @@ void ItemDependencyDlg::OnOK() {
   try {
     m_logic.Save();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   EndDialog(platform::IDOK);

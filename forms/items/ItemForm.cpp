@@ -58,7 +58,7 @@ void ItemForm::BuildTabs() {
   try {
     sourceType = ItemFormTabs::EffectiveSourceType(id, frame->IsGroup());
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   const std::vector<uint32_t> pages = ItemFormTabs::PagesFor(id != 0, frame->IsGroup(), sourceType);
   for (uint32_t pageId : {ItemFormTabs::kStock, ItemFormTabs::kDetails, ItemFormTabs::kIngredients,
@@ -105,7 +105,7 @@ void ItemForm::Delete() {
       Invoice::Item(id).Delete();
     unit->Commit();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     return;
   }
   // Nothing is left to save, and the lists must drop the object.

@@ -60,7 +60,7 @@ void ItemGroupsDlg::FillTree() {
   try {
     ItemGroupChoice::Load(m_excludedGroupId, entries);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   for (const GroupEntry& entry : entries) {
     const auto parent = m_entries.find(entry.parentId);

@@ -29,7 +29,7 @@ int32_t ItemPage1::GetEffectiveMeasurementId() {
     else if (const auto* item = frame->GetEditedObjectAs<Invoice::Item>())
       m_measurementId = ItemDetails::Measurement(item->GetGroupId(), item->GetMeasurementId()).value;
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
     m_measurementId = 0;
   }
   return m_measurementId;
@@ -43,7 +43,7 @@ void ItemPage1::SetupColumns() {
     if (const int32_t measurementId = GetEffectiveMeasurementId(); measurementId != 0)
       m_list->AddColumn(Invoice::Measurement(measurementId).GetName(), 1, 150);
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   m_list->LoadColumnState();
 }
@@ -58,7 +58,7 @@ void ItemPage1::LoadData() {
     for (const Invoice::Item& item : items) m_list->AddRow(ItemPageRows::StockRow(item, withMeasure));
     m_list->SetItemCount(m_list->GetRowCount());
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 

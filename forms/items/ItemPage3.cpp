@@ -103,7 +103,7 @@ void ItemPage3::LoadData() {
       m_fields = ItemDetails::Load(*frame->GetEditedObject(), frame->GetObjectId() != 0, frame->GetPresetGroupId());
     FillChoices();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 
@@ -209,7 +209,7 @@ void ItemPage3::OnChooseGroup() {
     MarkModified();
     FillChoices();
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   TransferDataToWindow();
 }

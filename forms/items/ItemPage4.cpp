@@ -86,7 +86,7 @@ void ItemPage4::FillDependencies(bool pending) {
     m_list->SetItemCount(m_list->GetRowCount());
   } catch (const Invoice::DbException& error) {
     m_list->ClearRows();
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 

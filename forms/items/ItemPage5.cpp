@@ -69,7 +69,7 @@ void ItemPage5::FillPrices(bool pending) {
   } catch (const Invoice::DbException& error) {
     m_list->ClearRows();
     m_rows.clear();
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 

@@ -64,7 +64,7 @@ void StockMovesPage::Load(bool keepChanges) {
     m_list->SetItemCount(m_list->GetRowCount());
   } catch (const Invoice::DbException& error) {
     m_list->ClearRows();
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
 }
 
@@ -75,7 +75,7 @@ void StockMovesPage::New() {
     ItemPageRows::ShownItems(GetObjectId(), IsGroup(), items);
     for (const Invoice::Item& item : items) itemIds.push_back(item.GetId());
   } catch (const Invoice::DbException& error) {
-    dialogs::ShowDbError(error);
+    dialogs::ShowDbError(error, this);
   }
   if (!RunNew(itemIds)) return;
   Load(true);
