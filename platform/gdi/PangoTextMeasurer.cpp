@@ -87,7 +87,7 @@ int PangoTextMeasurer::CharHeight(const wxFont& font) const {
   return height;
 }
 
-void PangoTextMeasurer::FindBars(Font& font) const {
+void PangoTextMeasurer::FindBars(FontSetup& font) const {
   if (!font.font.GetUnderlined() && !font.font.GetStrikethrough()) return;
   PangoFontMetrics* metrics =
       pango_context_get_metrics(m_context, font.font.GetNativeFontInfo()->description, nullptr);
@@ -189,16 +189,53 @@ bool PangoTextMeasurer::ShapeWithoutLayout(Shortcut& shortcut, std::wstring_view
   return true;
 }
 
+namespace {
+
+// What makes two measurers set a font up alike: the font, the resolution and
+// what the context lays text out for.
+struct SetupKey {
+  LogFont font;
+  int pixelsPerInch = 0;
+  double xx = 0, xy = 0, yx = 0, yy = 0;
+  const void* fontMap = nullptr;
+  unsigned long options = 0;
+
+  auto operator<=>(const SetupKey&) const = default;
+};
+
+}  // namespace
+
+void PangoTextMeasurer::SetUp(const LogFont& logFont, FontSetup& setup) const {
+  SetupKey key{logFont, m_pixelsPerInch};
+  if (const PangoMatrix* matrix = pango_context_get_matrix(m_context)) {
+    key.xx = matrix->xx;
+    key.xy = matrix->xy;
+    key.yx = matrix->yx;
+    key.yy = matrix->yy;
+  }
+  key.fontMap = pango_context_get_font_map(m_context);
+  if (const cairo_font_options_t* options = pango_cairo_context_get_font_options(m_context))
+    key.options = cairo_font_options_hash(options);
+  // Never destroyed: it holds wx and pango objects that must outlive nothing.
+  static auto* const kept = new std::map<SetupKey, FontSetup>;
+  if (const auto found = kept->find(key); found != kept->end()) {
+    setup = found->second;
+    return;
+  }
+  setup.font = FontAtHeight(logFont, m_pixelsPerInch, [this](const wxFont& candidate) { return CharHeight(candidate); });
+  FindBars(setup);
+  setup.shortcut = MakeShortcut(setup.font);
+  setup.lineHeight = std::max(1, CharHeight(setup.font));
+  if (kept->size() >= kKeptSetups) kept->clear();  // measurers hold on to what they use
+  kept->emplace(key, setup);
+}
+
 PangoTextMeasurer::Font& PangoTextMeasurer::Select(const LogFont& font) {
   if (m_last && font == m_lastFont) return *m_last;
   auto found = m_fonts.find(font);
   if (found == m_fonts.end()) {
     auto made = std::make_unique<Font>();
-    made->font = FontAtHeight(font, m_pixelsPerInch,
-                              [this](const wxFont& candidate) { return CharHeight(candidate); });
-    FindBars(*made);
-    made->shortcut = MakeShortcut(made->font);
-    made->lineHeight = std::max(1, CharHeight(made->font));
+    SetUp(font, *made);
     found = m_fonts.emplace(font, std::move(made)).first;
   }
   m_lastFont = font;

@@ -53,6 +53,8 @@ public:
   // out again to be drawn.
   static constexpr size_t kKeptLayouts = 20000;
   static constexpr size_t kKeptLength = 256;
+  // How many fonts' set-ups the process keeps at most.
+  static constexpr size_t kKeptSetups = 256;
 
 private:
   struct Hash {
@@ -89,11 +91,16 @@ private:
     ~Shortcut();
     bool Covers(wchar_t c);
   };
-  struct Font {
+  // What a font is set up with, the same for every measurer on the same
+  // kind of surface: kept for the process, so that each document does not
+  // set its fonts up again.
+  struct FontSetup {
     wxFont font;
     Bar underline, strikeOut;
     int lineHeight = 0;
-    std::unique_ptr<Shortcut> shortcut;  // null when every text needs a layout
+    std::shared_ptr<Shortcut> shortcut;  // null when every text needs a layout
+  };
+  struct Font : FontSetup {
     std::unordered_map<std::wstring, Measured, Hash, std::equal_to<>> texts;
   };
 
@@ -101,9 +108,10 @@ private:
   static void SetText(PangoLayout* layout, std::wstring_view text);
   PangoLayout* NewLayout(const wxFont& font) const;
   int CharHeight(const wxFont& font) const;
-  void FindBars(Font& font) const;
+  void FindBars(FontSetup& font) const;
   Measured& Measure(Font& font, std::wstring_view text);
   std::unique_ptr<Shortcut> MakeShortcut(const wxFont& font) const;
+  void SetUp(const LogFont& logFont, FontSetup& setup) const;
   static bool ShapeWithoutLayout(Shortcut& shortcut, std::wstring_view text, Measured& measured);
   static bool ToGlyphRuns(PangoLayout* layout, std::vector<GlyphRun>& runs);
   // Appends one shaped run whose origin is at (x, y) from the text's
