@@ -4,6 +4,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "common/ui/ChosenTextBox.h"
 #include "data/objects/Company.h"
 #include "forms/company/ContactEditing.h"
 #include "forms/dialogs/DialogMessages.h"
@@ -25,7 +26,8 @@ AccountDlg::AccountDlg(ChangeSet* changes, int32_t accountId, int32_t companyId,
   m_name->SetLimits(FieldLimits::RequiredText(L"Name", 50));
   new wxStaticText(this, kCompanyLabel, L"Client:", du.Point(7, 27), du.Size(35, 8));
   m_company = new wxTextCtrl(this, kCompany, wxEmptyString, du.Point(45, 25), du.Size(143, 12), wxTE_READONLY);
-  new wxButton(this, kChooseCompany, L"...", du.Point(191, 25), du.Size(22, 12));
+  MakeChosenTextBox(m_company, new wxButton(this, kChooseCompany, L"...", du.Point(191, 25), du.Size(22, 12)),
+                    L"Choose the company with \"...\"");
   new wxButton(this, platform::IDOK, L"OK", du.Point(108, 47), du.Size(50, 14));
   new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(163, 47), du.Size(50, 14));
   Bind(

@@ -4,6 +4,7 @@
 #include <wx/datectrl.h>
 #include <wx/stattext.h>
 
+#include "common/ui/ChosenTextBox.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
@@ -57,11 +58,13 @@ void PaymentDlg::CreateControls() {
       new wxTextCtrl(this, kReference, wxEmptyString, du.Point(50, 58), du.Size(210, 12), wxTE_READONLY);
   new wxStaticText(this, wxID_ANY, L"From:", du.Point(7, 76), du.Size(40, 8));
   m_payer = new wxTextCtrl(this, kPayer, wxEmptyString, du.Point(50, 74), du.Size(185, 12), wxTE_READONLY);
-  new wxButton(this, kPayerButton, L"...", du.Point(238, 74), du.Size(22, 12));
+  MakeChosenTextBox(m_payer, new wxButton(this, kPayerButton, L"...", du.Point(238, 74), du.Size(22, 12)),
+                    L"Choose the payer with \"...\"");
   new wxStaticText(this, wxID_ANY, L"To:", du.Point(7, 92), du.Size(40, 8));
   m_receiver =
       new wxTextCtrl(this, kReceiver, wxEmptyString, du.Point(50, 90), du.Size(185, 12), wxTE_READONLY);
-  new wxButton(this, kReceiverButton, L"...", du.Point(238, 90), du.Size(22, 12));
+  MakeChosenTextBox(m_receiver, new wxButton(this, kReceiverButton, L"...", du.Point(238, 90), du.Size(22, 12)),
+                    L"Choose the receiver with \"...\"");
   new wxButton(this, platform::IDOK, L"OK", du.Point(155, 108), du.Size(50, 14));
   new wxButton(this, platform::IDCANCEL, L"Cancel", du.Point(210, 108), du.Size(50, 14));
 

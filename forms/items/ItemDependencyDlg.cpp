@@ -4,6 +4,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "common/ui/ChosenTextBox.h"
 #include "data/DbException.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/items/StockLineDlg.h"
@@ -32,7 +33,8 @@ ItemDependencyDlg::ItemDependencyDlg(ChangeSet* changeSet, int32_t depItemId, in
   DialogUnits du(this);
   new wxStaticText(this, kItemLabel, L"&Item:", du.Point(7, 9), du.Size(75, 8));
   m_itemName = new wxTextCtrl(this, kItemName, wxEmptyString, du.Point(85, 7), du.Size(82, 12), wxTE_READONLY);
-  new wxButton(this, kChooseItem, L"...", du.Point(170, 6), du.Size(23, 14));
+  MakeChosenTextBox(m_itemName, new wxButton(this, kChooseItem, L"...", du.Point(170, 6), du.Size(23, 14)),
+                    L"Choose the item with \"...\"");
   new wxStaticText(this, kTriggerLabel, L"&Triggering Quantity:", du.Point(7, 25), du.Size(75, 8));
   m_trigger = new CBaseEdit(this, kTriggerQuantity, kInputDecimal, kCheckNone, du.Point(85, 23),
                             du.Size(60, 12), wxTE_RIGHT);

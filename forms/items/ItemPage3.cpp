@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "common/ui/ChosenTextBox.h"
 #include "data/DbException.h"
 #include "data/objects/ItemGroup.h"
 #include "data/objects/Measurement.h"
@@ -44,7 +45,8 @@ ItemPage3::ItemPage3(wxWindow* parent) : ItemPage(kTemplateId, parent) {
   y += 14;
   label(kGroupLabel, L"&Group:");
   m_groupName = new wxTextCtrl(this, kGroupName, wxEmptyString, du.Point(88, y), du.Size(118, 12), wxTE_READONLY);
-  new wxButton(this, kChooseGroup, L"...", du.Point(209, y - 1), du.Size(19, 14));
+  MakeChosenTextBox(m_groupName, new wxButton(this, kChooseGroup, L"...", du.Point(209, y - 1), du.Size(19, 14)),
+                    L"Choose the group with \"...\"");
   y += 14;
   label(kCodeLabel, L"&Code:");
   m_code = new wxTextCtrl(this, kCode, wxEmptyString, du.Point(88, y), du.Size(140, 12));

@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "common/ui/ChosenTextBox.h"
 #include "data/DbException.h"
 #include "data/objects/PriceListDef.h"
 #include "forms/dialogs/DialogMessages.h"
@@ -36,6 +37,7 @@ void StockLineDlg::CreateControls(const StockLineDlgLayout& layout) {
   m_itemName =
       new wxTextCtrl(this, layout.item.id, wxEmptyString, du.Point(60, 7), du.Size(137, 12), wxTE_READONLY);
   m_itemButton = new wxButton(this, layout.itemButtonId, L"...", du.Point(200, 6), du.Size(25, 14));
+  MakeChosenTextBox(m_itemName, m_itemButton, L"Choose the item with \"...\"");
   label(layout.type, 23);
   m_typeList = new wxChoice(this, layout.type.id, du.Point(60, 22), du.Size(90, 14));
   label(layout.quantity, 39);

@@ -12,8 +12,10 @@
 
 #include "DialogsFixture.h"
 #include "ModalScript.h"
+#include "data/ChangeSet.h"
 #include "forms/dialogs/OptionsDlg.h"
 #include "forms/dialogs/OptionsPage1.h"
+#include "forms/dialogs/PaymentDlg.h"
 
 namespace {
 
@@ -73,6 +75,46 @@ TEST_F(ChosenBoxKeysGuiTest, MyCompanyNameTakesNoCaretNorTextAndTellsANewcomerHo
   EXPECT_EQ(typed, L"");
   EXPECT_EQ(hint, kNoMyCompanyHint);
   EXPECT_TRUE(m_messages.Shown().empty());
+}
+
+// The payment's payer and receiver are chosen with their "..." too: a click
+// on either box passes the focus to its button and typing changes nothing.
+TEST_F(ChosenBoxKeysGuiTest, ThePaymentsPayerAndReceiverTakeNoCaretNorText) {
+  struct Box {
+    int box, button;
+    const wchar_t* hint;
+  };
+  for (const Box& chosen : {Box{PaymentDlg::kPayer, PaymentDlg::kPayerButton, L"Choose the payer with \"...\""},
+                            Box{PaymentDlg::kReceiver, PaymentDlg::kReceiverButton,
+                                L"Choose the receiver with \"...\""}}) {
+    ChangeSet changes;
+    PaymentDlg dialog(&changes, 0, 10.0, 0, 0, 0, nullptr);
+    bool buttonFocused = false;
+    wxString typed = L"?";
+    wxString hint;
+    ModalScript script;
+    script.Then<PaymentDlg>([&](PaymentDlg& shown) {
+      auto* box = static_cast<wxTextCtrl*>(shown.FindWindow(chosen.box));
+      wxWindow* button = shown.FindWindow(chosen.button);
+      hint = box->GetHint();
+      shown.Raise();
+      wxUIActionSimulator input;
+      input.MouseMove(box->GetScreenRect().GetLeftTop() + wxPoint(10, box->GetSize().y / 2));
+      Pause(200);
+      input.MouseClick();
+      buttonFocused = WaitUntil([&] { return wxWindow::FindFocus() == button; });
+      input.Text("abc");
+      Pause(200);
+      typed = box->GetValue();
+      Click(&shown, platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.ShowModal(), platform::IDCANCEL);
+    EXPECT_TRUE(script.IsDone());
+    EXPECT_TRUE(buttonFocused) << chosen.box;
+    EXPECT_EQ(typed, L"") << chosen.box;
+    EXPECT_EQ(hint, chosen.hint);
+    EXPECT_TRUE(m_messages.Shown().empty());
+  }
 }
 
 }  // namespace
