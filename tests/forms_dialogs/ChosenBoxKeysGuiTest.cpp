@@ -42,38 +42,50 @@ void Pause(int milliseconds) {
   }
 }
 
-class ChosenBoxKeysGuiTest : public corvane::test::DialogsTest {};
+class ChosenBoxKeysGuiTest : public corvane::test::DialogsTest {
+protected:
+  // What a real click on a chosen box and typing after it do, in a shown
+  // modal dialog of that class.
+  struct Outcome {
+    bool boxFocused = true;
+    bool buttonFocused = false;
+    wxString typed = L"?";
+    wxString hint;
+  };
+  template <class Dialog>
+  static Outcome ClickAndType(Dialog& dialog, int boxId, int buttonId) {
+    Outcome outcome;
+    ModalScript script;
+    script.Then<Dialog>([&](Dialog& shown) {
+      auto* box = static_cast<wxTextCtrl*>(shown.FindWindow(boxId));
+      wxWindow* button = shown.FindWindow(buttonId);
+      outcome.hint = box->GetHint();
+      shown.Raise();
+      wxUIActionSimulator input;
+      input.MouseMove(box->GetScreenRect().GetLeftTop() + wxPoint(10, box->GetSize().y / 2));
+      Pause(200);
+      input.MouseClick();
+      WaitUntil([&] { return wxWindow::FindFocus() == button; });
+      outcome.boxFocused = wxWindow::FindFocus() == box;
+      outcome.buttonFocused = wxWindow::FindFocus() == button;
+      input.Text("abc");
+      Pause(200);
+      outcome.typed = box->GetValue();
+      Click(&shown, platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.ShowModal(), platform::IDCANCEL);
+    EXPECT_TRUE(script.IsDone());
+    return outcome;
+  }
+};
 
 TEST_F(ChosenBoxKeysGuiTest, MyCompanyNameTakesNoCaretNorTextAndTellsANewcomerHowToFillIt) {
   OptionsDlg dialog(nullptr);
-  bool boxFocusedAfterClick = true;
-  bool buttonFocused = false;
-  wxString typed = L"?";
-  wxString hint;
-  ModalScript script;
-  script.Then<OptionsDlg>([&](OptionsDlg& shown) {
-    auto* box = static_cast<wxTextCtrl*>(shown.FindWindow(OptionsPage1::kMyCompanyName));
-    wxWindow* button = shown.FindWindow(OptionsPage1::kMyCompanyButton);
-    hint = box->GetHint();
-    shown.Raise();
-    wxUIActionSimulator input;
-    input.MouseMove(box->GetScreenRect().GetLeftTop() + wxPoint(10, box->GetSize().y / 2));
-    Pause(200);
-    input.MouseClick();
-    WaitUntil([&] { return wxWindow::FindFocus() == button; });
-    boxFocusedAfterClick = wxWindow::FindFocus() == box;
-    buttonFocused = wxWindow::FindFocus() == button;
-    input.Text("abc");
-    Pause(200);
-    typed = box->GetValue();
-    Click(&shown, platform::IDCANCEL);
-  });
-  EXPECT_EQ(dialog.ShowModal(), platform::IDCANCEL);
-  EXPECT_TRUE(script.IsDone());
-  EXPECT_FALSE(boxFocusedAfterClick);
-  EXPECT_TRUE(buttonFocused);
-  EXPECT_EQ(typed, L"");
-  EXPECT_EQ(hint, kNoMyCompanyHint);
+  const Outcome outcome = ClickAndType(dialog, OptionsPage1::kMyCompanyName, OptionsPage1::kMyCompanyButton);
+  EXPECT_FALSE(outcome.boxFocused);
+  EXPECT_TRUE(outcome.buttonFocused);
+  EXPECT_EQ(outcome.typed, L"");
+  EXPECT_EQ(outcome.hint, kNoMyCompanyHint);
   EXPECT_TRUE(m_messages.Shown().empty());
 }
 
@@ -89,30 +101,11 @@ TEST_F(ChosenBoxKeysGuiTest, ThePaymentsPayerAndReceiverTakeNoCaretNorText) {
                                 L"Choose the receiver with \"...\""}}) {
     ChangeSet changes;
     PaymentDlg dialog(&changes, 0, 10.0, 0, 0, 0, nullptr);
-    bool buttonFocused = false;
-    wxString typed = L"?";
-    wxString hint;
-    ModalScript script;
-    script.Then<PaymentDlg>([&](PaymentDlg& shown) {
-      auto* box = static_cast<wxTextCtrl*>(shown.FindWindow(chosen.box));
-      wxWindow* button = shown.FindWindow(chosen.button);
-      hint = box->GetHint();
-      shown.Raise();
-      wxUIActionSimulator input;
-      input.MouseMove(box->GetScreenRect().GetLeftTop() + wxPoint(10, box->GetSize().y / 2));
-      Pause(200);
-      input.MouseClick();
-      buttonFocused = WaitUntil([&] { return wxWindow::FindFocus() == button; });
-      input.Text("abc");
-      Pause(200);
-      typed = box->GetValue();
-      Click(&shown, platform::IDCANCEL);
-    });
-    EXPECT_EQ(dialog.ShowModal(), platform::IDCANCEL);
-    EXPECT_TRUE(script.IsDone());
-    EXPECT_TRUE(buttonFocused) << chosen.box;
-    EXPECT_EQ(typed, L"") << chosen.box;
-    EXPECT_EQ(hint, chosen.hint);
+    const Outcome outcome = ClickAndType(dialog, chosen.box, chosen.button);
+    EXPECT_FALSE(outcome.boxFocused) << chosen.box;
+    EXPECT_TRUE(outcome.buttonFocused) << chosen.box;
+    EXPECT_EQ(outcome.typed, L"") << chosen.box;
+    EXPECT_EQ(outcome.hint, chosen.hint);
     EXPECT_TRUE(m_messages.Shown().empty());
   }
 }
