@@ -41,18 +41,14 @@ std::vector<std::wstring> SplitParagraphs(const std::wstring& text, bool singleL
     paragraphs.push_back(std::move(line));
     return paragraphs;
   }
-  std::wstring current;
-  for (size_t i = 0; i < text.size(); ++i) {
-    wchar_t c = text[i];
-    if (c == L'\r' || c == L'\n') {
-      if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-      paragraphs.push_back(std::move(current));
-      current.clear();
-      continue;
-    }
-    current += c;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find_first_of(L"\r\n", start);
+    if (end == std::wstring::npos) break;
+    paragraphs.emplace_back(text, start, end - start);
+    start = end + (text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n' ? 2 : 1);
   }
-  if (!current.empty() || paragraphs.empty()) paragraphs.push_back(std::move(current));
+  if (start < text.size() || paragraphs.empty()) paragraphs.emplace_back(text, start, std::wstring::npos);
   return paragraphs;
 }
 
