@@ -9,6 +9,7 @@
 #include <wx/app.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -25,9 +26,15 @@ gboolean OnTerminateSignal(gpointer) {
   if (!frame) {
     // Before the main window the loop runs only inside a question of the
     // start-up (an upgrade, another database file): nothing is open to
-    // save, so the program ends here, detached from its database.
+    // save, so the program ends here, detached from its database. It ends
+    // without the exit handlers, so that nothing can hold the end up: the
+    // database client's own handling of the same signal may still be busy
+    // on its thread (asking, and being refused, to shut the engine down)
+    // while the client's exit handler shuts it down. Nothing is attached
+    // any more, so the handlers have nothing left to keep safe.
     DisconnectDatabase();
-    std::exit(0);
+    std::fflush(nullptr);
+    std::_Exit(0);
   }
   if (g_closing || frame->IsBeingDeleted()) return G_SOURCE_CONTINUE;
   g_closing = true;
