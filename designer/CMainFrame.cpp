@@ -182,7 +182,10 @@ int CMainFrame::OnCreate() {
 
   wxStatusBar* status = CreateStatusBar(4);
   if (!status) return -1;
-  const int widths[] = {-1, 40, 40, 40};
+  // The indicator panes as wide as their longest text, whatever the font;
+  // the last one leaves room for the window's size grip as well.
+  const int pane = status->GetTextExtent("SCRL").x + status->FromDIP(24);
+  const int widths[] = {-1, pane, pane, pane + status->FromDIP(16)};
   status->SetStatusWidths(4, widths);
   status->SetStatusText("CAP", 1);
   status->SetStatusText("NUM", 2);
