@@ -11,6 +11,7 @@
 #include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/notebook.h>
+#include <wx/statusbr.h>
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
@@ -30,6 +31,7 @@
 #include "designer/bars/CRuler.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBox.h"
+#include "platform/TextCodec.h"
 #include "platform/WindowMessages.h"
 #include "template/CReportEntityBox.h"
 #include "template/CReportEntityLabel.h"
@@ -93,6 +95,15 @@ TEST_F(DesignerGuiTest, StartsWithANewTemplateFramedByRulers) {
   EXPECT_EQ(view->GetHorzRuler()->GetMeasurement(), 0) << "an empty profile counts pixels";
   EXPECT_GT(view->GetPaperSize().x, 0);
   EXPECT_GT(view->GetPaperSize().y, view->GetPaperSize().x);
+  // The key indicators have room for their texts.
+  wxStatusBar* status = frame->GetStatusBar();
+  ASSERT_TRUE(status);
+  for (int pane = 1; pane < status->GetFieldsCount(); ++pane) {
+    wxRect field;
+    ASSERT_TRUE(status->GetFieldRect(pane, field));
+    EXPECT_GT(field.width, status->GetTextExtent(status->GetStatusText(pane)).x + 8)
+        << platform::ToUtf8(status->GetStatusText(pane).ToStdWstring());
+  }
 
   // The canvas's messages move the rulers.
   platform::SendMessage(view, WM_REPORT_EDITOR_ZOOM, 150);
