@@ -8,9 +8,13 @@
 #include <glib.h>
 #include <wx/app.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -19,6 +23,18 @@ constexpr int kSignals[2] = {SIGTERM, SIGINT};
 // A second signal while the save question of the first is open is not asked again.
 bool g_closing = false;
 
+// Detaches the database on a thread of its own and waits for it at most
+// `limit`; a detach that takes longer is left behind.
+void DetachWithin(std::chrono::seconds limit) {
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> detached = done->get_future();
+  std::thread([done] {
+    DisconnectDatabase();
+    done->set_value();
+  }).detach();
+  detached.wait_for(limit);
+}
+
 // Dispatched by the main context, not in the signal's context.
 gboolean OnTerminateSignal(gpointer) {
   CQuennetApp* app = GetCurrentApp();
@@ -26,13 +42,13 @@ gboolean OnTerminateSignal(gpointer) {
   if (!frame) {
     // Before the main window the loop runs only inside a question of the
     // start-up (an upgrade, another database file): nothing is open to
-    // save, so the program ends here, detached from its database. It ends
-    // without the exit handlers, so that nothing can hold the end up: the
-    // database client's own handling of the same signal may still be busy
-    // on its thread (asking, and being refused, to shut the engine down)
-    // while the client's exit handler shuts it down. Nothing is attached
-    // any more, so the handlers have nothing left to keep safe.
-    DisconnectDatabase();
+    // save and nothing was written, so the program ends here. It detaches
+    // from its database first, but waits for that a few seconds at most:
+    // right after a terminate signal the embedded engine was seen to spin
+    // in the detach for good, and a program asked to end must end. The
+    // exit handlers are not run, for the same engine would be shut down by
+    // them.
+    DetachWithin(std::chrono::seconds(5));
     std::fflush(nullptr);
     std::_Exit(0);
   }

@@ -53,6 +53,12 @@ protected:
   // stored path and a database that opens as before, at the version it had.
   void ExpectEndedAsExitDoes(int version = kDatabaseVersionCurrent) {
     const std::optional<int> status = m_program->WaitForExit(seconds(60));
+    if (!status) {
+      // Where it stands, for whoever reads the failure (when gdb is there).
+      const std::string command = "gdb -p " + std::to_string(m_program->Pid()) +
+                                  " -batch -ex 'thread apply all bt' 2>&1 | grep -E '^(#|Thread)' >&2";
+      (void)std::system(command.c_str());
+    }
     ASSERT_TRUE(status) << "the program did not end";
     ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
     EXPECT_EQ(WEXITSTATUS(*status), 0);
