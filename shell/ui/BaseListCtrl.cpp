@@ -57,7 +57,16 @@ BaseListCtrl::~BaseListCtrl() {
   if (GetModel()) SaveColumnState();
 }
 
+// GTK draws every column's header as a button, which needs room for its
+// borders: a narrower header is laid out with a negative width.
+constexpr int kFillerWidth = 24;
+// Room a header button takes beside its text.
+constexpr int kHeaderPadding = 24;
+
 int BaseListCtrl::AddColumn(const std::wstring& caption, int alignment, int width) {
+  // A column starts at least as wide as its header's text and the header
+  // button's borders; widths stored by the user are set afterwards as they are.
+  width = std::max(width, GetTextExtent(wxString(caption)).x + FromDIP(kHeaderPadding));
   int index = static_cast<int>(m_columns.size());
   m_columns.push_back({caption, alignment, width});
   RemoveFiller();
@@ -76,9 +85,6 @@ void BaseListCtrl::RemoveFiller() {
   if (wxDataViewColumn* filler = FindFiller()) DeleteColumn(filler);
 }
 
-// GTK draws every column's header as a button, which needs room for its
-// borders: a narrower header is laid out with a negative width.
-constexpr int kFillerWidth = 24;
 
 void BaseListCtrl::AppendFiller() {
   auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);

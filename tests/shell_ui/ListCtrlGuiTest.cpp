@@ -147,3 +147,25 @@ TEST(ListCtrlGuiTest, AStoredLayoutForFewerColumnsKeepsTheOrderAndDefaultsWidths
   EXPECT_EQ(window.list->GetColumnOrder(), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(window.list->GetColumnWidths(), (std::vector<int>{120, 80, 50, 50}));
 }
+
+namespace {
+
+// A column given less room than its header's text starts as wide as the
+// header; one given more keeps its width.
+TEST(ListCtrlGuiTest, AColumnStartsWideEnoughForItsHeader) {
+  auto* frame = new wxFrame(nullptr, wxID_ANY, "list", wxPoint(0, 0), wxSize(600, 400));
+  auto* list = new BaseListCtrl(frame, 1000, L"NarrowHeaderList");
+  list->AddColumn(L"Shortcut", 0, 200);
+  list->AddColumn(L"Percent", 1, 20);
+  list->LoadColumnState();
+  frame->Show();
+  Pump();
+  const std::vector<int> widths = list->GetColumnWidths();
+  ASSERT_EQ(widths.size(), 2u);
+  EXPECT_EQ(widths[0], 200);
+  EXPECT_GT(widths[1], list->GetTextExtent(L"Percent").x + 8);
+  frame->Destroy();
+  Pump();
+}
+
+}  // namespace
