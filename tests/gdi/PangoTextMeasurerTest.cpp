@@ -112,6 +112,16 @@ const std::vector<std::wstring>& Texts() {
   return texts;
 }
 
+// The fonts of the table without underline and strike-out: wx draws those
+// bars several points thick on a page scaled to printer units, and the pages
+// draw them from the font's metrics instead (PdfWriterTest).
+std::vector<LogFont> UndecoratedFonts() {
+  std::vector<LogFont> fonts;
+  for (const LogFont& font : Fonts())
+    if (!font.underline && !font.strikeOut) fonts.push_back(font);
+  return fonts;
+}
+
 TEST(PangoTextMeasurer, MeasuresAsWxDoesOnTheSameContext) {
   corvane::test::TempDir dir;
   WxPdfPage page(dir / "measure.pdf");
@@ -186,17 +196,14 @@ void ExpectTheSamePageAsWx(Draw draw, std::initializer_list<const char*> expecte
 
 // Text of every kind the pages draw: wrapped and clipped where it overflows,
 // coloured, on an opaque background, with a line break in one TextOut,
-// beside other drawing. Underlined and struck-out text is left out: wx draws
-// its bars several points thick on a page scaled to printer units, and the
-// pages draw them from the font's metrics instead (PdfWriterTest).
+// beside other drawing, in the undecorated fonts.
 void DrawSampleText(Canvas& canvas) {
   canvas.SelectPen(Pen{PS_DASH, 6, RGB(0, 0, 255)});
   canvas.SelectBrush(Brush::Hollow());
   canvas.Rectangle(Rect{250, 250, 4700, 5200});
   canvas.SetBkMode(TRANSPARENT);
   int32_t top = 300;
-  for (const LogFont& font : Fonts()) {
-    if (font.underline || font.strikeOut) continue;
+  for (const LogFont& font : UndecoratedFonts()) {
     canvas.SelectFont(font);
     canvas.SetTextColor(RGB(20 * font.height % 256, 120, 40));
     Rect box{300, top, 2400, top + 300};  // too low for every line: the last are cut
@@ -225,10 +232,7 @@ TEST(PdfWriterText, PagesShowTheTextWxDrew) {
 void DrawShapedText(Canvas& canvas) {
   canvas.SetBkMode(TRANSPARENT);
   int32_t top = 300;
-  for (const LogFont& font : Fonts()) {
-    // wx draws the underline and strike-out bars too thick on a scaled page;
-    // ours follow the font's metrics, so decorated fonts are compared elsewhere.
-    if (font.underline || font.strikeOut) continue;
+  for (const LogFont& font : UndecoratedFonts()) {
     canvas.SelectFont(font);
     canvas.TextOut(300, top, L"Cafe\u0301 na\u0308ive \u0106evapi office affluent fjord AVAST Wolf");
     canvas.TextOut(300, top + 250, L"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD 2024");
@@ -253,8 +257,7 @@ TEST(PdfWriterText, ShapedTextIsDrawnAsWxDrawsIt) {
 void DrawTable(Canvas& canvas) {
   canvas.SetBkMode(TRANSPARENT);
   int32_t top = 200;
-  for (const LogFont& font : Fonts()) {
-    if (font.underline || font.strikeOut) continue;
+  for (const LogFont& font : UndecoratedFonts()) {
     canvas.SelectFont(font);
     for (const std::wstring& text : Texts()) {
       if (text.find(L'\n') != std::wstring::npos) continue;

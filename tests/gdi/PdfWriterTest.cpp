@@ -153,17 +153,30 @@ GreyPage Render(const std::filesystem::path& pdf) {
   return page;
 }
 
+// Writes a PDF of one page of the size in inches at 600 dots per inch, drawn
+// by `draw` in the font, text without a background. True when written;
+// otherwise `error` says why.
+template <class Draw>
+bool WriteOnePage(const std::filesystem::path& path, double width, double height, const LogFont& font,
+                  Draw draw, std::wstring* error = nullptr) {
+  PdfWriter pdf(path, width, height, 600);
+  bool written = pdf.StartDoc(L"") && pdf.StartPage();
+  if (written) {
+    Canvas& canvas = pdf.PageCanvas();
+    canvas.SelectFont(font);
+    canvas.SetBkMode(TRANSPARENT);
+    draw(canvas);
+    written = pdf.EndPage() && pdf.EndDoc();
+  }
+  if (!written && error) *error = pdf.GetErrorText();
+  return written;
+}
+
 // One line of text in 10 points at (600, 600) on a small page of 600 dots per inch.
 GreyPage PrintLine(const std::filesystem::path& path, const std::wstring& text, bool underline) {
-  PdfWriter pdf(path, 3, 1.5, 600);
-  if (!pdf.StartDoc(L"") || !pdf.StartPage()) return {};
-  Canvas& canvas = pdf.PageCanvas();
   LogFont font = Font(-83);  // 10 points
   font.underline = underline;
-  canvas.SelectFont(font);
-  canvas.SetBkMode(TRANSPARENT);
-  canvas.TextOut(300, 300, text);
-  if (!pdf.EndPage() || !pdf.EndDoc()) return {};
+  if (!WriteOnePage(path, 3, 1.5, font, [&](Canvas& canvas) { canvas.TextOut(300, 300, text); })) return {};
   return Render(path);
 }
 
@@ -207,26 +220,20 @@ TEST(PdfWriter, UnderlinesWithTheFontsThicknessBelowTheBaseline) {
 TEST(PdfWriter, KeepsTheOrderOfTextAndShapes) {
   corvane::test::TempDir dir;
   const auto path = dir / "order.pdf";
-  PdfWriter pdf(path, 3, 2.5, 600);
-  ASSERT_TRUE(pdf.StartDoc(L""));
-  ASSERT_TRUE(pdf.StartPage());
-  Canvas& canvas = pdf.PageCanvas();
-  canvas.SelectFont(Font(-83));
-  canvas.SetBkMode(TRANSPARENT);
-  canvas.TextOut(100, 100, L"HHHHHHHH");  // hidden by the box drawn next
-  canvas.SelectPen(Pen::Null());
-  canvas.SelectBrush(Brush::Solid(RGB(255, 255, 255)));
-  canvas.Rectangle(Rect{50, 50, 1000, 250});
-  canvas.SelectBrush(Brush::Solid(RGB(0, 0, 0)));
-  canvas.Rectangle(Rect{50, 400, 1000, 600});
-  canvas.SetTextColor(RGB(255, 255, 255));
-  canvas.TextOut(100, 450, L"HHHHHHHH");  // white on the black box
-  canvas.SetTextColor(RGB(0, 0, 0));
-  const Rect clip{100, 700, 300, 900};
-  canvas.TextOut(100, 700, L"HHHHHHHH", &clip);
-  canvas.TextOut(100, 1000, L"HHHHHHHH");
-  ASSERT_TRUE(pdf.EndPage());
-  ASSERT_TRUE(pdf.EndDoc());
+  ASSERT_TRUE(WriteOnePage(path, 3, 2.5, Font(-83), [](Canvas& canvas) {
+    canvas.TextOut(100, 100, L"HHHHHHHH");  // hidden by the box drawn next
+    canvas.SelectPen(Pen::Null());
+    canvas.SelectBrush(Brush::Solid(RGB(255, 255, 255)));
+    canvas.Rectangle(Rect{50, 50, 1000, 250});
+    canvas.SelectBrush(Brush::Solid(RGB(0, 0, 0)));
+    canvas.Rectangle(Rect{50, 400, 1000, 600});
+    canvas.SetTextColor(RGB(255, 255, 255));
+    canvas.TextOut(100, 450, L"HHHHHHHH");  // white on the black box
+    canvas.SetTextColor(RGB(0, 0, 0));
+    const Rect clip{100, 700, 300, 900};
+    canvas.TextOut(100, 700, L"HHHHHHHH", &clip);
+    canvas.TextOut(100, 1000, L"HHHHHHHH");
+  }));
   const GreyPage page = Render(path);
   ASSERT_EQ(page.width, 1800);
   ASSERT_EQ(page.height, 1500);
@@ -260,20 +267,19 @@ TEST(PdfWriter, EveryKindOfTextIsWritten) {
   };
   corvane::test::TempDir dir;
   const auto path = dir / "odd.pdf";
-  PdfWriter pdf(path, 8.27, 11.69, 600);
-  ASSERT_TRUE(pdf.StartDoc(L""));
-  ASSERT_TRUE(pdf.StartPage());
-  Canvas& canvas = pdf.PageCanvas();
-  canvas.SelectFont(Font(-100));
-  canvas.SetBkMode(TRANSPARENT);
-  int32_t top = 300;
-  for (const std::wstring& text : odd) {
-    canvas.TextOut(300, top, text);
-    canvas.TextOut(300, top + 150, L"Latin " + text + L" Latin");
-    top += 300;
-  }
-  ASSERT_TRUE(pdf.EndPage()) << platform::ToUtf8(pdf.GetErrorText());
-  ASSERT_TRUE(pdf.EndDoc()) << platform::ToUtf8(pdf.GetErrorText());
+  std::wstring error;
+  const bool written = WriteOnePage(
+      path, 8.27, 11.69, Font(-100),
+      [&](Canvas& canvas) {
+        int32_t top = 300;
+        for (const std::wstring& text : odd) {
+          canvas.TextOut(300, top, text);
+          canvas.TextOut(300, top + 150, L"Latin " + text + L" Latin");
+          top += 300;
+        }
+      },
+      &error);
+  ASSERT_TRUE(written) << platform::ToUtf8(error);
   const std::string text = RunCommand("pdftotext '" + path.string() + "' -");
   EXPECT_NE(text.find("marks first"), std::string::npos) << text;
   EXPECT_NE(text.find("surrogate"), std::string::npos) << text;
