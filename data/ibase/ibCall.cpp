@@ -26,7 +26,7 @@ const char kInjectedFailure[] = "injected failure";
 const char* GetOperationName(ibOperation operation) {
   switch (operation) {
     case ibOperation::CreateDatabase:
-      return "isc_dsql_execute_immediate";
+      return "isc_create_database";
     case ibOperation::Attach:
       return "isc_attach_database";
     case ibOperation::Detach:

@@ -16,7 +16,7 @@
 namespace ibase {
 
 enum class ibOperation {
-  CreateDatabase,     // isc_dsql_execute_immediate of CREATE DATABASE
+  CreateDatabase,     // isc_create_database
   Attach,             // isc_attach_database
   Detach,             // isc_detach_database
   Start,              // isc_start_multiple
@@ -36,8 +36,8 @@ const char* GetOperationName(ibOperation operation);
 
 struct ibCall {
   ibOperation operation;
-  std::wstring_view sql = {};            // CreateDatabase, ExecuteImmediate, Prepare: the statement
-  std::string_view parameterBlock = {};  // Attach: the database block; Start: the transaction block
+  std::wstring_view sql = {};            // ExecuteImmediate, Prepare: the statement
+  std::string_view parameterBlock = {};  // Attach, CreateDatabase: the database block; Start: the transaction block
   unsigned short dialect = 0;            // CreateDatabase, ExecuteImmediate, Prepare
 };
 

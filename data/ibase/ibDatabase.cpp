@@ -1,15 +1,17 @@
 #include "data/ibase/ibDatabase.h"
 
+#include <locale.h>
+
+#include <cstdint>
+
 #include "data/ibase/ibException.h"
-#include "platform/TextCodec.h"
 
 namespace ibase {
 namespace {
 
-// SQL dialect of statements run at once; readers prepare theirs as dialect 3.
-constexpr unsigned short kImmediateDialect = 1;
-constexpr unsigned short kDatabaseDialect = 3;
+constexpr unsigned short kDatabaseDialect = kDialect3;
 constexpr char kCharacterSet[] = "UNICODE_FSS";
+constexpr int kPageSize = 8192;
 
 void AppendItem(std::string& block, char item, const std::string& value) {
   // Each length is one byte: longer values cannot be expressed in this block.
@@ -19,14 +21,61 @@ void AppendItem(std::string& block, char item, const std::string& value) {
   block += value;
 }
 
-std::string QuoteLiteral(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
-  return quoted + "'";
+void AppendInteger(std::string& block, char item, uint32_t value) {
+  block += item;
+  block += static_cast<char>(4);
+  for (int byte = 0; byte < 4; ++byte) block += static_cast<char>((value >> (8 * byte)) & 0xFF);
 }
+
+// The version byte and the login, when there is one.
+void AppendLogin(std::string& block, const std::string& userName, const std::string& password) {
+  if (!userName.empty() || !password.empty()) block += static_cast<char>(isc_dpb_version1);
+  if (!userName.empty()) AppendItem(block, isc_dpb_user_name, userName);
+  if (!password.empty()) AppendItem(block, isc_dpb_password, password);
+}
+
+// The character set, the dialect, and that the file name is UTF-8.
+void AppendCharsetDialectAndUtf8Name(std::string& block) {
+  AppendItem(block, isc_dpb_set_db_charset, kCharacterSet);
+  block += static_cast<char>(isc_dpb_sql_dialect);
+  block += static_cast<char>(1);
+  block += static_cast<char>(kDatabaseDialect);
+  block += static_cast<char>(isc_dpb_utf8_filename);
+  block += static_cast<char>(0);
+}
+
+// A UTF-8 character type for the calling thread while the client handles a
+// file name. The client converts file names between UTF-8 and the
+// character set of the locale it first meets, once per process; under the
+// plain C locale that set is ASCII, and every name with another letter
+// fails ("Cannot transliterate character between character sets"). Our
+// names are UTF-8 already (as the file system takes them), so the client
+// must see UTF-8 as the system's set. Only this thread's locale changes,
+// and only for the call.
+class Utf8FileNames {
+public:
+  Utf8FileNames() {
+    if (locale_t utf8 = Utf8Locale()) m_previous = uselocale(utf8);
+  }
+  ~Utf8FileNames() {
+    if (m_previous) uselocale(m_previous);
+  }
+  Utf8FileNames(const Utf8FileNames&) = delete;
+  Utf8FileNames& operator=(const Utf8FileNames&) = delete;
+
+private:
+  // Made once and kept for the process; none when the system has no UTF-8 locale.
+  static locale_t Utf8Locale() {
+    static const locale_t utf8 = [] {
+      for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8", "en_US.utf8"})
+        if (locale_t made = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(0))) return made;
+      return static_cast<locale_t>(0);
+    }();
+    return utf8;
+  }
+
+  locale_t m_previous = static_cast<locale_t>(0);
+};
 
 }  // namespace
 
@@ -46,13 +95,17 @@ ibDatabase::~ibDatabase() {
 
 std::string ibDatabase::BuildParameterBlock(const std::string& userName, const std::string& password) {
   std::string block;
-  if (!userName.empty() || !password.empty()) block += static_cast<char>(isc_dpb_version1);
-  if (!userName.empty()) AppendItem(block, isc_dpb_user_name, userName);
-  if (!password.empty()) AppendItem(block, isc_dpb_password, password);
-  AppendItem(block, isc_dpb_set_db_charset, kCharacterSet);
-  block += static_cast<char>(isc_dpb_sql_dialect);
-  block += static_cast<char>(1);
-  block += static_cast<char>(kDatabaseDialect);
+  AppendLogin(block, userName, password);
+  AppendCharsetDialectAndUtf8Name(block);
+  return block;
+}
+
+std::string ibDatabase::BuildCreateParameterBlock(const std::string& userName, const std::string& password) {
+  std::string block;
+  AppendLogin(block, userName, password);
+  if (block.empty()) block += static_cast<char>(isc_dpb_version1);
+  AppendInteger(block, isc_dpb_page_size, kPageSize);
+  AppendCharsetDialectAndUtf8Name(block);
   return block;
 }
 
@@ -60,6 +113,7 @@ void ibDatabase::Connect(const std::string& path, const std::string& userName, c
   Disconnect();
   const std::string block = BuildParameterBlock(userName, password);
   try {
+    const Utf8FileNames utf8;
     CheckedCall({.operation = ibOperation::Attach, .parameterBlock = block}, [&](ISC_STATUS* status) {
       return isc_attach_database(status, 0, path.c_str(), &m_handle, static_cast<short>(block.size()),
                                  block.c_str());
@@ -72,17 +126,13 @@ void ibDatabase::Connect(const std::string& path, const std::string& userName, c
 
 void ibDatabase::Create(const std::string& path, const std::string& userName, const std::string& password) {
   Disconnect();
-  std::string text = "CREATE DATABASE " + QuoteLiteral(path);
-  if (!userName.empty()) text += " USER " + QuoteLiteral(userName);
-  if (!password.empty()) text += " PASSWORD " + QuoteLiteral(password);
-  text += " PAGE_SIZE 8192 DEFAULT CHARACTER SET UNICODE_FSS";
-  const std::wstring sql = platform::FromUtf8(text);
-  isc_tr_handle noTransaction = 0;
+  const std::string block = BuildCreateParameterBlock(userName, password);
   try {
-    CheckedCall({.operation = ibOperation::CreateDatabase, .sql = sql, .dialect = kDatabaseDialect},
+    const Utf8FileNames utf8;
+    CheckedCall({.operation = ibOperation::CreateDatabase, .parameterBlock = block, .dialect = kDatabaseDialect},
                 [&](ISC_STATUS* status) {
-                  return isc_dsql_execute_immediate(status, &m_handle, &noTransaction, 0, text.c_str(),
-                                                    kDatabaseDialect, nullptr);
+                  return isc_create_database(status, 0, path.c_str(), &m_handle,
+                                             static_cast<short>(block.size()), block.c_str(), 0);
                 });
   } catch (...) {
     m_handle = 0;
@@ -97,12 +147,12 @@ void ibDatabase::Disconnect() {
   m_handle = 0;
 }
 
-void ibDatabase::ExecuteImmediate(const std::wstring& sql) {
+void ibDatabase::ExecuteImmediate(const std::wstring& sql, unsigned short dialect) {
   const std::string text = WideToUtf8(sql);
-  CheckedCall({.operation = ibOperation::ExecuteImmediate, .sql = sql, .dialect = kImmediateDialect},
+  CheckedCall({.operation = ibOperation::ExecuteImmediate, .sql = sql, .dialect = dialect},
               [&](ISC_STATUS* status) {
                 return isc_dsql_execute_immediate(status, &m_handle, m_current->GetHandle(), 0, text.c_str(),
-                                                  kImmediateDialect, nullptr);
+                                                  dialect, nullptr);
               });
 }
 

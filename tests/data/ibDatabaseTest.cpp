@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <string>
 
+#include "Locales.h"
 #include "TestDatabase.h"
 #include "data/ibase/ibData.h"
 #include "data/ibase/ibDatabase.h"
@@ -24,7 +26,8 @@ std::string Bytes(std::initializer_list<int> values) {
   return bytes;
 }
 
-const std::string kCharsetAndDialect = Bytes({68, 11}) + "UNICODE_FSS" + Bytes({63, 1, 3});
+// The character set, the dialect, and the mark that the file name is UTF-8.
+const std::string kCharsetAndDialect = Bytes({68, 11}) + "UNICODE_FSS" + Bytes({63, 1, 3}) + Bytes({77, 0});
 
 struct BlockCase {
   std::string user;
@@ -46,8 +49,15 @@ TEST(ibDatabaseParameterBlock, IsBuiltByteForByte) {
     SCOPED_TRACE(c.user + "/" + c.password);
     EXPECT_EQ(ibase::ibDatabase::BuildParameterBlock(c.user, c.password), c.expected);
   }
-  EXPECT_EQ(ibase::ibDatabase::BuildParameterBlock("", "").size(), 16u);
-  EXPECT_EQ(ibase::ibDatabase::BuildParameterBlock("SYSDBA", "pondcrest").size(), 36u);
+  EXPECT_EQ(ibase::ibDatabase::BuildParameterBlock("", "").size(), 18u);
+  EXPECT_EQ(ibase::ibDatabase::BuildParameterBlock("SYSDBA", "pondcrest").size(), 38u);
+}
+
+TEST(ibDatabaseParameterBlock, OfACreateAddsThePageSizeAfterTheLogin) {
+  const std::string pageSize = Bytes({4, 4, 0, 0x20, 0, 0});  // isc_dpb_page_size, 8192
+  EXPECT_EQ(ibase::ibDatabase::BuildCreateParameterBlock("SYSDBA", "pondcrest"),
+            Bytes({1, 28, 6}) + "SYSDBA" + Bytes({29, 9}) + "pondcrest" + pageSize + kCharsetAndDialect);
+  EXPECT_EQ(ibase::ibDatabase::BuildCreateParameterBlock("", ""), Bytes({1}) + pageSize + kCharsetAndDialect);
 }
 
 TEST(ibDatabaseParameterBlock, RefusesValuesItsOneByteLengthCannotHold) {
@@ -94,7 +104,7 @@ TEST(ibDatabase, FailedConnectGivesTheClientTextAndStaysDetached) {
   EXPECT_FALSE(database.IsConnected());
 }
 
-TEST(ibDatabase, CreateRunsCreateDatabaseAsDialectThreeAndStaysAttached) {
+TEST(ibDatabase, CreateMakesADialectThreeUnicodeFssFileAndStaysAttached) {
   corvane::test::TempDir dir;
   const std::string path = (dir / "it's new.fdb").string();
   CallRecorder recorder;
@@ -103,9 +113,45 @@ TEST(ibDatabase, CreateRunsCreateDatabaseAsDialectThreeAndStaysAttached) {
   EXPECT_TRUE(database.IsConnected());
   const auto creates = recorder.Of(ibOperation::CreateDatabase);
   ASSERT_EQ(creates.size(), 1u);
-  EXPECT_EQ(creates[0].dialect, 3);
-  EXPECT_EQ(creates[0].sql, L"CREATE DATABASE '" + platform::FromUtf8((dir / "it''s new.fdb").string()) +
-                                L"' USER 'SYSDBA' PAGE_SIZE 8192 DEFAULT CHARACTER SET UNICODE_FSS");
+  EXPECT_EQ(creates[0].parameterBlock, ibase::ibDatabase::BuildCreateParameterBlock("SYSDBA", ""));
+  EXPECT_TRUE(std::filesystem::exists(path));
+
+  ibase::ibReader reader(&database);
+  reader.Open(
+      L"SELECT D.RDB$CHARACTER_SET_NAME, M.MON$SQL_DIALECT, M.MON$PAGE_SIZE FROM RDB$DATABASE D "
+      L"CROSS JOIN MON$DATABASE M");
+  ibase::ibData data(&reader);
+  ASSERT_TRUE(reader.Fetch());
+  EXPECT_EQ(data.GetString(0).substr(0, 11), L"UNICODE_FSS");
+  EXPECT_EQ(data.GetShort(1), 3);
+  EXPECT_EQ(data.GetShort(2), 8192);
+}
+
+// A folder named with letters beyond ASCII, as a user's home folder may be
+// named: the file is made there and opened again under the plain C locale
+// as under C.UTF-8 (the client settles its file-name conversion at the first
+// file it meets, so the C locale comes first).
+TEST(ibDatabase, CreatesAndOpensAFileInAFolderWithLettersBeyondAscii) {
+  corvane::test::TempDir dir;
+  const std::filesystem::path folder = dir / "Müller Ä";
+  std::filesystem::create_directories(folder);
+  corvane::test::UnderEachLocale([&] {
+    const std::string path = (folder / ("Daten ß " + std::string(std::setlocale(LC_ALL, nullptr)) + ".fdb")).string();
+    {
+      ibase::ibDatabase database;
+      ASSERT_NO_THROW(database.Create(path, "SYSDBA", ""));
+      EXPECT_TRUE(std::filesystem::exists(path));
+    }
+    ibase::ibDatabase database;
+    ASSERT_NO_THROW(database.Connect(path, "SYSDBA", ""));
+    ibase::ibReader reader(&database);
+    reader.Open(L"SELECT MON$DATABASE_NAME FROM MON$DATABASE");
+    ibase::ibData data(&reader);
+    ASSERT_TRUE(reader.Fetch());
+    std::wstring name = data.GetString(0);
+    while (!name.empty() && name.back() == L' ') name.pop_back();
+    EXPECT_EQ(name, platform::FromUtf8(path));
+  });
 }
 
 TEST(ibDatabase, CreateRefusesAnExistingFile) {

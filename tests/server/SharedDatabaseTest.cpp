@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "FirebirdServer.h"
+#include "ServerQuery.h"
 #include "TestEnvironment.h"
 #include "data/Connection.h"
 #include "data/DbException.h"
@@ -42,19 +43,7 @@ protected:
   // One value of a query, read through a connection of this process as a
   // user of the server.
   std::wstring Query(const std::string& path, const std::wstring& sql) {
-    setenv("ISC_USER", "SYSDBA", 1);
-    setenv("ISC_PASSWORD", FirebirdServer::kPassword, 1);
-    ConnectDatabaseFile(path);
-    std::wstring value;
-    {
-      ibase::ibReader reader(GetDatabase());
-      reader.Open(L"SELECT CAST((" + sql + L") AS VARCHAR(100)) FROM RDB$DATABASE");
-      ibase::ibData data(&reader);
-      if (reader.Fetch()) value = data.GetString(0);
-    }
-    while (!value.empty() && value.back() == L' ') value.pop_back();
-    DisconnectDatabase();
-    return value;
+    return corvane::test::QueryServer(path, sql);
   }
 
   corvane::test::TempDir m_dir;
