@@ -63,6 +63,25 @@ std::wstring Quoted(const std::wstring& name) {
   return L"'" + EscapeSqlQuotes(name) + L"'";
 }
 
+// A name read from the file, written as a delimited identifier: it names
+// exactly that object, whatever it holds (blanks, commas, lower case,
+// quotes), and never adds words of its own to the statement.
+std::wstring QuotedIdentifier(const std::wstring& name) {
+  std::wstring quoted = L"\"";
+  for (wchar_t c : name) {
+    quoted += c;
+    if (c == L'"') quoted += L'"';
+  }
+  return quoted + L"\"";
+}
+
+// Delimited identifiers exist in dialect 3 only (dialect 1 reads a double
+// quoted word as a string), so a statement naming one runs as dialect 3.
+void ExecuteDialect3(const std::wstring& sql) {
+  ibase::ibDatabase* database = GetDatabase();
+  TranslateDbErrors([&] { database->ExecuteImmediate(sql, ibase::kDialect3); });
+}
+
 std::wstring Trimmed(std::wstring text) {
   while (!text.empty() && text.back() == L' ') text.pop_back();
   return text;
@@ -115,7 +134,8 @@ void Run(const Statement& statement) {
     const size_t at = statement.sql.rfind(stated);
     for (const std::wstring& name :
          FindConstraints(TableOf(statement), *statement.droppedKind, statement.droppedColumn))
-      ExecuteSql(statement.sql.substr(0, at) + name + statement.sql.substr(at + stated.size()));
+      ExecuteDialect3(statement.sql.substr(0, at) + QuotedIdentifier(name) +
+                      statement.sql.substr(at + stated.size()));
   } else if (!statement.fill.empty()) {
     // Existing rows get the DEFAULT's value as the column is added.
     const size_t at = statement.sql.rfind(L" NOT NULL");
@@ -359,9 +379,12 @@ double RunStep(const std::vector<Statement>& statements, const std::wstring& ver
 }  // namespace
 
 void UpgradeDatabase() {
-  UpgradeChain(Invoice::Settings(kDatabaseVersionKey, L"1").GetDoubleValue());
-  // An older file may hold ids above what its generator gives next.
+  // An older file may hold ids above what its generator gives next (rows
+  // another tool wrote): the steps insert OBJECTS rows, so the generator
+  // moves past them before anything else. A failed insert would take one id
+  // only, and the file would fail again on the next try.
   DataAccess::Instance().CatchUpObjectIdGenerator();
+  UpgradeChain(Invoice::Settings(kDatabaseVersionKey, L"1").GetDoubleValue());
 }
 
 double UpgradeChain(double version) {

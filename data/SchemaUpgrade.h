@@ -18,7 +18,13 @@
 // - A system-named constraint that a step replaces (INTEG_405, INTEG_302, ...)
 //   is looked up by its table, kind and column, so a file whose constraint
 //   generator numbered it differently upgrades too. When the file has no such
-//   constraint there is nothing to drop and the step goes on.
+//   constraint there is nothing to drop and the step goes on. The name found
+//   is sent as a delimited identifier (dialect 3), so it names that
+//   constraint only, whatever its letters; a drop the engine refuses stops
+//   the step.
+// Before the first step the OBJECT_ID generator is moved past the largest
+// stored id, so rows another tool wrote never clash with the ones the steps
+// add.
 
 #include <string>
 

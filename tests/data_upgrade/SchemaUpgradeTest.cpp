@@ -485,6 +485,67 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      {L"UQ_ITEM_INVOICES_NUM_TYPE"}}));
 
+// Statements of their own run as dialect 3, where double quotes delimit
+// names, each in one committed unit of work.
+void CommittedAsDialect3(const std::vector<std::wstring>& statements) {
+  TransactionScope scope;
+  for (const std::wstring& statement : statements) {
+    ibase::ibReader reader(GetDatabase());
+    reader.Open(statement);
+  }
+  scope.Commit();
+}
+
+// A constraint name read from the file is sent as a delimited identifier: a
+// name that reads as more SQL, or holds a double quote, drops that one
+// constraint and nothing else.
+TEST_F(SchemaUpgradeTest, AConstraintNameReadFromTheFileNamesOnlyThatConstraint) {
+  for (const std::wstring name : {L"U, DROP DISPLAY_BOX", L"lower \"quoted\" name"}) {
+    SCOPED_TRACE(platform::ToUtf8(name));
+    OpenLegacy(L"1.205");
+    std::wstring delimited = L"\"";
+    for (wchar_t c : name) delimited += c == L'"' ? std::wstring(L"\"\"") : std::wstring(1, c);
+    CommittedAsDialect3({L"ALTER TABLE INVOICES DROP CONSTRAINT INTEG_71",
+                         L"ALTER TABLE INVOICES ADD CONSTRAINT " + delimited + L"\" UNIQUE (INVOICE_NUM)",
+                         L"ALTER TABLE INVOICES ADD CONSTRAINT U CHECK (TOTAL_AMOUNT >= 0)"});
+    ASSERT_TRUE(Has(ConstraintNames(L"INVOICES"), name));
+
+    EXPECT_EQ(FailureText([] { Upgrade1_205To1_206(1.205); }), L"(no failure)");
+    EXPECT_EQ(StoredVersion(), L"1.206");
+    const auto names = ConstraintNames(L"INVOICES");
+    EXPECT_FALSE(Has(names, name));
+    EXPECT_TRUE(Has(names, L"U"));
+    EXPECT_TRUE(Has(names, L"UQ_ITEM_INVOICES_NUM_TYPE"));
+    EXPECT_EQ(Value(L"SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = 'INVOICES' "
+                    L"AND RDB$FIELD_NAME = 'DISPLAY_BOX'"),
+              L"1");
+    DisconnectDatabase();
+  }
+}
+
+// Rows another tool wrote into a 1.0 file under ids its generator has not
+// reached yet: the upgrade moves the generator past them before it adds
+// OBJECTS rows of its own (the companies' addresses), and succeeds at the
+// first try.
+TEST_F(SchemaUpgradeTest, RowsStoredPastTheIdGeneratorUpgradeAtTheFirstTry) {
+  OpenLegacy(L"1.0");
+  const int generator = std::stoi(platform::ToUtf8(Value(L"SELECT GEN_ID(GEN_OBJECTS_ID, 0) FROM RDB$DATABASE")));
+  const std::wstring first = std::to_wstring(generator + 1);
+  const std::wstring second = std::to_wstring(generator + 2);
+  Committed({L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (" + first + L")",
+             L"INSERT INTO OBJECTS (OBJECT_ID) VALUES (" + second + L")",
+             L"INSERT INTO COMPANIES (OBJECT_ID, NAME, DISPLAY_BOX) VALUES (" + first +
+                 L", 'Written Elsewhere Ltd', 'Elm St 5')",
+             L"INSERT INTO COMPANIES (OBJECT_ID, NAME, DISPLAY_BOX) VALUES (" + second +
+                 L", 'Also Elsewhere Ltd', 'Oak St 7')"});
+
+  EXPECT_EQ(FailureText(UpgradeDatabase), L"(no failure)");
+  EXPECT_EQ(StoredVersion(), L"1.206");
+  EXPECT_EQ(Rows(L"SELECT A.NAME, A.DISPLAY_BOX FROM ADDRESSES A JOIN OBJECTS O ON O.OBJECT_ID = A.OBJECT_ID "
+                 L"WHERE A.OBJECT_ID > " + second + L" ORDER BY A.COMPANY_OBJECT_ID"),
+            (std::vector<Row>{{L"Written Elsewhere Ltd", L"Elm St 5"}, {L"Also Elsewhere Ltd", L"Oak St 7"}}));
+}
+
 // The keys the steps put in place work as the program relies on: an income
 // and an outcome invoice may share a number, and deleting an invoice takes
 // its stock input lines with it.
