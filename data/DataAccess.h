@@ -220,6 +220,16 @@ public:
   // never take an id that is in use. Returns how far it moved (0: it was
   // ahead already).
   int CatchUpObjectIdGenerator() const;
+  // Row locks (SELECT ... WITH LOCK) for a unit of work that writes a row
+  // only when it finds none: inside the open application transaction, the
+  // row stays locked until the unit commits or rolls back. Another user's
+  // unit that wants the same lock waits for that, and is then refused as a
+  // concurrent change (Invoice::DbException, kConcurrentChangeText) when the
+  // holder committed, since its own reading is older; saving again reads
+  // what the holder wrote. False when there is no such row to lock.
+  bool LockObjectRow(int id) const;
+  // The first SETTINGS row of the key.
+  bool LockSettingsRow(const std::wstring& key) const;
   // Removes every price of the item in every price list (no OBJECTS rows).
   void DeleteItemPrices(int itemId) const;
 

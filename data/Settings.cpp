@@ -69,24 +69,52 @@ Settings::Settings(const SettingsRecord& record) {
 }
 
 Settings::Settings(const std::wstring& key, const std::wstring& defaultValue) {
-  DataAccess& data = DataAccess::Instance();
-  const int id = data.FindSettingsId(key);
-  if (id != 0) {
-    data.LoadSettings(id, m_record);
-    return;
-  }
+  if (LoadStored(key)) return;
   m_record.settField = key;
   m_record.settValue = defaultValue;
   m_modified = true;
   // Beginning a unit of work would roll back one that is open, and with it
-  // everything the caller wrote so far: write into the open one instead.
+  // everything the caller wrote so far: write into the open one instead (a
+  // concurrent first write of the key then fails the caller's unit).
   if (IsDbTransactionOpen()) {
-    Save();
+    CreateUnlessStoredMeanwhile(key);
     return;
   }
-  TransactionScope scope;
+  // A unit of its own, tried again while another user's first write of a
+  // key gets in the way: the next try reads what that user stored.
+  constexpr int kAttempts = 20;
+  for (int attempt = 1;; ++attempt) {
+    try {
+      TransactionScope scope;
+      CreateUnlessStoredMeanwhile(key);
+      scope.Commit();
+      return;
+    } catch (const DbException& error) {
+      if (error.GetText() != kConcurrentChangeText || attempt == kAttempts) throw;
+    }
+  }
+}
+
+bool Settings::LoadStored(const std::wstring& key) {
+  DataAccess& data = DataAccess::Instance();
+  const int id = data.FindSettingsId(key);
+  if (id == 0) return false;
+  data.LoadSettings(id, m_record);
+  return true;
+}
+
+void Settings::CreateUnlessStoredMeanwhile(const std::wstring& key) {
+  // Every first write of a key holds the lock of the "version" row (which
+  // the version check makes before anything else), so users opening a new
+  // database at once write each key once: whoever comes second waits, and
+  // then finds the key or is refused and tries again. A file without a
+  // "version" row has nothing to lock.
+  DataAccess::Instance().LockSettingsRow(kDatabaseVersionKey);
+  if (LoadStored(key)) {
+    m_modified = false;
+    return;
+  }
   Save();
-  scope.Commit();
 }
 
 void Settings::Save() {

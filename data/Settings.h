@@ -21,7 +21,11 @@ public:
   // Looks the key up. A stored key is loaded unmodified. A missing key takes
   // the default text and is written at once: inside the application
   // transaction when one is open (so the caller's unit of work is kept),
-  // else in a unit of work of its own that is committed.
+  // else in a unit of work of its own that is committed. Several users
+  // reading a missing key at once store it once: the first write of a key
+  // is serialised through a row lock, and whoever comes second reads the
+  // stored row instead (inside an open unit of work, that unit is refused
+  // with kConcurrentChangeText).
   // Throws Invoice::DbException.
   Settings(const std::wstring& key, const std::wstring& defaultValue);
 
@@ -39,6 +43,13 @@ public:
 
   void SetValue(const std::wstring& value) { Set(m_record.settValue, value); }
   void SetIntValue(int value);
+
+private:
+  // Loads the key's stored row; false when there is none.
+  bool LoadStored(const std::wstring& key);
+  // Under the lock that serialises first writes of keys: loads the key when
+  // another user stored it meanwhile, else writes it.
+  void CreateUnlessStoredMeanwhile(const std::wstring& key);
 };
 
 }  // namespace Invoice

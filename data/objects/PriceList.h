@@ -14,8 +14,12 @@ public:
 
   // When modified: a new row for an item and list that already have one
   // (set meanwhile in another window) is written onto that row, which keeps
-  // its own discount, instead of adding a second row. A rollback takes the
-  // row's id back from this object.
+  // its own discount, instead of adding a second row. A new row is looked
+  // for and added under a lock of the item's OBJECTS row, so that two users
+  // adding it at once never both add it: the later one is refused with
+  // kConcurrentChangeText (Invoice::DbException) and, saving again, writes
+  // onto the row the other added. A rollback takes the row's id back from
+  // this object.
   void Save() override;
 
   int GetItemId() const { return m_record.itemObjectId; }

@@ -30,6 +30,7 @@
 #include <string>
 #include <thread>
 
+#include "OneLine.h"
 #include "data/ChangeSet.h"
 #include "data/Connection.h"
 #include "data/DbException.h"
@@ -46,12 +47,7 @@
 
 namespace {
 
-std::string OneLine(const std::wstring& text) {
-  std::string line = platform::ToUtf8(text);
-  for (char& c : line)
-    if (c == '\n' || c == '\r') c = '|';
-  return line;
-}
+using corvane::test::OneLine;
 
 int Seed() {
   TransactionScope scope;
@@ -72,12 +68,6 @@ int Seed() {
   receipt.Save();
   SetNextInvoiceNum(1);
   scope.Commit();
-  // Settings a new invoice reads are made on first reading: make them now,
-  // not while two users open their first invoices at once.
-  InvoiceHeaderFields header;
-  header.LoadInvoice(0, client.GetId(), false);
-  header.FillChoices();
-  header.FillMyCompany();
   std::cout << "CLIENT " << client.GetId() << " ITEM " << item.GetId() << std::endl;
   return 0;
 }
