@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <string>
 
 namespace {
@@ -54,4 +56,18 @@ TEST(ResourceTable, ATableIsFoundOnlyWhileItIsRegistered) {
     EXPECT_EQ(TextOf("LATER", 7), "later");
   }
   EXPECT_EQ(TextOf("LATER", 7), "<none>");
+}
+
+// A module finds its own resources, the program its own, under one type and id.
+TEST(ResourceTable, EachModuleFindsItsOwnResources) {
+  void* module = dlopen(RESOURCE_MODULE, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(module, nullptr) << dlerror();
+  using Text = const char* (*)(const char*, int32_t);
+  const auto moduleText = reinterpret_cast<Text>(dlsym(module, "ResourceModuleText"));
+  ASSERT_NE(moduleText, nullptr);
+  EXPECT_STREQ(moduleText("TEXT", 1), "from the module");
+  EXPECT_STREQ(moduleText("TEXT", 2), "") << "the program's resources are not the module's";
+  EXPECT_EQ(TextOf("TEXT", 1), "first");
+  EXPECT_EQ(platform::FindModuleResource(reinterpret_cast<const void*>(moduleText), "TEXT", 2), std::nullopt);
+  dlclose(module);
 }
