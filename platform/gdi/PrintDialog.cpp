@@ -39,17 +39,7 @@ public:
   bool OnPrintPage(int page) override {
     wxDC* dc = GetDC();
     if (!dc) return false;
-    const wxRect paper = GetPaperRectPixels();
-    FitThisSizeToPaper(paper.GetSize());
-    int ppiX = 0;
-    int ppiY = 0;
-    GetPPIPrinter(&ppiX, &ppiY);
-    DeviceMetrics device;
-    device.pixelsPerInchX = ppiX > 0 ? ppiX : 600;
-    device.pixelsPerInchY = ppiY > 0 ? ppiY : 600;
-    device.width = paper.width;
-    device.height = paper.height;
-    DeviceContext canvas(*dc, device);
+    DeviceContext canvas(*dc, FitPrintoutToPaper(*this));
     if (m_job.drawPage && page <= m_job.pageCount) m_job.drawPage(canvas, page);
     return true;
   }
@@ -84,6 +74,20 @@ PrintDialogResult PrintThroughDialogPrinter(wxWindow* parent, const PrintDialogC
 }
 
 }  // namespace
+
+DeviceMetrics FitPrintoutToPaper(wxPrintout& printout) {
+  const wxRect paper = printout.GetPaperRectPixels();
+  printout.FitThisSizeToPaper(paper.GetSize());
+  int ppiX = 0;
+  int ppiY = 0;
+  printout.GetPPIPrinter(&ppiX, &ppiY);
+  DeviceMetrics device;
+  device.pixelsPerInchX = ppiX > 0 ? ppiX : 600;
+  device.pixelsPerInchY = ppiY > 0 ? ppiY : 600;
+  device.width = paper.width;
+  device.height = paper.height;
+  return device;
+}
 
 wxPrintDialogData PrintDialogDataFor(const PrintDialogChoices& choices, int32_t pageCount) {
   wxPrintDialogData data;

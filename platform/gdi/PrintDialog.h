@@ -22,6 +22,7 @@
 
 class wxPrintData;
 class wxPrintDialogData;
+class wxPrintout;
 class wxWindow;
 
 namespace platform::gdi {
@@ -60,6 +61,11 @@ using DialogPrinter = std::function<std::unique_ptr<PrintTarget>(const wxPrintDa
 // Replaces the system's dialog and printers (see above); an empty function
 // restores them. Returns the one it replaces.
 DialogPrinter SetDialogPrinter(DialogPrinter printer);
+
+// Sets a printout's DC up to draw in printer pixels from the paper's corner
+// (the preview's bitmap is scaled, a printer's page is not) and gives the
+// metrics of a page drawn that way.
+DeviceMetrics FitPrintoutToPaper(wxPrintout& printout);
 
 // The dialog's settings for these choices and pages (exposed for tests).
 wxPrintDialogData PrintDialogDataFor(const PrintDialogChoices& choices, int32_t pageCount);
