@@ -16,6 +16,7 @@
 #include "preview/TextFile.h"
 
 const wchar_t* const CReportGenerator::kMessageCaption = L"Corvane Preview";
+const wchar_t* const CReportGenerator::kPrintFailedText = L"The invoice could not be printed.";
 
 namespace {
 
@@ -297,7 +298,10 @@ bool CReportGenerator::Print(platform::gdi::PrintTarget& target) {
 }
 
 int32_t CReportGenerator::PrintWithDialog() {
-  platform::gdi::PrintWithDialog(nullptr, platform::gdi::PrintDialogChoices{}, MakePrintJob());
+  if (platform::gdi::PrintWithDialog(nullptr, platform::gdi::PrintDialogChoices{}, MakePrintJob()) ==
+      platform::gdi::PrintDialogResult::Failed) {
+    ShowError(kPrintFailedText);
+  }
   return 0;
 }
 

@@ -72,7 +72,8 @@ public:
   bool Print(platform::gdi::PrintTarget& target);
   // Shows the print dialog (no page range, no selection, no print-to-file;
   // copies are the printer's) and, when the user confirms, prints every page
-  // on the chosen printer as Print does. Always 0.
+  // on the chosen printer as Print does; a print that fails is reported in a
+  // "Corvane Preview" message box. Always 0.
   int32_t PrintWithDialog();
 
   int32_t GetContainerCount() const { return static_cast<int32_t>(m_pages.GetCount()); }
@@ -95,6 +96,8 @@ public:
 
   // The caption of the engine's message boxes.
   static const wchar_t* const kMessageCaption;
+  // What the user is told when pages could not be printed.
+  static const wchar_t* const kPrintFailedText;
   // The resource type of report pages in text form.
   static constexpr char kResourceType[] = "RG_REPORT";
 

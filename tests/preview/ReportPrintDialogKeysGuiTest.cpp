@@ -18,6 +18,7 @@
 
 #include "GuiEvents.h"
 #include "PreviewFixtures.h"
+#include "platform/MessageBox.h"
 #include "TestEnvironment.h"
 #include "platform/gdi/PdfWriter.h"
 #include "platform/gdi/PrintDialog.h"
@@ -85,6 +86,7 @@ protected:
   void SetUp() override {
     m_previous = platform::gdi::SetDialogPrinter([this](const wxPrintData&) -> std::unique_ptr<PrintTarget> {
       ++m_targetsMade;
+      if (m_printerFails) return nullptr;
       return std::make_unique<PdfWriter>(m_pdf, 8.27, 11.69, 600);
     });
     m_report.SetDocumentName(L"Invoice 42");
@@ -109,6 +111,7 @@ protected:
   std::filesystem::path m_pdf = m_dir / "printed.pdf";
   CReportGenerator m_report;
   int m_targetsMade = 0;
+  bool m_printerFails = false;
   platform::gdi::DialogPrinter m_previous;
 };
 
@@ -127,9 +130,22 @@ TEST_F(ReportPrintDialog, ReturnPrintsEveryPageOnTheChosenPrinter) {
 }
 
 TEST_F(ReportPrintDialog, EscapePrintsNothing) {
+  platform::MessageBoxRecorder boxes;
   PrintAnswering(WXK_ESCAPE);
   EXPECT_EQ(m_targetsMade, 0);
   EXPECT_FALSE(std::filesystem::exists(m_pdf));
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(ReportPrintDialog, APrinterThatFailsIsReported) {
+  m_printerFails = true;
+  platform::MessageBoxRecorder boxes;
+  PrintAnswering(WXK_RETURN);
+  EXPECT_EQ(m_targetsMade, 1);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"The invoice could not be printed.");
+  EXPECT_EQ(boxes.Shown()[0].caption, L"Corvane Preview");
+  EXPECT_EQ(boxes.Shown()[0].style, platform::MB_OK | platform::MB_ICONERROR);
 }
 
 // The settings the dialog starts from: no page range, no selection, no
