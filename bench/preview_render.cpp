@@ -5,12 +5,22 @@
 //    many middle pages as they need and a last page;
 //  - small invoices (20, 50 and 100 lines) on the invoice road, the ones
 //    printed most.
-// Beside each stand two floors that draw the same strings in the same fonts
-// on pages of the same size into a PDF: one through pango, one layout per
-// string as the engine draws them, and one through plain cairo alone
-// (cairo_show_text, the font set once per page and change). The runs take
-// turns with their floors, so that both see the same load; the figures are
-// min and median.
+// Beside each stand three floors that draw the same strings in the same
+// faces, at the em the engine prints and at the same places, on pages of the
+// same size into a PDF:
+//  - pango: one layout, its font set when the font changes, each string
+//    drawn by pango (one call a string, as pango draws);
+//  - plain cairo: each string turned into glyphs by cairo's own text call
+//    (cairo_scaled_font_text_to_glyphs, no shaping), the glyphs of a page
+//    drawn in one cairo_show_glyphs per font, as the engine gathers them;
+//  - shaped: each string shaped by HarfBuzz (hb_shape), the glyphs of a page
+//    drawn in one cairo_show_glyphs per font.
+// The fonts of every floor are set up before the clock starts, as the
+// engine keeps its fonts set up for the process. The runs take turns with
+// their floors, so that both see the same load; the figures are min and
+// median. Each case writes its own PDFs (invoice-1000.pdf, paged.pdf,
+// invoice-20.pdf, ..., each floor's beside as .pango.pdf, .cairo.pdf and
+// .shaped.pdf).
 //
 //   preview_render [line count] [repetitions] [folder to keep the PDFs in]
 
@@ -25,8 +35,12 @@
 #include <vector>
 
 #include <cairo-pdf.h>
+#include <fontconfig/fontconfig.h>
+#include <hb.h>
 #include <pango/pangocairo.h>
 #include <unistd.h>
+
+#include <map>
 
 #include "common/TemplateFile.h"
 #include "platform/gdi/PdfWriter.h"
@@ -43,7 +57,7 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 struct Times {
-  std::vector<double> load, layout, render, total, floor, cairo;
+  std::vector<double> load, layout, render, total, pango, cairo, shaped;
   int pages = 0;
   size_t strings = 0;
   uintmax_t bytes = 0;
@@ -149,21 +163,115 @@ std::string Ascii(const std::wstring& text) {
   return ascii;
 }
 
+// One font of the pages as the floors draw it: the face fontconfig gives for
+// the family, weight and slant (the engine's pango asks fontconfig the
+// same), at the em the engine prints. A LogFont's positive height is the
+// font's whole cell (ascent and descent), a negative one its em.
+struct FloorFont {
+  std::string family;
+  bool bold = false;
+  bool italic = false;
+  double em = 0;      // page units
+  double ascent = 0;  // page units, from the top of a line to its baseline
+  double unitsPerEm = 0;
+  hb_font_t* shaper = nullptr;
+  cairo_font_face_t* face = nullptr;
+  PangoFontDescription* pango = nullptr;
+};
+
+class FloorFonts {
+public:
+  explicit FloorFonts(int unitsPerInch) : m_unitsPerInch(unitsPerInch) {}
+  ~FloorFonts() {
+    for (auto& [key, font] : m_fonts) {
+      hb_font_destroy(font.shaper);
+      cairo_font_face_destroy(font.face);
+      pango_font_description_free(font.pango);
+    }
+  }
+  FloorFonts(const FloorFonts&) = delete;
+  FloorFonts& operator=(const FloorFonts&) = delete;
+
+  // Sets up every font of the pages.
+  void Prepare(const Pages& pages) {
+    for (const platform::gdi::RecordedPage& page : pages) {
+      for (const platform::gdi::TextOp* text : page.Texts()) For(text->font);
+    }
+  }
+
+  const FloorFont& For(const platform::gdi::LogFont& logFont) {
+    if (const auto found = m_fonts.find(logFont); found != m_fonts.end()) return found->second;
+    FloorFont font;
+    font.family = Ascii(logFont.faceName);
+    if (font.family.empty()) font.family = "DejaVu Sans";
+    font.bold = logFont.weight >= 600;
+    font.italic = logFont.italic;
+
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, font.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8* file = nullptr;
+    int index = 0;
+    if (!match || FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) {
+      std::fprintf(stderr, "no font for %s\n", font.family.c_str());
+      std::exit(1);
+    }
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    hb_blob_t* blob = hb_blob_create_from_file(reinterpret_cast<const char*>(file));
+    hb_face_t* face = hb_face_create(blob, static_cast<unsigned>(index));
+    font.shaper = hb_font_create(face);
+    font.unitsPerEm = hb_face_get_upem(face);
+    hb_font_set_scale(font.shaper, static_cast<int>(font.unitsPerEm), static_cast<int>(font.unitsPerEm));
+    hb_face_destroy(face);
+    hb_blob_destroy(blob);
+    FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+
+    hb_font_extents_t extents{};
+    hb_font_get_h_extents(font.shaper, &extents);
+    const double cell = extents.ascender - extents.descender;
+    if (logFont.height > 0) {
+      font.em = logFont.height * font.unitsPerEm / cell;
+    } else {
+      font.em = logFont.height < 0 ? -logFont.height : m_unitsPerInch / 6.0;
+    }
+    font.ascent = extents.ascender * font.em / font.unitsPerEm;
+
+    font.face = cairo_toy_font_face_create(font.family.c_str(),
+                                           font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                                           font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    font.pango = pango_font_description_new();
+    pango_font_description_set_family(font.pango, font.family.c_str());
+    pango_font_description_set_absolute_size(font.pango, font.em * PANGO_SCALE);
+    pango_font_description_set_weight(font.pango, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(font.pango, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    return m_fonts.emplace(logFont, font).first->second;
+  }
+
+private:
+  int m_unitsPerInch;
+  std::map<platform::gdi::LogFont, FloorFont> m_fonts;
+};
+
 // The pango floor: the same strings in the same fonts at the same places,
-// each drawn through a pango layout.
-double PangoFloor(const Pages& pages, const preview::PaperSize& paper, int unitsPerInch,
+// each drawn through one pango layout whose font is set when it changes.
+double PangoFloor(const Pages& pages, FloorFonts& fonts, const preview::PaperSize& paper, int unitsPerInch,
                   const std::filesystem::path& pdfPath) {
   return TimePdf(paper, unitsPerInch, pdfPath, [&](cairo_t* cr) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
+    const FloorFont* current = nullptr;
     for (const platform::gdi::RecordedPage& page : pages) {
       for (const platform::gdi::TextOp* text : page.Texts()) {
-        PangoFontDescription* font = pango_font_description_new();
-        const std::string face = Ascii(text->font.faceName);
-        pango_font_description_set_family(font, face.empty() ? "DejaVu Sans" : face.c_str());
-        pango_font_description_set_absolute_size(font, std::abs(text->font.height) * double(PANGO_SCALE));
-        pango_font_description_set_weight(font, static_cast<PangoWeight>(text->font.weight));
-        pango_layout_set_font_description(layout, font);
-        pango_font_description_free(font);
+        const FloorFont& font = fonts.For(text->font);
+        if (&font != current) {
+          current = &font;
+          pango_layout_set_font_description(layout, font.pango);
+        }
         const std::string utf8 = Ascii(text->text);
         pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
         cairo_move_to(cr, text->x, text->y);
@@ -175,35 +283,103 @@ double PangoFloor(const Pages& pages, const preview::PaperSize& paper, int units
   });
 }
 
-// The plain cairo floor: the same strings at the same places through cairo's
-// own text call; the font is set at the start of each page and when it
-// changes, and each string is placed on its baseline.
-double PlainCairoFloor(const Pages& pages, const preview::PaperSize& paper, int unitsPerInch,
-                       const std::filesystem::path& pdfPath) {
+// Glyphs of a page gathered and drawn in one call per font, as the engine
+// gathers them.
+class PageGlyphs {
+public:
+  explicit PageGlyphs(cairo_t* cr) : m_cr(cr) {}
+
+  // Makes the font current, drawing what the previous one gathered.
+  void Use(const FloorFont& font) {
+    if (&font == m_font) return;
+    Flush();
+    m_font = &font;
+    cairo_set_font_face(m_cr, font.face);
+    cairo_set_font_size(m_cr, font.em);
+  }
+  cairo_scaled_font_t* ScaledFont() const { return cairo_get_scaled_font(m_cr); }
+  std::vector<cairo_glyph_t>& Glyphs() { return m_glyphs; }
+
+  void Flush() {
+    if (!m_glyphs.empty()) cairo_show_glyphs(m_cr, m_glyphs.data(), static_cast<int>(m_glyphs.size()));
+    m_glyphs.clear();
+  }
+  void EndPage() {
+    Flush();
+    m_font = nullptr;
+    cairo_show_page(m_cr);
+  }
+
+private:
+  cairo_t* m_cr;
+  const FloorFont* m_font = nullptr;
+  std::vector<cairo_glyph_t> m_glyphs;
+};
+
+// The plain cairo floor: cairo's own text call turns each string into
+// glyphs (one glyph a character, no shaping) on its baseline.
+double PlainCairoFloor(const Pages& pages, FloorFonts& fonts, const preview::PaperSize& paper,
+                       int unitsPerInch, const std::filesystem::path& pdfPath) {
   return TimePdf(paper, unitsPerInch, pdfPath, [&](cairo_t* cr) {
+    PageGlyphs gathered(cr);
     for (const platform::gdi::RecordedPage& page : pages) {
-      const platform::gdi::LogFont* current = nullptr;
-      double ascent = 0.0;
       for (const platform::gdi::TextOp* text : page.Texts()) {
-        if (!current || !(text->font == *current)) {
-          current = &text->font;
-          const std::string face = Ascii(text->font.faceName);
-          cairo_select_font_face(cr, face.empty() ? "DejaVu Sans" : face.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                                 text->font.weight >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-          cairo_set_font_size(cr, std::abs(text->font.height));
-          cairo_font_extents_t extents;
-          cairo_font_extents(cr, &extents);
-          ascent = extents.ascent;
+        const FloorFont& font = fonts.For(text->font);
+        gathered.Use(font);
+        const std::string utf8 = Ascii(text->text);
+        cairo_glyph_t* glyphs = nullptr;
+        int count = 0;
+        if (cairo_scaled_font_text_to_glyphs(gathered.ScaledFont(), text->x, text->y + font.ascent, utf8.c_str(),
+                                             static_cast<int>(utf8.size()), &glyphs, &count, nullptr, nullptr,
+                                             nullptr) == CAIRO_STATUS_SUCCESS) {
+          gathered.Glyphs().insert(gathered.Glyphs().end(), glyphs, glyphs + count);
         }
-        cairo_move_to(cr, text->x, text->y + ascent);
-        cairo_show_text(cr, Ascii(text->text).c_str());
+        cairo_glyph_free(glyphs);
       }
-      cairo_show_page(cr);
+      gathered.EndPage();
     }
   });
 }
 
-void Render(CReportGenerator& report, const std::filesystem::path& pdfPath, Times& times) {
+// The shaped floor: HarfBuzz shapes each string (kerning, ligatures, the
+// font's own advances), its glyphs placed from the string's baseline.
+double ShapedFloor(const Pages& pages, FloorFonts& fonts, const preview::PaperSize& paper, int unitsPerInch,
+                   const std::filesystem::path& pdfPath) {
+  return TimePdf(paper, unitsPerInch, pdfPath, [&](cairo_t* cr) {
+    PageGlyphs gathered(cr);
+    hb_buffer_t* buffer = hb_buffer_create();
+    for (const platform::gdi::RecordedPage& page : pages) {
+      for (const platform::gdi::TextOp* text : page.Texts()) {
+        const FloorFont& font = fonts.For(text->font);
+        gathered.Use(font);
+        const std::string utf8 = Ascii(text->text);
+        hb_buffer_clear_contents(buffer);
+        hb_buffer_add_utf8(buffer, utf8.c_str(), static_cast<int>(utf8.size()), 0, -1);
+        hb_buffer_guess_segment_properties(buffer);
+        hb_shape(font.shaper, buffer, nullptr, 0);
+        unsigned count = 0;
+        const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
+        const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, nullptr);
+        const double scale = font.em / font.unitsPerEm;
+        double x = text->x;
+        const double y = text->y + font.ascent;
+        for (unsigned i = 0; i < count; ++i) {
+          gathered.Glyphs().push_back(
+              {infos[i].codepoint, x + positions[i].x_offset * scale, y - positions[i].y_offset * scale});
+          x += positions[i].x_advance * scale;
+        }
+      }
+      gathered.EndPage();
+    }
+    hb_buffer_destroy(buffer);
+  });
+}
+
+// Renders the report into <folder>/<name>.pdf and each floor into
+// <name>.pango.pdf, <name>.cairo.pdf and <name>.shaped.pdf.
+void Render(CReportGenerator& report, const std::filesystem::path& folder, const std::string& name,
+            Times& times) {
+  const std::filesystem::path pdfPath = folder / (name + ".pdf");
   const preview::PaperSize paper = preview::ReportPaperSize(report);
   platform::gdi::PdfWriter pdf(pdfPath, paper.widthInches, paper.heightInches, 600);
   Clock::time_point start = Clock::now();
@@ -219,11 +395,11 @@ void Render(CReportGenerator& report, const std::filesystem::path& pdfPath, Time
   times.strings = 0;
   for (const auto& page : pages) times.strings += page.Texts().size();
   times.bytes = std::filesystem::file_size(pdfPath);
-  std::filesystem::path floorPath = pdfPath;
-  floorPath.replace_extension(".floor.pdf");
-  times.floor.push_back(PangoFloor(pages, paper, 600, floorPath));
-  floorPath.replace_extension(".cairo.pdf");
-  times.cairo.push_back(PlainCairoFloor(pages, paper, 600, floorPath));
+  FloorFonts fonts(600);
+  fonts.Prepare(pages);
+  times.pango.push_back(PangoFloor(pages, fonts, paper, 600, folder / (name + ".pango.pdf")));
+  times.cairo.push_back(PlainCairoFloor(pages, fonts, paper, 600, folder / (name + ".cairo.pdf")));
+  times.shaped.push_back(ShapedFloor(pages, fonts, paper, 600, folder / (name + ".shaped.pdf")));
 }
 
 // The invoice road: read the template, bind the data.
@@ -237,7 +413,7 @@ void InvoiceRoad(const std::filesystem::path& folder, const FieldMap& data, int 
     std::exit(1);
   }
   times.load.push_back(MillisecondsSince(start));
-  Render(doc.GetGenerator(), folder / "invoice.pdf", times);
+  Render(doc.GetGenerator(), folder, "invoice-" + std::to_string(lines), times);
   times.total.push_back(times.load.back() + times.layout.back() + times.render.back());
 }
 
@@ -264,26 +440,25 @@ void PagedRoad(const std::filesystem::path& folder, int lines, Times& times) {
   }
   report.DistributeLines(L"lines", texts);
   times.load.push_back(MillisecondsSince(start));
-  Render(report, folder / "paged.pdf", times);
+  Render(report, folder, "paged", times);
   times.total.push_back(times.load.back() + times.layout.back() + times.render.back());
 }
 
-// A batch label renderer's figure for one string on this kind of machine.
-constexpr double kBatchRendererMicroseconds = 28.0;
+void PrintFloor(const char* name, const std::vector<double>& floor, const Times& times) {
+  std::printf("%-12s %-12s %8.2f / %8.2f ms  ratio %5.2fx / %5.2fx\n", "", name, Min(floor), Median(floor),
+              Min(times.total) / Min(floor), Median(times.total) / Median(floor));
+}
 
 void Print(const std::string& road, const Times& times) {
-  const double total = Median(times.total);
   std::printf("%-12s pages %4d  strings %6zu  pdf %8ju bytes  load+bind %7.2f  layout %7.2f  render %7.2f ms\n",
               road.c_str(), times.pages, times.strings, times.bytes, Median(times.load), Median(times.layout),
               Median(times.render));
-  std::printf("%-12s total %8.2f / %8.2f ms  pango floor %8.2f / %8.2f ms  ratio %5.2fx / %5.2fx\n", "",
-              Min(times.total), total, Min(times.floor), Median(times.floor), Min(times.total) / Min(times.floor),
-              total / Median(times.floor));
-  std::printf("%-12s %22s  plain cairo %8.2f / %8.2f ms  ratio %5.2fx / %5.2fx\n", "", "", Min(times.cairo),
-              Median(times.cairo), Min(times.total) / Min(times.cairo), total / Median(times.cairo));
+  std::printf("%-12s %-12s %8.2f / %8.2f ms\n", "", "total", Min(times.total), Median(times.total));
+  PrintFloor("pango floor", times.pango, times);
+  PrintFloor("plain cairo", times.cairo, times);
+  PrintFloor("shaped floor", times.shaped, times);
   const double perString = times.strings ? Min(times.total) * 1000.0 / times.strings : 0.0;
-  std::printf("%-12s per string %6.2f us (min), %5.2fx a batch label renderer's %.0f us\n", "", perString,
-              perString / kBatchRendererMicroseconds, kBatchRendererMicroseconds);
+  std::printf("%-12s per string %6.2f us (min)\n", "", perString);
 }
 
 }  // namespace

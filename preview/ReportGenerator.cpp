@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <span>
 
 #include "common/TemplateFile.h"
 #include "platform/MessageBox.h"
+#include "platform/ResourceTable.h"
 #include "platform/TextCodec.h"
 #include "preview/DrawGrid.h"
 #include "preview/DrawObjectFactory.h"
@@ -13,6 +16,7 @@
 #include "preview/TextFile.h"
 
 const wchar_t* const CReportGenerator::kMessageCaption = L"Corvane Preview";
+const wchar_t* const CReportGenerator::kPrintFailedText = L"The invoice could not be printed.";
 
 namespace {
 
@@ -126,11 +130,24 @@ bool CReportGenerator::LoadFromFile(const std::filesystem::path& path, int32_t p
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad() || bytes.empty()) return false;
-  // The text ends at its first NUL or at the end of the file, whichever
-  // comes first: a file without a terminator is read to its end, no further.
-  return LoadFromString(
-      platform::FromUtf16Le(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), true), pageKind);
+  if (in.bad()) return false;
+  return LoadFromUtf16(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), pageKind);
+}
+
+bool CReportGenerator::LoadFromUtf16(const uint8_t* bytes, size_t count, int32_t pageKind) {
+  if (count == 0) return false;
+  // The text ends at its first NUL or at the end of the bytes, whichever
+  // comes first: a text without a terminator is read to its end, no further.
+  return LoadFromString(platform::FromUtf16Le(bytes, count, true), pageKind);
+}
+
+bool CReportGenerator::LoadFromResource(int32_t resourceId, int32_t pageKind) {
+  if (!CanAddPage(pageKind)) return false;
+  // Any address of this file names the module the engine was linked into.
+  static const char moduleAnchor = 0;
+  const std::optional<std::span<const uint8_t>> bytes =
+      platform::FindModuleResource(&moduleAnchor, kResourceType, resourceId);
+  return bytes && LoadFromUtf16(bytes->data(), bytes->size(), pageKind);
 }
 
 bool CReportGenerator::LoadFromTextFile(const std::wstring& path, int32_t pageKind) {
@@ -268,21 +285,24 @@ void CReportGenerator::DrawPage(platform::gdi::Canvas& dc, int32_t page) {
   }
 }
 
+platform::gdi::PrintJob CReportGenerator::MakePrintJob() {
+  platform::gdi::PrintJob job;
+  job.documentName = m_documentName;
+  job.pageCount = GetPageCount();
+  job.drawPage = [this](platform::gdi::Canvas& canvas, int32_t page) { DrawPage(canvas, page); };
+  return job;
+}
+
 bool CReportGenerator::Print(platform::gdi::PrintTarget& target) {
-  const int32_t count = GetPageCount();
-  if (!target.StartDoc(m_documentName)) return false;
-  for (int32_t page = 1; page <= count; ++page) {
-    if (!target.StartPage()) {
-      target.AbortDoc();
-      return false;
-    }
-    DrawPage(target.PageCanvas(), page);
-    if (!target.EndPage()) {
-      target.AbortDoc();
-      return false;
-    }
+  return platform::gdi::PrintJobInto(target, MakePrintJob());
+}
+
+int32_t CReportGenerator::PrintWithDialog() {
+  if (platform::gdi::PrintWithDialog(nullptr, platform::gdi::PrintDialogChoices{}, MakePrintJob()) ==
+      platform::gdi::PrintDialogResult::Failed) {
+    ShowError(kPrintFailedText);
   }
-  return target.EndDoc();
+  return 0;
 }
 
 int32_t CReportGenerator::GetObjectCount(int32_t page) const {

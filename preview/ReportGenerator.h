@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gdi/Canvas.h"
+#include "platform/gdi/PrintDialog.h"
 #include "platform/gdi/PrintTarget.h"
 #include "preview/Container.h"
 
@@ -41,6 +42,11 @@ public:
   bool LoadFromFile(const std::filesystem::path& path, int32_t pageKind);
   // A text file read line by line; a read failure keeps the file's error text.
   bool LoadFromTextFile(const std::wstring& path, int32_t pageKind);
+  // The resource of type "RG_REPORT" with that id in the module that holds
+  // this engine, as UTF-16LE text (read up to its terminating NUL, or to its
+  // end when it has none). False when there is no such resource, when it is
+  // empty, and as LoadFromString.
+  bool LoadFromResource(int32_t resourceId, int32_t pageKind);
 
   // Fills the grids named `name` with lines: the first page's grid takes
   // what it holds, the last page's the remainder of the middle grid's
@@ -64,6 +70,11 @@ public:
   // Prints every page as one document named by the document name. False
   // when the document, a page or the end of the document fails.
   bool Print(platform::gdi::PrintTarget& target);
+  // Shows the print dialog (no page range, no selection, no print-to-file;
+  // copies are the printer's) and, when the user confirms, prints every page
+  // on the chosen printer as Print does; a print that fails is reported in a
+  // "Corvane Preview" message box. Always 0.
+  int32_t PrintWithDialog();
 
   int32_t GetContainerCount() const { return static_cast<int32_t>(m_pages.GetCount()); }
   // 0 / "" / null for indexes out of range.
@@ -85,12 +96,19 @@ public:
 
   // The caption of the engine's message boxes.
   static const wchar_t* const kMessageCaption;
+  // What the user is told when pages could not be printed.
+  static const wchar_t* const kPrintFailedText;
+  // The resource type of report pages in text form.
+  static constexpr char kResourceType[] = "RG_REPORT";
 
 private:
   bool CanAddPage(int32_t pageKind) const;
   bool AddPage(const std::vector<std::wstring>& records, int32_t pageKind);
+  // UTF-16LE text up to its first NUL; false when there are no bytes.
+  bool LoadFromUtf16(const uint8_t* bytes, size_t count, int32_t pageKind);
   void PlacePage(std::unique_ptr<CContainer> page);
   CContainer* FindPageFor(int32_t page) const;
+  platform::gdi::PrintJob MakePrintJob();
   void ShowError(const std::wstring& text) const;
 
   std::wstring m_documentName;

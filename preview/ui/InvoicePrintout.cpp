@@ -1,5 +1,6 @@
 #include "preview/ui/InvoicePrintout.h"
 
+#include "platform/gdi/PrintDialog.h"
 #include "preview/ReportGenerator.h"
 #include "preview/ReportRendering.h"
 
@@ -29,18 +30,7 @@ bool InvoicePrintout::OnPrintPage(int page) {
   wxDC* dc = GetDC();
   if (!dc) return false;
   if (!HasPage(page)) return true;  // an empty report previews one blank sheet
-  // Logical units are printer pixels from the paper's corner, whatever the
-  // device: the preview's bitmap is scaled, a printer's page is not.
-  const wxRect paper = GetPaperRectPixels();
-  FitThisSizeToPaper(paper.GetSize());
-  int ppiX = 0;
-  int ppiY = 0;
-  GetPPIPrinter(&ppiX, &ppiY);
-  platform::gdi::DeviceMetrics device;
-  device.pixelsPerInchX = ppiX > 0 ? ppiX : 600;
-  device.pixelsPerInchY = ppiY > 0 ? ppiY : 600;
-  device.width = paper.width;
-  device.height = paper.height;
+  const platform::gdi::DeviceMetrics device = platform::gdi::FitPrintoutToPaper(*this);
   preview::DrawReportPage(m_report, page, *dc, device);
   return true;
 }

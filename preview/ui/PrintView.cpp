@@ -178,7 +178,7 @@ void PrintView::OnFilePrint() {
   wxPrinter printer(&data);
   const std::unique_ptr<wxPrintout> printout(CreatePrintout());
   if (!printer.Print(&m_frame, printout.get(), true) && wxPrinter::GetLastError() == wxPRINTER_ERROR) {
-    platform::ShowMessageBox(L"The invoice could not be printed.", CReportGenerator::kMessageCaption,
+    platform::ShowMessageBox(CReportGenerator::kPrintFailedText, CReportGenerator::kMessageCaption,
                              platform::MB_OK | platform::MB_ICONERROR, &m_frame);
   }
 }

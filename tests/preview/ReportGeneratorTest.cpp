@@ -7,6 +7,7 @@
 #include "PreviewFixtures.h"
 #include "TestEnvironment.h"
 #include "platform/MessageBox.h"
+#include "platform/ResourceTable.h"
 #include "platform/TextCodec.h"
 #include "preview/DrawGrid.h"
 #include "preview/DrawLabel.h"
@@ -200,6 +201,49 @@ TEST(ReportGenerator, LoadFromTextFileKeepsTheFileError) {
   EXPECT_EQ(report.GetObjectCount(0), 2);
   EXPECT_FALSE(report.LoadFromTextFile((dir / "missing.txt").wstring(), kMiddlePage));
   EXPECT_NE(report.GetErrorText().find(L"missing.txt"), std::wstring::npos);
+}
+
+// Report pages compiled into this program, as a module carries them: UTF-16
+// text ending in a NUL, after which nothing belongs to the page.
+constexpr char16_t kResourcePage[] =
+    u"report_label:0,0,2,1,from resource,title,0,Arial,100,0,0,0,0,0,0;\r\n"
+    u"report_field:0,1,2,2,template,total,0,Arial,100,0,0,0,0,0,0;\0"
+    u"report_label:0,2,2,3,past the end,,0,Arial,100,0,0,0,0,0,0;";
+constexpr char16_t kResourceWithoutRecords[] = u"nothing:here;";
+const platform::Resource kResources[] = {
+    {"RG_REPORT", 101, kResourcePage, sizeof kResourcePage},
+    {"RG_OTHER", 102, kResourcePage, sizeof kResourcePage},
+    {"RG_REPORT", 103, kResourcePage, 0},
+    {"RG_REPORT", 104, kResourceWithoutRecords, sizeof kResourceWithoutRecords},
+};
+CORVANE_RESOURCE_TABLE(kResources);
+
+TEST(ReportGenerator, LoadFromResourceReadsThePageUpToItsTerminator) {
+  CReportGenerator report;
+  ASSERT_TRUE(report.LoadFromResource(101, kMiddlePage));
+  ASSERT_EQ(report.GetContainerCount(), 1);
+  ASSERT_EQ(report.GetObjectCount(0), 2);
+  EXPECT_EQ(report.GetObject(0, 0)->GetText(), L"from resource");
+  EXPECT_EQ(report.GetObjectType(L"total"), kDrawField);
+  EXPECT_EQ(report.GetObjectType(L"title"), kDrawLabel);
+
+  // A first page goes before the middle one; a second first page is refused.
+  ASSERT_TRUE(report.LoadFromResource(101, kFirstPage));
+  EXPECT_EQ(PageKinds(report), (std::vector<int32_t>{kFirstPage, kMiddlePage}));
+  EXPECT_FALSE(report.LoadFromResource(101, kFirstPage));
+}
+
+TEST(ReportGenerator, LoadFromResourceFailsWithoutAPageResource) {
+  struct Case {
+    int32_t id;
+    const char* why;
+  };
+  for (const Case& c : {Case{999, "no resource of that id"}, Case{102, "a resource of another type"},
+                        Case{103, "an empty resource"}, Case{104, "records that make no object"}}) {
+    CReportGenerator report;
+    EXPECT_FALSE(report.LoadFromResource(c.id, kMiddlePage)) << c.why;
+    EXPECT_EQ(report.GetContainerCount(), 0) << c.why;
+  }
 }
 
 // Page distribution over first, middle and last pages.
