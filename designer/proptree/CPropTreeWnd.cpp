@@ -558,6 +558,9 @@ CPropTreeWnd::CPropTreeWnd(wxWindow* parent, CPropTree& tree, int id, uint32_t s
   m_info = new CPropTreeInfo(this, m_tree);
   // The description's wrapping measures with the pane's font.
   m_info->SetFont(m_normalFont);
+  // At least room for the title and two lines of description: the
+  // desktop's fonts may be taller than the pane's 50 pixels allow.
+  m_infoHeight = std::max(kDescriptionHeight, 8 + 3 * m_info->GetCharHeight());
   // The bar decides the width and asks only for the height of the pane and
   // a few rows.
   SetMinSize(wxSize(1, 3 * kDescriptionHeight));
@@ -581,7 +584,7 @@ void CPropTreeWnd::OnSize(wxSizeEvent& event) {
 
 void CPropTreeWnd::LayoutChildren() {
   const wxSize client = GetClientSize();
-  const int info = std::min(kDescriptionHeight, std::max(client.y, 0));
+  const int info = std::min(m_infoHeight, std::max(client.y, 0));
   m_list->SetSize(0, 0, std::max(client.x, 0), std::max(client.y - info, 0));
   m_info->SetSize(0, client.y - info, std::max(client.x, 0), info);
 }

@@ -152,6 +152,7 @@ private:
   unsigned m_activation = 0;
   wxFont m_normalFont;
   wxFont m_boldFont;
+  int m_infoHeight = kDescriptionHeight;
 };
 
 }  // namespace designer

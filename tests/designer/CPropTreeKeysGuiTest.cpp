@@ -123,6 +123,9 @@ protected:
 TEST_F(CPropTreeKeysGuiTest, TheDescriptionPaneAsksForAnItemUntilOneIsFocused) {
   EXPECT_EQ(window->GetInfo()->GetTitle(), "No Item Selected");
   EXPECT_EQ(window->GetInfo()->GetText(), "Select an item to see its description");
+  // The pane holds its title and two lines of text, whatever the font.
+  EXPECT_GE(window->GetInfo()->GetClientSize().y, 8 + 3 * window->GetInfo()->GetCharHeight());
+  EXPECT_GE(window->GetInfo()->GetClientSize().y, CPropTreeWnd::kDescriptionHeight);
   Click(Label(name));
   EXPECT_EQ(tree.GetFocusedItem(), name);
   EXPECT_EQ(window->GetInfo()->GetTitle(), "Name");
