@@ -162,6 +162,26 @@ TEST_F(CPropTreeKeysGuiTest, ALabelClickSelectsAndAValueClickEditsOnce) {
   EXPECT_EQ(Count(CPropTree::kItemChanged), 1);
 }
 
+TEST_F(CPropTreeKeysGuiTest, WhatIsTypedGoesToTheItemBeforeTheTreeIsEmptied) {
+  Click(Value(name));
+  wxTextCtrl* edit = window->GetEditControl();
+  ASSERT_TRUE(edit && edit->IsShown());
+  ASSERT_TRUE(WaitFor([&] { return edit->HasFocus(); }));
+  input.Text("typed");
+  ASSERT_TRUE(WaitFor([&] { return edit->GetValue() == "typed"; }));
+  seen.clear();
+  std::wstring committed;
+  tree.SetListener([&](int32_t code, CPropTreeItem* item) -> int64_t {
+    if (code == CPropTree::kItemChanged && item == name) committed = name->GetText();
+    return 0;
+  });
+  // As the property bar does when another entity is shown.
+  tree.DeleteAllItems();
+  EXPECT_EQ(committed, L"typed");
+  EXPECT_EQ(window->GetActiveItem(), nullptr);
+  EXPECT_FALSE(edit->IsShown());
+}
+
 TEST_F(CPropTreeKeysGuiTest, TopLevelAndReadOnlyValuesAndACancellingOwnerOnlySelect) {
   Click(Value(general));
   EXPECT_EQ(tree.GetFocusedItem(), general);
