@@ -28,7 +28,7 @@ public:
 
   CPropTreeList(CPropTreeWnd* owner, CPropTree& tree);
 
-  // The splitter bar being dragged, at this x; none when no drag is on.
+  // Whether the user drags the splitter.
   bool IsDraggingSplitter() const { return m_dragging; }
   // Brings the scroll bar to the tree's content and origin.
   void UpdateScrollRange();
