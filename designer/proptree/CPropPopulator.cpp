@@ -261,7 +261,9 @@ void CPropPopulator::Populate(CPropTree& tree) {
     std::unique_ptr<CPropTreeItem> item = row.make(this);
     item->SetLabelText(row.label);
     item->SetInfoText(row.info);
-    m_items.push_back({&row, tree.InsertItem(std::move(item), root)});
+    CPropTreeItem* inserted = tree.InsertItem(std::move(item), root);
+    m_items.push_back({&row, inserted});
+    if (auto* font = dynamic_cast<CPropTreeItemFont*>(inserted)) font->AddEffectItems();
   }
 }
 

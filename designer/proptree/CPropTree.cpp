@@ -69,7 +69,10 @@ bool CPropTree::DeleteSubtree(CPropTreeItem* item) {
 }
 
 bool CPropTree::DeleteItem(CPropTreeItem* item) {
+  // What is being typed into an item goes to it before it may go.
+  if (m_observer) m_observer->OnTreeItemsDeleting();
   const bool deleted = DeleteSubtree(item ? item : &m_root);
+  SetScrollOrigin(m_scrollOrigin);
   if (m_observer) m_observer->OnTreeItemsChanged();
   return deleted;
 }
@@ -122,15 +125,94 @@ void CPropTree::FocusNext() {
 }
 
 void CPropTree::EnsureVisible(CPropTreeItem* item) {
-  for (CPropTreeItem* parent = item ? item->GetParent() : nullptr; parent; parent = parent->GetParent()) {
-    parent->Expand();
+  if (!item) return;
+  for (CPropTreeItem* parent = item->GetParent(); parent; parent = parent->GetParent()) {
+    if (parent != &m_root) parent->Expand();
+  }
+  const std::optional<Place> place = PlaceOf(item);
+  if (!place || m_listHeight <= 0) return;
+  if (place->y < 0) {
+    SetScrollOrigin(m_scrollOrigin + place->y);
+  } else if (place->y + place->height > m_listHeight) {
+    SetScrollOrigin(m_scrollOrigin + place->y + place->height - m_listHeight);
   }
 }
 
 void CPropTree::SetColumn(int32_t x, int32_t clientWidth) {
+  if (clientWidth < 0) clientWidth = m_listWidth;
   x = std::max(x, kMinColumn);
   if (clientWidth > 0) x = std::min(x, clientWidth - kMinColumn);
   m_column = x;
+}
+
+void CPropTree::SetListSize(int32_t width, int32_t height) {
+  m_listWidth = std::max(width, 0);
+  m_listHeight = std::max(height, 0);
+  SetScrollOrigin(m_scrollOrigin);
+}
+
+int32_t CPropTree::GetContentHeight() const {
+  int32_t height = 0;
+  for (const CPropTreeItem* item : GetVisibleItems()) height += item->GetItemHeight();
+  return height;
+}
+
+void CPropTree::SetScrollOrigin(int32_t origin) {
+  m_scrollOrigin = std::clamp(origin, 0, std::max(GetContentHeight() - m_listHeight, 0));
+}
+
+std::vector<CPropTree::Place> CPropTree::Layout() const {
+  std::vector<Place> places;
+  int32_t y = -m_scrollOrigin;
+  // Children of a top-level item keep its x; deeper ones are indented.
+  auto add = [&](auto& self, const CPropTreeItem& parent, int32_t x, int depth) -> void {
+    for (const auto& child : parent.GetChildren()) {
+      Place place;
+      place.item = child.get();
+      place.x = x;
+      place.y = y;
+      place.height = child->GetItemHeight();
+      if (child->HasChildren()) place.expandBox = {4, y + 4, 4 + 9, y + 4 + 9};
+      place.labelLeft = x + kIndent + 5;
+      if (child->GetFlags() & CPropTreeItem::kCheckBox) {
+        place.checkBox = {place.labelLeft, y + 4, place.labelLeft + 14, y + 4 + 14};
+        place.labelLeft += 24;
+      }
+      if (depth > 1) place.attribute = {m_column + kSplitterSlop, y, m_listWidth, y + place.height - 1};
+      places.push_back(place);
+      y += place.height;
+      if (child->IsExpanded()) self(self, *child, depth > 1 ? x + kIndent : x, depth + 1);
+    }
+  };
+  add(add, m_root, 0, 1);
+  return places;
+}
+
+std::optional<CPropTree::Place> CPropTree::PlaceOf(const CPropTreeItem* item) const {
+  for (const Place& place : Layout()) {
+    if (place.item == item) return place;
+  }
+  return std::nullopt;
+}
+
+CPropTree::HitCode CPropTree::HitTest(platform::gdi::Point point, CPropTreeItem** item) const {
+  if (item) *item = nullptr;
+  for (const Place& place : Layout()) {
+    if (point.y < place.y || point.y >= place.y + place.height) continue;
+    if (item) *item = place.item;
+    const bool topLevel = place.item->IsRootLevel();
+    if (!topLevel && point.x >= m_column - kSplitterSlop && point.x <= m_column + kSplitterSlop) return kHitSplitter;
+    if (point.x > m_column + kSplitterSlop) return kHitAttribute;
+    if (place.expandBox.Contains(point)) return kHitExpand;
+    if (place.checkBox.Contains(point)) return kHitCheckBox;
+    return kHitLabel;
+  }
+  return kHitNothing;
+}
+
+void CPropTree::DisableInput(bool disable) {
+  m_inputDisabled = disable;
+  if (m_observer) m_observer->OnTreeInputDisabled(disable);
 }
 
 void CPropTree::SelectItems(CPropTreeItem* item, bool select) {
@@ -149,7 +231,7 @@ void CPropTree::RefreshItems(CPropTreeItem* item) {
 }
 
 int64_t CPropTree::SendNotify(int32_t code, CPropTreeItem* item) {
-  return m_listener ? m_listener(code, item) : 0;
+  return (m_style & kNotify) && m_listener ? m_listener(code, item) : 0;
 }
 
 }  // namespace designer

@@ -44,6 +44,8 @@ public:
   // The editor's value becomes the item's and the editor hides.
   virtual void OnCommit() {}
   virtual void OnActivate() {}
+  // The user toggled the item's check box.
+  virtual void OnCheck() {}
 
   void SetLabelText(std::wstring text) { m_label = std::move(text); }
   const std::wstring& GetLabelText() const { return m_label; }
@@ -54,6 +56,7 @@ public:
   void Select(bool select = true) { SetFlag(kSelected, select); }
   void Check(bool check = true) { SetFlag(kChecked, check); }
   void SetReadOnly(bool readOnly = true) { SetFlag(kReadOnly, readOnly); }
+  void SetCheckBox(bool hasCheckBox = true) { SetFlag(kCheckBox, hasCheckBox); }
   bool IsExpanded() const { return m_flags & kExpanded; }
   bool IsSelected() const { return m_flags & kSelected; }
   bool IsChecked() const { return m_flags & kChecked; }

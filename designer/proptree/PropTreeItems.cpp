@@ -149,9 +149,41 @@ bool CPropTreeItemBrowseFile::Browse(wxWindow* parent) {
   return true;
 }
 
+void CPropTreeItemFont::AddEffectItems() {
+  if (!GetTree()) return;
+  for (const auto effect : {Effect::Underline, Effect::StrikeOut}) {
+    GetTree()->Insert(std::make_unique<CPropTreeItemFontEffect>(effect, GetPopulator()), this);
+  }
+  SetFont(m_font);
+}
+
 void CPropTreeItemFont::SetFont(const platform::gdi::LogFont& font) {
   m_font = font;
   m_text = font.faceName;
+  for (const auto& child : GetChildren()) {
+    if (auto* effect = dynamic_cast<CPropTreeItemFontEffect*>(child.get())) {
+      effect->Check(effect->GetEffect() == Effect::Underline ? font.underline : font.strikeOut);
+    }
+  }
+}
+
+void CPropTreeItemFont::SetEffect(Effect effect, bool on) {
+  Activate();
+  platform::gdi::LogFont changed = m_font;
+  (effect == Effect::Underline ? changed.underline : changed.strikeOut) = on;
+  SetFont(changed);
+  CommitChanges();
+}
+
+CPropTreeItemFontEffect::CPropTreeItemFontEffect(CPropTreeItemFont::Effect effect, CPropPopulator* populator)
+    : CPropTreeItem(populator), m_effect(effect) {
+  SetLabelText(effect == CPropTreeItemFont::Effect::Underline ? L"Underline" : L"Strike-out");
+  SetInfoText(GetLabelText());
+  SetCheckBox();
+}
+
+void CPropTreeItemFontEffect::OnCheck() {
+  if (auto* font = dynamic_cast<CPropTreeItemFont*>(GetParent())) font->SetEffect(m_effect, IsChecked());
 }
 
 bool CPropTreeItemFont::Browse(wxWindow* parent) {

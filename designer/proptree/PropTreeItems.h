@@ -134,19 +134,40 @@ private:
   std::wstring m_defaultExtension;
 };
 
-// The font's height field holds its size in tenths of a point.
+// The font's height field holds its size in tenths of a point. The font
+// dialog of the desktop offers no underline or strike-out: the item carries
+// them as two check box items of its own (AddEffectItems).
 class CPropTreeItemFont : public CPropTreeItemBrowse {
 public:
+  enum class Effect { Underline = 0, StrikeOut = 1 };
   using CPropTreeItemBrowse::CPropTreeItemBrowse;
 
+  // Inserts the check box items "Underline" and "Strike-out" below the
+  // item, which must be in a tree.
+  void AddEffectItems();
   void SetFont(const platform::gdi::LogFont& font);
   const platform::gdi::LogFont& GetFont() const { return m_font; }
+  // The user's change of one effect: activates the item, changes the font
+  // and commits.
+  void SetEffect(Effect effect, bool on);
   // The font dialog on the font; the chosen font commits, a cancel leaves
   // the font as it was.
   bool Browse(wxWindow* parent) override;
 
 private:
   platform::gdi::LogFont m_font;
+};
+
+// A check box below a font item for one of its effects.
+class CPropTreeItemFontEffect : public CPropTreeItem {
+public:
+  CPropTreeItemFontEffect(CPropTreeItemFont::Effect effect, CPropPopulator* populator);
+  CPropTreeItemFont::Effect GetEffect() const { return m_effect; }
+  // The font item above takes the check as its effect.
+  void OnCheck() override;
+
+private:
+  CPropTreeItemFont::Effect m_effect;
 };
 
 }  // namespace designer

@@ -56,6 +56,7 @@ TEST(CPropTreeTest, ItemsGetIdsFromOneAndDeletingAllStartsOver) {
 TEST(CPropTreeTest, DeletingGoesChildrenFirstAndClearsTheFocus) {
   CPropTree tree;
   Recorder recorder;
+  tree.SetStyle(CPropTree::kNotify);
   tree.SetListener(recorder.Listener());
   CPropTreeItem* a = Add(tree, L"a");
   CPropTreeItem* b = Add(tree, L"b", a);
@@ -74,6 +75,7 @@ TEST(CPropTreeTest, DeletingGoesChildrenFirstAndClearsTheFocus) {
 TEST(CPropTreeTest, AnItemTheListenerKeepsKeepsItsParents) {
   CPropTree tree;
   Recorder recorder;
+  tree.SetStyle(CPropTree::kNotify);
   tree.SetListener(recorder.Listener());
   CPropTreeItem* a = Add(tree, L"a");
   CPropTreeItem* b = Add(tree, L"b", a);
@@ -92,6 +94,7 @@ TEST(CPropTreeTest, AnItemTheListenerKeepsKeepsItsParents) {
 TEST(CPropTreeTest, FocusMovesAlongTheShownItemsAndNotifiesOnChange) {
   CPropTree tree;
   Recorder recorder;
+  tree.SetStyle(CPropTree::kNotify);
   tree.SetListener(recorder.Listener());
   CPropTreeItem* general = Add(tree, L"General");
   CPropTreeItem* x = Add(tree, L"x", general);
@@ -130,6 +133,80 @@ TEST(CPropTreeTest, TheSplitterKeepsSixteenPixelsEitherSide) {
   EXPECT_EQ(tree.GetColumn(), 284);
   tree.SetColumn(900);
   EXPECT_EQ(tree.GetColumn(), 900) << "no width known";
+}
+
+TEST(CPropTreeTest, OnlyATreeWithTheNotifyStyleNotifies) {
+  CPropTree tree;
+  Recorder recorder;
+  recorder.keep[L"a"] = 1;
+  tree.SetListener(recorder.Listener());
+  CPropTreeItem* a = Add(tree, L"a");
+  EXPECT_TRUE(tree.DeleteItem(a)) << "no one was asked";
+  EXPECT_TRUE(recorder.seen.empty());
+
+  tree.SetStyle(CPropTree::kNotify);
+  a = Add(tree, L"a");
+  EXPECT_FALSE(tree.DeleteItem(a)) << "the owner keeps it";
+  EXPECT_EQ(recorder.Count(CPropTree::kItemInserted), 1);
+  EXPECT_EQ(recorder.Count(CPropTree::kDeleteItem), 1);
+}
+
+// A top-level item "General" (y 0-20) with "x" (21-41, a check box) and
+// "y" (42-62, with a child, collapsed), splitter at 100, list 300 wide.
+TEST(CPropTreeTest, HitTestNamesWhatLiesUnderAPoint) {
+  CPropTree tree;
+  tree.SetListSize(300, 200);
+  CPropTreeItem* general = Add(tree, L"General");
+  general->Expand();
+  CPropTreeItem* x = Add(tree, L"x", general);
+  x->SetCheckBox();
+  CPropTreeItem* y = Add(tree, L"y", general);
+  Add(tree, L"deep", y);
+  struct Case {
+    int32_t px, py;
+    int32_t code;
+    CPropTreeItem* item;
+  };
+  const Case cases[] = {
+      {50, 5, CPropTree::kHitLabel, general},        {100, 5, CPropTree::kHitLabel, general},
+      {150, 5, CPropTree::kHitAttribute, general},   {50, 25, CPropTree::kHitLabel, x},
+      {22, 26, CPropTree::kHitCheckBox, x},          {95, 30, CPropTree::kHitSplitter, x},
+      {105, 30, CPropTree::kHitSplitter, x},         {106, 30, CPropTree::kHitAttribute, x},
+      {5, 47, CPropTree::kHitExpand, y},             {14, 47, CPropTree::kHitLabel, y},
+      {50, 70, CPropTree::kHitNothing, nullptr},     {50, -1, CPropTree::kHitNothing, nullptr},
+  };
+  for (const Case& c : cases) {
+    CPropTreeItem* hit = reinterpret_cast<CPropTreeItem*>(1);
+    EXPECT_EQ(tree.HitTest({c.px, c.py}, &hit), c.code) << c.px << "," << c.py;
+    EXPECT_EQ(hit, c.item) << c.px << "," << c.py;
+  }
+  // Expanded, "deep" (63-83) is indented by 16: its label starts at 37.
+  y->Expand();
+  const auto place = tree.PlaceOf(y->GetChildren()[0].get());
+  ASSERT_TRUE(place);
+  EXPECT_EQ(place->y, 63);
+  EXPECT_EQ(place->labelLeft, 37);
+  EXPECT_EQ(place->attribute, (platform::gdi::Rect{105, 63, 300, 83}));
+  EXPECT_EQ(tree.HitTest({50, 70}), CPropTree::kHitLabel);
+}
+
+TEST(CPropTreeTest, FocusScrollsTheItemIntoTheList) {
+  CPropTree tree;
+  tree.SetListSize(200, 50);  // two rows and a bit
+  CPropTreeItem* general = Add(tree, L"General");
+  general->Expand();
+  for (int i = 0; i < 5; ++i) Add(tree, L"row", general);
+  EXPECT_EQ(tree.GetContentHeight(), 6 * 21);
+  tree.FocusLast();
+  EXPECT_EQ(tree.GetScrollOrigin(), 6 * 21 - 50) << "the last row wholly shown";
+  EXPECT_EQ(tree.PlaceOf(tree.GetFocusedItem())->y, 50 - 21);
+  tree.FocusFirst();
+  EXPECT_EQ(tree.GetScrollOrigin(), 0);
+  tree.SetScrollOrigin(1000);
+  EXPECT_EQ(tree.GetScrollOrigin(), 6 * 21 - 50);
+  general->Expand(false);
+  tree.SetScrollOrigin(30);
+  EXPECT_EQ(tree.GetScrollOrigin(), 0) << "the content fits";
 }
 
 TEST(CPropTreeItemTest, AnEditReadsItsLeadingNumber) {
@@ -186,6 +263,7 @@ TEST(CPropTreeItemTest, CancellingMoreColorsCommitsTheUnchangedValueWithInputBac
   CPropTreeItemColor* color = tree.Insert(std::move(owned));
   color->SetItemValue(0x123456);
   int changes = 0;
+  tree.SetStyle(CPropTree::kNotify);
   tree.SetListener([&](int32_t code, CPropTreeItem*) -> int64_t {
     changes += code == CPropTree::kItemChanged;
     return 0;

@@ -1,11 +1,10 @@
 // The designer's bars under Xvfb: the tool box's outlook bar turning a click
 // into a tool code, the property bar editing an entity through the property
-// grid with undo, floating and docking a bar, parking it on an auto-hide bar
+// tree with undo, floating and docking a bar, parking it on an auto-hide bar
 // and finding the bars as they were after a restart.
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
-#include <wx/propgrid/manager.h>
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
@@ -146,25 +145,24 @@ TEST_F(DesignerBarsGuiTest, DrawAToolEditItsPropertyAndUndo) {
   ASSERT_TRUE(thickness);
   const int undo = container.GetUndoCount();
   const bool modifiedBefore = app.GetDocument()->IsTemplateModified();
-  wxPGProperty* property = bar->GetTreeWindow()->GetProperty(thickness);
-  ASSERT_TRUE(bar->GetTreeWindow()->GetGrid()->GetGrid()->ChangePropertyValue(property, wxString("3")));
+  bar->GetTreeWindow()->EditText(thickness, L"3");
   Pump();
   EXPECT_EQ(box->GetBorderWidth(), 3);
   EXPECT_EQ(container.GetUndoCount(), undo + 1);
   EXPECT_TRUE(app.GetDocument()->IsTemplateModified());
   (void)modifiedBefore;
 
-  // Undo while the colour row is selected: the rows go with the entity, and
-  // painting the grid afterwards touches nothing of them.
-  wxPropertyGrid* grid = bar->GetTreeWindow()->GetGrid()->GetGrid();
-  grid->SelectProperty(bar->GetTreeWindow()->GetProperty(ItemLabelled(bar->GetTree(), L"Border Color")), true);
+  // Undo while the colour row is focused: the rows go with the entity, and
+  // painting the tree afterwards touches nothing of them.
+  CPropTreeWnd* window = bar->GetTreeWindow();
+  bar->GetTree().SetFocusedItem(ItemLabelled(bar->GetTree(), L"Border Color"));
   Pump();
   wxCommandEvent undoCommand(wxEVT_MENU, ID_EDIT_UNDO);
   undoCommand.SetEventObject(frame);
   frame->GetEventHandler()->ProcessEvent(undoCommand);
   Pump();
-  grid->Refresh();
-  grid->Update();
+  window->Refresh();
+  window->Update();
   ASSERT_EQ(container.GetSize(), 1);
   auto* restored = dynamic_cast<CReportEntityBox*>(container.GetAt(0));
   ASSERT_TRUE(restored);
@@ -193,29 +191,29 @@ TEST_F(DesignerBarsGuiTest, ThePropertyBarEditsAnEntityAsOneUndoStep) {
   CPropTreeWnd* window = bar->GetTreeWindow();
   CPropTreeItem* text = ItemLabelled(bar->GetTree(), L"Text");
   ASSERT_TRUE(text);
-  wxPGProperty* property = window->GetProperty(text);
-  ASSERT_TRUE(property);
-  EXPECT_EQ(property->GetValueAsString(), "Label");
-  EXPECT_EQ(property->GetHelpString(), "Text");
+  EXPECT_EQ(text->GetDisplayText(), L"Label");
+  EXPECT_EQ(text->GetInfoText(), L"Text");
 
-  // As the user types into the grid: the grid sends its changed event.
-  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(property, wxString("Invoice \"A\"")));
+  // As the user types into the tree.
+  window->EditText(text, L"Invoice \"A\"");
   Pump();
   EXPECT_EQ(label->GetTitle(), L"Invoice \"A\"");
   EXPECT_TRUE(container.IsModified());
   EXPECT_EQ(container.GetUndoCount(), 1);
 
   CPropTreeItem* align = ItemLabelled(bar->GetTree(), L"Align");
-  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(window->GetProperty(align), wxVariant(1L)));
+  window->ChooseEntry(align, 1);
   EXPECT_EQ(label->GetAlignment(), 1);
   EXPECT_EQ(container.GetUndoCount(), 2);
 
-  // The font row's own check boxes: underline and strike-out.
-  wxPGProperty* fontRow = window->GetProperty(ItemLabelled(bar->GetTree(), L"Font"));
+  // The font item's own check boxes: underline and strike-out.
+  CPropTreeItem* fontRow = ItemLabelled(bar->GetTree(), L"Font");
   ASSERT_TRUE(fontRow);
-  ASSERT_EQ(fontRow->GetChildCount(), 2u);
-  EXPECT_EQ(fontRow->Item(1)->GetLabel(), "Strike-out");
-  ASSERT_TRUE(window->GetGrid()->GetGrid()->ChangePropertyValue(fontRow->Item(1), wxVariant(true)));
+  ASSERT_EQ(fontRow->GetChildren().size(), 2u);
+  CPropTreeItem* strikeOut = fontRow->GetChildren()[1].get();
+  EXPECT_EQ(strikeOut->GetLabelText(), L"Strike-out");
+  strikeOut->Check();
+  strikeOut->OnCheck();
   EXPECT_TRUE(label->GetStrikeOut());
   EXPECT_FALSE(label->GetUnderline());
   EXPECT_EQ(container.GetUndoCount(), 3);
@@ -225,7 +223,7 @@ TEST_F(DesignerBarsGuiTest, ThePropertyBarEditsAnEntityAsOneUndoStep) {
   container.Undo();
   EXPECT_EQ(container.GetAt(0)->GetTitle(), L"Label");
   bar->ClearProperties();
-  EXPECT_EQ(window->GetGrid()->GetGrid()->GetRoot()->GetChildCount(), 0u);
+  EXPECT_TRUE(bar->GetTree().GetVisibleItems().empty());
   CloseAndWait(app);
 }
 

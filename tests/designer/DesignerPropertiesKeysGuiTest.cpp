@@ -5,8 +5,6 @@
 // nudges and pastes; a click on a repeat field's header edits the field.
 #include <gtest/gtest.h>
 
-#include <wx/propgrid/manager.h>
-#include <wx/propgrid/propgrid.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
@@ -87,7 +85,6 @@ protected:
 
   // The entity whose values the bar shows and edits.
   const CDiagramEntity* ShownEntity() const { return bar->GetPopulator() ? bar->GetPopulator()->GetEntity() : nullptr; }
-  wxPropertyGrid* Grid() const { return bar->GetTreeWindow()->GetGrid()->GetGrid(); }
   CPropTreeItemEdit* Item(const std::wstring& label) const {
     for (CPropTreeItem* item : bar->GetTree().GetVisibleItems()) {
       if (item->GetLabelText() == label) return dynamic_cast<CPropTreeItemEdit*>(item);
@@ -97,8 +94,7 @@ protected:
   // What the row of the label shows.
   std::wstring Shown(const std::wstring& label) const {
     CPropTreeItemEdit* item = Item(label);
-    wxPGProperty* row = item ? bar->GetTreeWindow()->GetProperty(item) : nullptr;
-    return row ? row->GetValueAsString().ToStdWstring() : L"(no row)";
+    return item ? item->GetDisplayText() : L"(no row)";
   }
 
   // Clicks the value of the row and types the text over it; Return only
@@ -106,20 +102,23 @@ protected:
   void TypeIntoRow(const std::wstring& label, const std::string& text, bool enter) {
     CPropTreeItemEdit* item = Item(label);
     ASSERT_NE(item, nullptr);
-    wxPGProperty* row = bar->GetTreeWindow()->GetProperty(item);
-    ASSERT_NE(row, nullptr);
-    wxPropertyGrid* grid = Grid();
-    grid->EnsureVisible(row);
+    CPropTreeWnd* window = bar->GetTreeWindow();
+    CPropTree& tree = bar->GetTree();
+    tree.EnsureVisible(item);
+    window->Rebuild();
     PumpFor(50);
-    const wxRect rect = grid->GetPropertyRect(row, row);
-    const wxPoint inside = grid->CalcScrolledPosition(
-        wxPoint(grid->GetSplitterPosition() + 20, rect.y + rect.height / 2));
-    input.MouseMove(grid->ClientToScreen(inside));
+    const auto place = tree.PlaceOf(item);
+    ASSERT_TRUE(place.has_value());
+    const wxPoint inside(tree.GetColumn() + 20, place->y + place->height / 2);
+    input.MouseMove(window->GetList()->ClientToScreen(inside));
     PumpFor(50);
     input.MouseClick();
-    // Leaving the row before commits it, which may make the grid build the
-    // new row's editor again: the editor is looked up each time.
-    auto editor = [grid] { return dynamic_cast<wxTextCtrl*>(grid->GetEditorControl()); };
+    // Leaving the row before commits it, which may fill the tree again: the
+    // editor is looked up each time.
+    auto editor = [window, item] {
+      wxTextCtrl* edit = window->GetEditControl();
+      return window->GetActiveItem() == item && edit && edit->IsShown() ? edit : nullptr;
+    };
     ASSERT_TRUE(WaitFor([&] { return editor() != nullptr; })) << "no editor in the row";
     PumpFor(150);
     ASSERT_NE(editor(), nullptr);

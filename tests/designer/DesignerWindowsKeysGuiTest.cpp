@@ -9,7 +9,6 @@
 #include <wx/aui/floatpane.h>
 #include <wx/aui/dockart.h>
 #include <wx/dialog.h>
-#include <wx/propgrid/manager.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
@@ -188,7 +187,7 @@ TEST_F(DesignerWindowsKeysGuiTest, TheOutlookBarSlidesTheOpeningFolderIntoPlace)
   outBar->SetOnSlideStep({});
 }
 
-TEST_F(DesignerWindowsKeysGuiTest, TheColourPaletteOpensAtItsButton) {
+TEST_F(DesignerWindowsKeysGuiTest, TheColourPaletteOpensOverTheValue) {
   platform::SendMessage(view, WM_CORVANE_START_DRAWING, 2);
   Drag(wxPoint(100, 100), wxPoint(300, 200));
   CDiagramPropertyBar* bar = frame->GetPropertyBar();
@@ -198,12 +197,16 @@ TEST_F(DesignerWindowsKeysGuiTest, TheColourPaletteOpensAtItsButton) {
       if (item->GetLabelText() == L"Border Color") border = item;
     return border != nullptr;
   }));
-  wxPropertyGrid* grid = bar->GetTreeWindow()->GetGrid()->GetGrid();
-  grid->SelectProperty(bar->GetTreeWindow()->GetProperty(border), false);
-  wxWindow* button = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (button = grid->GetEditorControlSecondary()) && button->IsShownOnScreen(); }));
+  CPropTree& tree = bar->GetTree();
+  wxWindow* list = bar->GetTreeWindow()->GetList();
+  tree.EnsureVisible(border);
+  bar->GetTreeWindow()->Rebuild();
+  // The bar may float in a frame of its own (as an earlier test left it).
+  wxGetTopLevelParent(list)->Raise();
   PumpFor(100);
-  const wxRect at = button->GetScreenRect();
+  const auto place = tree.PlaceOf(border);
+  ASSERT_TRUE(place.has_value());
+  const wxPoint corner = list->ClientToScreen(wxPoint(place->attribute.left, place->attribute.top));
 
   // The palette is modal: a timer looks at it and closes it.
   wxRect shown;
@@ -220,12 +223,11 @@ TEST_F(DesignerWindowsKeysGuiTest, TheColourPaletteOpensAtItsButton) {
   });
   look.StartOnce(300);
   wxUIActionSimulator input;
-  input.MouseMove(at.GetPosition() + wxPoint(at.width / 2, at.height / 2));
+  input.MouseMove(corner + wxPoint(40, place->height / 2));
   PumpFor(50);
   input.MouseClick();
   ASSERT_TRUE(WaitFor([&] { return !shown.IsEmpty(); })) << "no palette";
-  EXPECT_EQ(shown.GetTop(), at.GetBottom() + 1) << "just below the button";
-  EXPECT_EQ(shown.GetRight(), at.GetRight()) << "right-aligned with it";
+  EXPECT_EQ(shown.GetTopLeft(), corner) << "its corner on the value's";
 }
 
 }  // namespace
