@@ -18,6 +18,7 @@
 #include "designer/TemplateFiles.h"
 #include "designer/bars/CDiagramPropertyBar.h"
 #include "designer/proptree/CPropTreeWnd.h"
+#include "platform/ScrollBars.h"
 #include "platform/WindowMessages.h"
 #include "template/CInvoiceRepeatField.h"
 #include "template/CInvoiceRepeatHeaderField.h"
@@ -113,3 +114,27 @@ TEST_F(DesignerCanvasKeysGuiTest, ARepeatColumnOfTheShippedInvoiceIsDeletedByKey
 }
 
 }  // namespace
+
+// Started with a template larger than the window, as from the command line:
+// the canvas shows its scroll bars at once.
+TEST(DesignerCanvasScrollKeysGuiTest, ATemplateLargerThanTheWindowOpensWithScrollBars) {
+  platform::MessageBoxRecorder boxes;
+  corvane::test::TempDir dir;
+  const std::filesystem::path file = dir / "invoice-a4.zlt";
+  BuildShippedTemplate(ShippedTemplates().front()).Save(file);
+  CPlandelApp app;
+  ASSERT_TRUE(app.InitInstance(file.wstring()));
+  CMainFrame* frame = app.GetMainFrame();
+  frame->SetSize(20, 20, 1000, 720);
+  CReportEditor* editor = app.GetView()->GetEditor();
+  ASSERT_TRUE(WaitFor([&] { return editor->IsShownOnScreen() && editor->GetClientSize().x > 300; }));
+  PumpFor(300);
+  const platform::gdi::Size paper = editor->GetVirtualSize();
+  ASSERT_GT(paper.cy, editor->GetSize().y) << "the paper is taller than the canvas";
+  EXPECT_TRUE(WaitFor([&] { return editor->GetClientSize().x < editor->GetSize().x - 4; }))
+      << "a vertical scroll bar takes its room: client " << editor->GetClientSize().x << " of " << editor->GetSize().x;
+  EXPECT_GT(editor->GetScrollRange(wxVERTICAL), editor->GetScrollThumb(wxVERTICAL));
+  EXPECT_FALSE(platform::HasOverlayScrollBars(editor)) << "bars, not indicators that show only on a scroll";
+  boxes.QueueAnswer(platform::IDNO);
+  designer::test::CloseAndWait(app);
+}
