@@ -321,7 +321,7 @@ CAutoHideBar* CMainFrame::FindAutoHideBar(const CPinDockBar* bar) const {
 bool CMainFrame::IsBarVisible(const CPinDockBar* bar) const {
   if (!bar) return false;
   if (FindAutoHideBar(bar)) return true;
-  const wxAuiPaneInfo& pane = const_cast<wxAuiManager&>(m_aui).GetPane(const_cast<CPinDockBar*>(bar));
+  const wxAuiPaneInfo& pane = const_cast<BarDockingManager&>(m_aui).GetPane(const_cast<CPinDockBar*>(bar));
   return pane.IsOk() && pane.IsShown();
 }
 
@@ -340,9 +340,13 @@ void CMainFrame::UpdateAutoHidePanes() {
 void CMainFrame::GivePin(CPinDockBar* bar, wxAuiFloatingFrame* floating) {
   // The floating frame's own caption is the window manager's; the bar gets
   // a caption band of its own in the frame, with the pin that parks it.
+  // Docked again before this came: the frame is on its way out.
+  if (bar->GetParent() != floating) return;
   wxAuiManager& inner = floating->GetAuiManager();
   wxAuiPaneInfo& pane = inner.GetPane(bar);
   if (!pane.IsOk() || pane.HasCaption()) return;
+  // Dragged by either caption over an edge of this frame, it docks there.
+  m_aui.FollowFloatingFrame(bar, floating);
   pane.CaptionVisible(true).Caption(bar->GetCaption()).PinButton(true).CloseButton(false).MaximizeButton(false)
       .Floatable(false).Movable(false);
   inner.Bind(wxEVT_AUI_PANE_BUTTON, [this, bar](wxAuiManagerEvent& event) {
@@ -423,6 +427,14 @@ void CMainFrame::SavePaneState() {
   for (CPinDockBar* bar : parked) m_aui.GetPane(bar).Show();
   RegWriteString(key, L"Layout", m_aui.SavePerspective().ToStdWstring());
   for (CPinDockBar* bar : parked) m_aui.GetPane(bar).Hide();
+}
+
+void CMainFrame::ShowFrame() {
+  BaseFrameWnd::ShowFrame();
+  for (CPinDockBar* bar : {static_cast<CPinDockBar*>(m_toolBox), static_cast<CPinDockBar*>(m_propertyBar)}) {
+    const wxAuiPaneInfo& pane = m_aui.GetPane(bar);
+    if (pane.IsOk() && pane.IsFloating() && pane.frame && pane.frame->IsShown()) pane.frame->Raise();
+  }
 }
 
 bool CMainFrame::Destroy() {

@@ -14,6 +14,7 @@
 
 #include "common/ui/BaseFrameWnd.h"
 #include "designer/bars/AutoHideLayout.h"
+#include "designer/bars/BarDockingManager.h"
 
 class ReportEditorNotifications;
 
@@ -33,7 +34,7 @@ public:
 
   CDrawBar* GetToolBoxBar() const { return m_toolBox; }
   CDiagramPropertyBar* GetPropertyBar() const { return m_propertyBar; }
-  wxAuiManager& GetAuiManager() { return m_aui; }
+  BarDockingManager& GetAuiManager() { return m_aui; }
   CAutoHideBar* GetAutoHideBar(AutoHideSide side) const { return m_autoHide[static_cast<size_t>(side)]; }
 
   // Parks a bar on the auto-hide bar of the side it is docked at (the left
@@ -63,6 +64,10 @@ public:
   // Keeps which bars are shown, then the base's bar state and placement.
   bool Destroy() override;
 
+  // Shows the frame, then brings its floating bars above it: made before
+  // the frame was shown, they would stay behind it.
+  void ShowFrame() override;
+
 protected:
   int OnCreate() override;
 
@@ -76,7 +81,7 @@ private:
 
   class BarNotifications;
   std::unique_ptr<BarNotifications> m_notifications;
-  wxAuiManager m_aui;
+  BarDockingManager m_aui;
   CDrawBar* m_toolBox = nullptr;
   CDiagramPropertyBar* m_propertyBar = nullptr;
   std::array<CAutoHideBar*, 4> m_autoHide{};

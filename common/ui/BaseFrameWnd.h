@@ -44,7 +44,7 @@ public:
                          wxWindow* parent = nullptr);
   // Shows the frame in the show state of its stored placement: maximised
   // when it was closed maximised, otherwise normal.
-  void ShowFrame();
+  virtual void ShowFrame();
   // Saves the bar state and the placement, then destroys the window.
   bool Destroy() override;
 

@@ -24,36 +24,61 @@ platform::gdi::Rect FromWx(const wxRect& rect) {
   return {rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
 }
 
-wxFont TabFont() {
-  return wxFont(wxFontInfo(9).FaceName("Arial"));
-}
+constexpr int kTabFontHeight = 14;
+constexpr int kTabImageInset = 2;
+constexpr int kTabImageFromBottom = 18;
 
 }  // namespace
 
-CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docked, int32_t fullSize)
+CDrawFrame::CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docked, int32_t dockedDepth)
     : wxFrame(wxGetTopLevelParent(bar), wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
               wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE),
       m_bar(bar),
       m_docked(docked),
-      m_fullSize(fullSize),
+      m_fullSize(dockedDepth),
       m_timer(this) {
+  // The frame's borders across the bar: its own frame on both sides and the
+  // sizing edge on the far one.
+  const bool horizontal = IsHorizontal(m_bar->GetSide());
+  const wxSize frame = GetSize(), client = GetClientSize();
+  m_fullSize += (horizontal ? frame.y - client.y : frame.x - client.x) + kEdgeWidth;
   m_caption = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxSize(-1, kCaptionHeight));
   m_caption->SetBackgroundStyle(wxBG_STYLE_PAINT);
   m_caption->Bind(wxEVT_PAINT, &CDrawFrame::PaintCaption, this);
+  // The pin is hot under the pointer with the button up, pressed with it
+  // down; a release on it docks the bar back.
   m_caption->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
-    const bool hot = PinRect().Contains(event.GetPosition());
-    if (hot != m_pinHot) {
+    const bool on = PinRect().Contains(event.GetPosition());
+    const bool hot = on && !event.LeftIsDown();
+    const bool pressed = on && event.LeftIsDown() && m_caption->HasCapture();
+    if (hot != m_pinHot || pressed != m_pinPressed) {
       m_pinHot = hot;
+      m_pinPressed = pressed;
       m_caption->Refresh();
     }
   });
   m_caption->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
+    if (!PinRect().Contains(event.GetPosition())) return;
+    m_pinHot = false;
+    m_pinPressed = true;
+    if (!m_caption->HasCapture()) m_caption->CaptureMouse();
+    m_caption->Refresh();
+  });
+  m_caption->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+    if (!m_caption->HasCapture()) return;
+    m_caption->ReleaseMouse();
+    m_pinPressed = false;
+    m_caption->Refresh();
     if (PinRect().Contains(event.GetPosition())) CallAfter([this] { m_bar->PinBack(this); });
+  });
+  m_caption->Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
+    m_pinPressed = false;
+    m_caption->Refresh();
   });
   // The far edge, the one facing away from the bar, resizes the frame.
   m_edge = new wxWindow(this, wxID_ANY);
   m_edge->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
-  m_edge->SetCursor(wxCursor(IsHorizontal(m_bar->GetSide()) ? wxCURSOR_SIZENS : wxCURSOR_SIZEWE));
+  m_edge->SetCursor(wxCursor(horizontal ? wxCURSOR_SIZENS : wxCURSOR_SIZEWE));
   // The pointer is followed on the screen: the edge itself moves with it.
   m_edge->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
     m_edgePress = wxGetMousePosition();
@@ -134,6 +159,11 @@ void CDrawFrame::PaintCaption(wxPaintEvent&) {
   dc.SetPen(wxPen(m_pinHot ? *wxWHITE : *wxBLACK));
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   if (m_pinHot) dc.DrawRectangle(wxRect(pin).Inflate(1));
+  if (m_pinPressed) {
+    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    dc.DrawRectangle(wxRect(pin).Inflate(1));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  }
   dc.DrawRectangle(pin.x + 3, pin.y, 5, 6);
   dc.DrawLine(pin.x + 1, pin.y + 6, pin.x + 10, pin.y + 6);
   dc.DrawLine(pin.x + 5, pin.y + 6, pin.x + 5, pin.y + 11);
@@ -144,6 +174,7 @@ void CDrawFrame::SlideOut() {
   const wxRect bar = m_bar->GetScreenRect();
   const wxRect open = ToWx(SlideOpenRect(m_bar->GetSide(), FromWx(bar), m_fullSize));
   m_wasActive = false;
+  m_sliding = true;
   m_timer.Start(kSlideTimerMs);
   SetSize(open);
   Show();
@@ -156,7 +187,10 @@ void CDrawFrame::SlideOut() {
 bool CDrawFrame::SlideStep() {
   m_timer.Stop();
   const auto next = SlideStepRect(m_bar->GetSide(), FromWx(GetScreenRect()), m_fullSize);
-  if (!next) return false;
+  if (!next) {
+    m_sliding = false;
+    return false;
+  }
   SetSize(ToWx(*next));
   m_timer.Start(kSlideTimerMs);
   return true;
@@ -168,18 +202,21 @@ void CDrawFrame::OnTimer(wxTimerEvent&) {
 
 void CDrawFrame::HideFrame() {
   m_timer.Stop();
+  m_sliding = false;
   Hide();
 }
 
 void CDrawFrame::ReleaseDocked(wxWindow* newParent) {
   m_timer.Stop();
+  m_sliding = false;
   m_docked->Reparent(newParent);
 }
 
 CAutoHideBar::CAutoHideBar(wxWindow* parent, AutoHideSide side)
     : wxWindow(parent, kBaseId + static_cast<int>(side), wxDefaultPosition,
                IsHorizontal(side) ? wxSize(100, kAutoHideThickness) : wxSize(kAutoHideThickness, 100)),
-      m_side(side) {
+      m_side(side),
+      m_font(wxFontInfo(wxSize(0, kTabFontHeight)).FaceName("Arial")) {
   SetName("tesT");
   // With the skinning library, the background is the skin's.
   if (Skin().IsLoaded()) m_skin = Skin().BkCreate();
@@ -202,21 +239,22 @@ CAutoHideBar::~CAutoHideBar() {
 
 void CAutoHideBar::LayoutTabs() {
   wxClientDC dc(this);
-  dc.SetFont(TabFont());
+  dc.SetFont(m_font);
   for (AutoHideTab& tab : m_tabs) tab.textExtent = dc.GetTextExtent(tab.text).GetWidth();
   LayoutAutoHideTabs(m_side, FromWx(wxRect(GetClientSize())), m_tabs);
 }
 
-void CAutoHideBar::AddTab(CPinDockBar* bar, uint32_t flags) {
+void CAutoHideBar::AddTab(CPinDockBar* bar, uint32_t flags, int32_t image) {
   wxWindow* hosted = bar->GetHostedWindow();
-  const wxSize size = bar->GetSize();
+  const wxSize size = hosted->GetSize();
   const int32_t depth = IsHorizontal(m_side) ? size.y : size.x;
   AutoHideTab tab;
   tab.text = bar->GetTabTitle().ToStdWstring();
   tab.flags = flags;
+  tab.image = image;
   tab.window = bar;
   m_tabs.push_back(tab);
-  m_frames.push_back(new CDrawFrame(this, bar->GetTabTitle(), hosted, std::max(depth, 60) + 2));
+  m_frames.push_back(new CDrawFrame(this, bar->GetTabTitle(), hosted, std::max(depth, kSlidingFrameMinDepth)));
   LayoutTabs();
   Refresh();
   Update();
@@ -291,12 +329,17 @@ void CAutoHideBar::HoverAt(wxPoint point) {
 
 void CAutoHideBar::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
+  Draw(dc);
+}
+
+void CAutoHideBar::Draw(wxDC& dc) {
   if (!Skin().BkDraw(m_skin, this, dc, wxRect(GetClientSize()))) {
     dc.SetBackground(wxBrush(wxColour(232, 232, 232)));
     dc.Clear();
   }
   dc.SetTextForeground(*wxBLACK);
-  dc.SetFont(TabFont());
+  dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+  dc.SetFont(m_font);
   const bool horizontal = IsHorizontal(m_side);
   for (const AutoHideTab& tab : m_tabs) {
     if (tab.flags & kTabSeparator) continue;
@@ -304,6 +347,10 @@ void CAutoHideBar::OnPaint(wxPaintEvent&) {
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(rect);
+    if ((tab.flags & (kTabText | kTabHotText)) && m_images && tab.image >= 0 && tab.image < m_images->GetImageCount()) {
+      const int y = horizontal ? rect.y + kTabImageInset : rect.GetBottom() + 1 - kTabImageFromBottom;
+      m_images->Draw(tab.image, dc, rect.x + kTabImageInset, y, wxIMAGELIST_DRAW_TRANSPARENT);
+    }
     if (!(tab.flags & (kTabText | kTabTextShown))) continue;
     if (horizontal) {
       dc.DrawText(tab.text, rect.x + 18, rect.y + 1);

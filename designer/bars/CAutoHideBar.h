@@ -10,6 +10,8 @@
 #include <vector>
 
 #include <wx/frame.h>
+#include <wx/font.h>
+#include <wx/imaglist.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -24,7 +26,10 @@ class CPinDockBar;
 // button over the bar's window.
 class CDrawFrame : public wxFrame {
 public:
-  CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docked, int32_t fullSize);
+  // The frame's full size is the docked window's depth (its size across
+  // the bar) with the frame's borders around it, so that the window gets
+  // its depth back when the frame is out.
+  CDrawFrame(CAutoHideBar* bar, const wxString& title, wxWindow* docked, int32_t dockedDepth);
   ~CDrawFrame() override;
 
   // Slides out from the bar (nothing while shown).
@@ -32,7 +37,9 @@ public:
   // One step of the slide; false once the frame has its full size.
   bool SlideStep();
   void HideFrame();
-  bool IsSliding() const { return m_timer.IsRunning(); }
+  // From the slide's start until the frame has its full size (the timer
+  // stops between steps); sizes met meanwhile are the slide's, not the user's.
+  bool IsSliding() const { return m_sliding; }
   int32_t GetFullSize() const { return m_fullSize; }
   wxWindow* GetDocked() const { return m_docked; }
   // The strip along the far edge by which the user resizes the frame.
@@ -52,7 +59,9 @@ private:
   wxRect m_edgeFrame;   // and the frame then
   wxWindow* m_docked;
   int32_t m_fullSize;
+  bool m_sliding = false;
   bool m_pinHot = false;
+  bool m_pinPressed = false;
   bool m_wasActive = false;
   wxTimer m_timer;
 };
@@ -66,8 +75,9 @@ public:
 
   AutoHideSide GetSide() const { return m_side; }
   // Parks the bar's window on a new tab; the frame's depth is the window's
-  // size across the bar.
-  void AddTab(CPinDockBar* bar, uint32_t flags = kTabText);
+  // size across the bar. The image is an index into the bar's image list
+  // (negative: none).
+  void AddTab(CPinDockBar* bar, uint32_t flags = kTabText, int32_t image = -1);
   // Takes the bar's tab away and gives its window back to the bar.
   void RemoveTab(CPinDockBar* bar);
   bool HasTab(const CPinDockBar* bar) const;
@@ -83,6 +93,14 @@ public:
   // The skinning library's background of the bar; null without it.
   void* GetSkinBackground() const { return m_skin; }
 
+  // The images of the tabs; not owned, may be none.
+  void SetImageList(wxImageList* images) { m_images = images; }
+  // The tabs' font: "Arial", 14 pixels high, normal weight (turned upright
+  // on the left and right bars).
+  const wxFont& GetTabFont() const { return m_font; }
+  // Paints the bar: background, tab frames, images and texts.
+  void Draw(wxDC& dc);
+
   // Over the tab at a point: makes it hot and slides its frame out.
   void HoverAt(wxPoint point);
 
@@ -96,6 +114,8 @@ private:
   int32_t m_hot = -1;
   std::function<void(CPinDockBar*)> m_onPin;
   void* m_skin = nullptr;  // the skinning library's background, if any
+  wxImageList* m_images = nullptr;
+  wxFont m_font;
 };
 
 }  // namespace designer

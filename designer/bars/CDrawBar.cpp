@@ -7,7 +7,7 @@
 namespace designer {
 
 CDrawBar::CDrawBar(wxWindow* parent, int id) : CPinDockBar(parent, id, "Toolbox") {
-  m_outBar = new CGfxOutBarCtrl(this, kOutBarId);
+  m_outBar = new CGfxOutBarCtrl(this, kOutBarId, CGfxOutBarCtrl::kToolBoxFlags);
   GetSizer()->Add(m_outBar, 1, wxEXPAND);
   m_outBar->SetAnimationTickCount(kToolBoxSlideDelay);
   m_outBar->SetSelectionTimer(kToolBoxSelectionTimer);

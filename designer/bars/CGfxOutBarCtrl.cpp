@@ -74,10 +74,47 @@ CGfxOutBarCtrl::~CGfxOutBarCtrl() {
   for (void* skin : m_skins) Skin().BkDelete(skin);
 }
 
-int32_t CGfxOutBarCtrl::AppendFolder(const std::wstring& name, int32_t data) {
+int32_t CGfxOutBarCtrl::AppendFolder(const std::wstring& name, int32_t data, wxWindow* child) {
   const int32_t index = m_layout.AppendFolder(name, data);
+  if (child) SetFolderChild(index, child);
   Refresh();
   return index;
+}
+
+void CGfxOutBarCtrl::SetFolderChild(int32_t folder, wxWindow* child) {
+  if (folder < 0 || folder >= m_layout.GetFolderCount()) return;
+  if (wxWindow* old = GetFolderChild(folder); old && old != child) old->Hide();
+  m_layout.GetFolder(folder).child = child;
+  PlaceChildren();
+  Refresh();
+}
+
+wxWindow* CGfxOutBarCtrl::GetFolderChild(int32_t folder) const {
+  if (folder < 0 || folder >= m_layout.GetFolderCount()) return nullptr;
+  return static_cast<wxWindow*>(m_layout.GetFolder(folder).child);
+}
+
+void CGfxOutBarCtrl::PlaceChildren() {
+  UpdateClient();
+  wxRect area = ToWx(m_layout.GetItemArea());
+  // Before the bar has its size the area may be empty, never negative.
+  area.width = std::max(area.width, 0);
+  area.height = std::max(area.height, 0);
+  const int32_t selected = m_layout.GetSelectedFolder();
+  for (int32_t i = 0; i < m_layout.GetFolderCount(); ++i) {
+    wxWindow* child = GetFolderChild(i);
+    if (!child) continue;
+    child->SetSize(area);
+    // While the bar slides to the folder, its window waits for the end.
+    child->Show(i == selected && !IsSliding());
+  }
+}
+
+bool CGfxOutBarCtrl::IsFocusInChild() const {
+  for (wxWindow* focus = FindFocus(); focus && focus != this; focus = focus->GetParent()) {
+    if (focus->GetParent() == this) return true;
+  }
+  return false;
 }
 
 int32_t CGfxOutBarCtrl::InsertFolderItem(int32_t folder, int32_t index, const std::wstring& text, int32_t image,
@@ -102,8 +139,13 @@ void CGfxOutBarCtrl::SelectFolder(int32_t index) {
   const int32_t old = m_layout.GetSelectedFolder();
   UpdateClient();
   const OutBarLayout before = m_layout;
-  if (!m_layout.SelectFolder(index)) return;
+  if (index < 0 || index >= m_layout.GetFolderCount()) return;
+  // The folder left hides its child window; the one opened shows its own
+  // once it is open.
+  if (wxWindow* child = GetFolderChild(old)) child->Hide();
+  m_layout.SelectFolder(index);
   if (index != old && (m_flags & kAnimateFolders) && m_slideDelay >= 0 && IsShownOnScreen()) StartSlide(before);
+  PlaceChildren();
   m_hotItem = -1;
   Send(kFolderChanged, index);
   Refresh();
@@ -171,6 +213,7 @@ void CGfxOutBarCtrl::OnSlideTimer(wxTimerEvent&) {
   if (m_slide.position == m_slide.target) {
     m_slideTimer.Stop();
     m_slide = Slide{};
+    PlaceChildren();
   }
   Refresh();
 }
@@ -191,7 +234,7 @@ void CGfxOutBarCtrl::OnSize(wxSizeEvent& event) {
     m_slideTimer.Stop();
     m_slide = Slide{};
   }
-  UpdateClient();
+  PlaceChildren();
   Refresh();
   event.Skip();
 }
@@ -254,6 +297,8 @@ void CGfxOutBarCtrl::OnMotion(wxMouseEvent& event) {
   int32_t hotItem = hit.hit == OutBarHit::Item ? hit.index : -1;
   const bool selectedNotHot = (m_flags & kNoHotSelected) || m_selectionPeriod > 0;
   if (hotItem >= 0 && hotItem == m_layout.GetSelectedItem() && selectedNotHot) hotItem = -1;
+  // Nothing is highlighted while a child window has the keyboard.
+  if (IsFocusInChild()) hotFolder = hotItem = -1;
   SetCursor(hotFolder >= 0 ? wxCursor(wxCURSOR_HAND) : wxNullCursor);
   if (hotFolder != m_hotFolder || hotItem != m_hotItem) {
     m_hotFolder = hotFolder;

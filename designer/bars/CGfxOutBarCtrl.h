@@ -34,11 +34,21 @@ public:
   // code, index (item or folder), the drag request for kDragItem.
   using Notify = std::function<int64_t(int32_t code, int32_t index, const DragRequest* drag)>;
 
-  CGfxOutBarCtrl(wxWindow* parent, int id, int32_t flags = kDragItems | kAnimateFolders | kNoHotSelected);
+  static constexpr int32_t kDefaultFlags = kDragItems | kAnimateFolders | kNoHotSelected;
+  // The tool box's: items may be dragged, folders slide, and the selected
+  // item is hot-tracked like any other.
+  static constexpr int32_t kToolBoxFlags = 0x1FC;
+
+  CGfxOutBarCtrl(wxWindow* parent, int id, int32_t flags = kDefaultFlags);
+  int32_t GetFlags() const { return m_flags; }
   ~CGfxOutBarCtrl() override;
 
   void SetNotify(Notify notify) { m_notify = std::move(notify); }
-  int32_t AppendFolder(const std::wstring& name, int32_t data);
+  // A folder with a child window shows that window (a child of the bar) in
+  // its item area instead of items.
+  int32_t AppendFolder(const std::wstring& name, int32_t data, wxWindow* child = nullptr);
+  void SetFolderChild(int32_t folder, wxWindow* child);
+  wxWindow* GetFolderChild(int32_t folder) const;
   int32_t InsertFolderItem(int32_t folder, int32_t index, const std::wstring& text, int32_t image, int32_t data);
   void SelectFolder(int32_t index);
   int32_t GetSelFolder() const { return m_layout.GetSelectedFolder(); }
@@ -53,6 +63,7 @@ public:
   enum SkinPart { kSkinItems, kSkinFolders, kSkinArrows };
   void* GetSkinBackground(SkinPart part) const { return m_skins[part]; }
   int32_t GetHotItem() const { return m_hotItem; }
+  int32_t GetHotFolder() const { return m_hotFolder; }
   // While the bar slides to a newly opened folder: the top of the first
   // button that travels, called after each step.
   bool IsSliding() const { return m_slide.before.IsOk(); }
@@ -78,6 +89,11 @@ private:
   void OnSelectionTimer(wxTimerEvent& event);
   int64_t Send(int32_t code, int32_t index, const DragRequest* drag = nullptr);
   void UpdateClient();
+  // Moves the folders' child windows onto the item area; the open folder's
+  // is shown, the others hidden.
+  void PlaceChildren();
+  // The keyboard focus is in one of the bar's child windows.
+  bool IsFocusInChild() const;
 
   OutBarLayout m_layout;
   int32_t m_flags;

@@ -18,14 +18,22 @@ CPinDockBar::CPinDockBar(wxWindow* parent, int id, const wxString& caption)
   });
 }
 
+bool CPinDockBar::Reparent(wxWindowBase* newParent) {
+  const bool done = wxPanel::Reparent(newParent);
+  NoticeFloatingFrame();
+  return done;
+}
+
 void CPinDockBar::NoticeFloatingFrame() {
   auto* frame = wxDynamicCast(GetParent(), wxAuiFloatingFrame);
   if (!frame) {
-    m_floatChecked = false;
+    m_noticedFrame = nullptr;
     return;
   }
-  if (m_floatChecked) return;
-  m_floatChecked = true;
+  // A frame closed by its close box and a new one made for the bar shown
+  // again: the new one is noticed too, even with no size event between.
+  if (frame == m_noticedFrame.get()) return;
+  m_noticedFrame = frame;
   if (Skin().skinWindowSet && frame != m_skinnedFrame.get()) {
     Skin().SkinWindowSet(frame);
     m_skinnedFrame = frame;

@@ -31,8 +31,12 @@ public:
 
   SizingBarSizes& GetSizes() { return m_sizes; }
 
-  // Called once each time the bar comes to float, with its floating frame.
+  // Called once for each floating frame the bar comes to float in.
   void SetOnFloat(std::function<void(wxAuiFloatingFrame*)> onFloat) { m_onFloat = std::move(onFloat); }
+
+  // wxAUI moves the bar into a new floating frame, and back into the main
+  // frame, by reparenting it: every new floating frame is noticed at once.
+  bool Reparent(wxWindowBase* newParent) override;
 
   // The floating frame last handed to the skinning library; null before.
   wxWindow* GetSkinnedFrame() const { return m_skinnedFrame.get(); }
@@ -45,7 +49,7 @@ private:
 
   wxString m_caption;
   SizingBarSizes m_sizes;
-  bool m_floatChecked = false;
+  wxWeakRef<wxWindow> m_noticedFrame;  // the floating frame noticed last
   wxWeakRef<wxWindow> m_skinnedFrame;
   std::function<void(wxAuiFloatingFrame*)> m_onFloat;
 };

@@ -357,18 +357,35 @@ void DiagramEditorCore::SnapshotAnd(void (CDiagramEntityContainer::*operation)()
   (m_container->*operation)();
 }
 
+void DiagramEditorCore::SelectOwnersOfSelectedParts() {
+  if (!m_container) return;
+  for (int i = 0; CDiagramEntity* entity = m_container->GetAt(i); ++i) {
+    if (!entity->IsSelected() || entity->CanDelete()) continue;
+    CDiagramEntity* owner = entity->GetEditedEntity();
+    if (owner != entity && owner->CanDelete() && !owner->IsSelected()) owner->Select(true);
+  }
+}
+
+// A repeat column selected by its header row goes, or is copied, whole.
 void DiagramEditorCore::DeleteAllSelected() {
-  SnapshotAnd(&CDiagramEntityContainer::RemoveAllSelected);
+  if (!m_container) return;
+  m_container->Snapshot();
+  SelectOwnersOfSelectedParts();
+  m_container->RemoveAllSelected();
 }
 
 void DiagramEditorCore::Cut() {
   if (!m_container) return;
+  SelectOwnersOfSelectedParts();
   m_container->CopyAllSelected();
   DeleteAllSelected();
 }
 
 void DiagramEditorCore::Copy() {
-  SnapshotAnd(&CDiagramEntityContainer::CopyAllSelected);
+  if (!m_container) return;
+  m_container->Snapshot();
+  SelectOwnersOfSelectedParts();
+  m_container->CopyAllSelected();
 }
 
 void DiagramEditorCore::Paste() {

@@ -164,6 +164,9 @@ private:
 
   void SyncPaper() const;
   void SnapshotAnd(void (CDiagramEntityContainer::*operation)());
+  // A selected part that cannot go by itself (a repeat field's header)
+  // stands for the entity it belongs to, which is selected with it.
+  void SelectOwnersOfSelectedParts();
   template <typename Change>
   void ChangeSelected(Change change);
 

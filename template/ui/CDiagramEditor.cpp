@@ -6,6 +6,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
 
+#include "platform/ScrollBars.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/WxTextMeasurer.h"
 
@@ -86,6 +87,9 @@ bool CDiagramEditor::Create(long style, const wxRect& rect, wxWindow* parent, CD
                         style | wxHSCROLL | wxVSCROLL | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE)) {
     return false;
   }
+  // A paper larger than the window shows its scroll bars, not indicators
+  // that appear only once the pointer moves.
+  platform::KeepScrollBarsShown(this);
   m_core.SetClientSize(Size{GetClientSize().x, GetClientSize().y});
   if (m_core.GetDiagramEntityContainer()->GetVirtualSize() == Size{}) {
     m_core.SetVirtualSize(Size{rect.width, rect.height});
@@ -124,6 +128,7 @@ void CDiagramEditor::Redraw() {
 
 void CDiagramEditor::SetupScrollbars() {
   if (!GetHandle()) return;
+  if (!IsShownOnScreen()) m_barsSetUnseen = true;
   const DiagramViewport& view = m_core.View();
   const DiagramScrollBar h = view.GetHorizontalBar();
   const DiagramScrollBar v = view.GetVerticalBar();
@@ -135,6 +140,16 @@ void CDiagramEditor::SetupScrollbars() {
 }
 
 void CDiagramEditor::OnPaint(wxPaintEvent&) {
+  if (m_barsSetUnseen) {
+    // A paper larger than the window showed no scroll bars until the first
+    // scroll: the bars are taken away and set up again, which GTK lays out.
+    m_barsSetUnseen = false;
+    CallAfter([this] {
+      SetScrollbar(wxHORIZONTAL, 0, 0, 0);
+      SetScrollbar(wxVERTICAL, 0, 0, 0);
+      SetupScrollbars();
+    });
+  }
   wxAutoBufferedPaintDC paintDc(this);
   const wxSize client = GetClientSize();
   const DiagramViewport& view = m_core.View();

@@ -150,6 +150,9 @@ private:
 
   DiagramEditorCore m_core;
   wxTimer m_panTimer;
+  // Bars set up while the canvas was not on the screen: GTK lays them out
+  // only when their need changes, so they are set up anew once it shows.
+  bool m_barsSetUnseen = false;
   // Kept from one paint to the next: each font and text is measured once per zoom.
   std::unique_ptr<platform::gdi::WxTextMeasurer> m_measurer;
 };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <wx/aui/framemanager.h>
+#include <wx/aui/floatpane.h>
 #include <wx/weakref.h>
 
 #include "GuiEvents.h"
@@ -39,6 +41,16 @@ protected:
   }
 
   wxPoint Screen(int x, int y) const { return editor->ClientToScreen(wxPoint(x, y)); }
+
+  // Floats a bar of the frame at a place and size and waits until it shows;
+  // its floating frame (null when it did not float).
+  wxAuiFloatingFrame* FloatBar(wxWindow* bar, wxPoint at, wxSize size) {
+    wxAuiManager& aui = frame->GetAuiManager();
+    aui.GetPane(bar).Float().FloatingPosition(at).FloatingSize(size);
+    aui.Update();
+    EXPECT_TRUE(corvane::test::WaitFor([&] { return wxGetTopLevelParent(bar) != frame && bar->IsShownOnScreen(); }));
+    return wxDynamicCast(wxGetTopLevelParent(bar), wxAuiFloatingFrame);
+  }
   CDiagramEntityContainer& Container() { return app.GetDocument()->GetDoc().GetContainer(); }
 
   void Drag(wxPoint from, wxPoint to) {

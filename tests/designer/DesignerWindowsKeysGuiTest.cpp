@@ -30,6 +30,7 @@
 #include "template/ui/CReportEditor.h"
 
 using namespace designer;
+using corvane::test::DragOnScreen;
 using corvane::test::PumpFor;
 using corvane::test::WaitFor;
 
@@ -39,28 +40,6 @@ class DesignerWindowsKeysGuiTest : public designer::test::DesignerInputTest {
 protected:
   wxString Title() const { return frame->GetTitle(); }
 
-  // Presses on the window at a screen point, moves in five steps to another
-  // screen point and releases; false when the press or release went astray.
-  static bool DragOnScreen(wxWindow* window, wxPoint from, wxPoint to) {
-    wxUIActionSimulator mouse;
-    // The pointer comes from elsewhere, as a hand's does: a window that
-    // moved under a resting pointer (the edge, after a first drag) gets no
-    // press until the pointer has moved onto it.
-    mouse.MouseMove(from + wxPoint(0, 10));
-    PumpFor(50);
-    mouse.MouseMove(from);
-    PumpFor(50);
-    mouse.MouseDown();
-    if (!WaitFor([&] { return window->HasCapture(); })) return false;
-    for (int step = 1; step <= 5; ++step) {
-      mouse.MouseMove(from + wxPoint((to.x - from.x) * step / 5, (to.y - from.y) * step / 5));
-      PumpFor(30);
-    }
-    mouse.MouseUp();
-    if (!WaitFor([&] { return !window->HasCapture(); })) return false;
-    PumpFor(50);
-    return true;
-  }
 };
 
 TEST_F(DesignerWindowsKeysGuiTest, TheTitleTellsOfChangesNotSaved) {
@@ -122,10 +101,7 @@ TEST_F(DesignerWindowsKeysGuiTest, AParkedBarsFrameIsResizedByItsFarEdge) {
 TEST_F(DesignerWindowsKeysGuiTest, AFloatingBarCarriesItsPin) {
   CDiagramPropertyBar* properties = frame->GetPropertyBar();
   wxAuiManager& aui = frame->GetAuiManager();
-  aui.GetPane(properties).Float().FloatingPosition(300, 200).FloatingSize(260, 360);
-  aui.Update();
-  ASSERT_TRUE(WaitFor([&] { return wxGetTopLevelParent(properties) != frame && properties->IsShownOnScreen(); }));
-  auto* floating = wxDynamicCast(wxGetTopLevelParent(properties), wxAuiFloatingFrame);
+  wxAuiFloatingFrame* floating = FloatBar(properties, wxPoint(300, 200), wxSize(260, 360));
   ASSERT_TRUE(floating);
   wxAuiManager& inner = floating->GetAuiManager();
   ASSERT_TRUE(WaitFor([&] { return inner.GetPane(properties).HasCaption(); })) << "the bar's caption band";
@@ -147,6 +123,9 @@ TEST_F(DesignerWindowsKeysGuiTest, AFloatingBarCarriesItsPin) {
   EXPECT_FALSE(aui.GetPane(properties).IsShown());
   EXPECT_TRUE(frame->IsBarVisible(properties));
   frame->UnpinBar(properties);
+  // Back in its dock, so that the next start finds it there.
+  aui.GetPane(properties).Dock().Left();
+  aui.Update();
 }
 
 TEST_F(DesignerWindowsKeysGuiTest, TheOutlookBarSlidesTheOpeningFolderIntoPlace) {

@@ -62,4 +62,26 @@ inline bool DragWithMouse(wxWindow* window, wxPoint from, wxPoint to) {
   return true;
 }
 
+// Presses on the window at a screen point, moves in steps to another screen
+// point and releases; false when the press or release went astray.
+inline bool DragOnScreen(wxWindow* window, wxPoint from, wxPoint to, int steps = 5) {
+  wxUIActionSimulator mouse;
+  // The pointer comes from elsewhere, as a hand's does: a window that moved
+  // under a resting pointer gets no press until the pointer has moved onto it.
+  mouse.MouseMove(from + wxPoint(0, 10));
+  PumpFor(50);
+  mouse.MouseMove(from);
+  PumpFor(50);
+  mouse.MouseDown();
+  if (!WaitFor([&] { return window->HasCapture(); })) return false;
+  for (int step = 1; step <= steps; ++step) {
+    mouse.MouseMove(from + wxPoint((to.x - from.x) * step / steps, (to.y - from.y) * step / steps));
+    PumpFor(30);
+  }
+  mouse.MouseUp();
+  if (!WaitFor([&] { return !window->HasCapture(); })) return false;
+  PumpFor(50);
+  return true;
+}
+
 }  // namespace corvane::test
