@@ -4,7 +4,6 @@
 // the shipped invoice template deleted by the Delete key and menu.
 #include <gtest/gtest.h>
 
-#include <wx/propgrid/manager.h>
 #include <wx/uiaction.h>
 
 #include "DesignerInputFixture.h"
@@ -38,9 +37,7 @@ protected:
   wxString Shown(const std::wstring& label) {
     CDiagramPropertyBar* bar = frame->GetPropertyBar();
     for (CPropTreeItem* item : bar->GetTree().GetVisibleItems()) {
-      if (item->GetLabelText() != label) continue;
-      wxPGProperty* property = bar->GetTreeWindow()->GetProperty(item);
-      return property ? property->GetValueAsString() : wxString();
+      if (item->GetLabelText() == label) return item->GetDisplayText();
     }
     return {};
   }
