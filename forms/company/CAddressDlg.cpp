@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "forms/company/NameRefusal.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "platform/MessageBox.h"
 
@@ -146,13 +147,8 @@ void CAddressDlg::UpdateDisplayEnabled() {
 
 void CAddressDlg::OnOK() {
   ReadFields();
-  if (m_editor.IsCaptionTaken()) {
-    platform::ShowMessageBox(AddressEditor::CaptionTakenMessage(m_editor.caption), L"Corvane",
-                             platform::MB_ICONINFORMATION, this);
-    m_caption->SetFocus();
-    m_caption->SelectAll();
-    return;
-  }
+  auto taken = [this] { return m_editor.IsCaptionTaken(); };
+  if (RefuseTakenName(this, m_caption, taken, AddressEditor::CaptionTakenMessage(m_editor.caption))) return;
   m_editor.Record();
   try {
     m_editor.SaveReferences();

@@ -462,5 +462,36 @@ TEST_F(CompanyFormGui, FinanceViewAddsAnAccountToTheSelectedClientAndEditsOne) {
   EXPECT_EQ(CountRows(L"ACCOUNTS"), 1);
 }
 
+// Finance Info > New Account with nothing selected makes an account without
+// a client: a second "Cash" is refused in the dialog, which stays open with
+// what was typed, instead of failing in the database after it closed.
+TEST_F(CompanyFormGui, FinanceViewRefusesASecondCashAccountInTheOpenDialog) {
+  StoreAccount(L"Cash");
+  auto* frame = new wxFrame(nullptr, wxID_ANY, L"Finance");
+  auto* view = new FinancesView(frame);
+  view->OnInitialUpdate();
+  frame->Show();
+  view->Refill();
+  platform::MessageBoxRecorder boxes;
+  bool stayedOpen = false;
+  {
+    ModalScript script;
+    script.Then<AccountDlg>([&](AccountDlg& dialog) {
+      dialog.GetNameEdit()->SetValue(L"Cash");
+      Click(&dialog, platform::IDOK);
+      stayedOpen = dialog.IsModal() && dialog.GetNameEdit()->GetValue() == L"Cash";
+      dialog.GetNameEdit()->SetValue(L"Cash register");
+      Click(&dialog, platform::IDOK);
+    });
+    view->NewAccount();
+    RunUntilDone(script);
+  }
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"There is already an account named \"Cash\" without a client.");
+  EXPECT_EQ(Count(L"ACCOUNTS", L"NAME = 'Cash register' AND COMPANY_OBJECT_ID IS NULL"), 1);
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 2);
+}
+
 }  // namespace
 }  // namespace corvane::test
