@@ -93,7 +93,12 @@ bool text_square::Edit(wxWindow* parent) {
   return RunDialog(launcher, parent);
 }
 
-bool text_square::OnClick(wxWindow* page) {
+const wxCursor& text_square::GetCursor(const wxPoint&) {
+  if (!m_cursor.IsOk()) m_cursor = wxCursor(wxCURSOR_HAND);
+  return m_cursor;
+}
+
+bool text_square::OnClick(wxWindow* page, const wxPoint&) {
   if (!GetChangeSet()) return false;
   DlgLauncher launcher(m_objectId, 0);
   if (!RunDialog(launcher, page)) return false;

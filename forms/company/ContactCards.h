@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include <wx/cursor.h>
+
 #include "forms/company/company_square.h"
 #include "platform/gdi/GdiTypes.h"
 
@@ -33,7 +35,9 @@ public:
   int Prepare() override { return 1; }
   int Measure(platform::gdi::Canvas& dc, SquareSize& size) override;
   void Draw(CMappedDC& dc, int32_t x, int32_t y, int index) override;
-  bool OnClick(wxWindow* page) override;
+  bool OnClick(wxWindow* page, const wxPoint& point) override;
+  // The hand, made on first use and kept.
+  const wxCursor& GetCursor(const wxPoint& point) override;
   bool Edit(wxWindow* parent) override;
   bool Delete() override;
 
@@ -52,6 +56,7 @@ private:
   std::wstring m_body;
   platform::gdi::Rect m_titleRect;
   platform::gdi::Rect m_bodyRect;
+  wxCursor m_cursor;
 };
 
 class adr_square : public text_square {

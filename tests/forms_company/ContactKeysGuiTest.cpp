@@ -1,0 +1,214 @@
+// The contact cards with the real pointer (sent through the X server): the
+// card container finds the card under the pointer for a click and for the
+// cursor.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <wx/combobox.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
+#include "data/ChangeSet.h"
+#include "data/objects/Address.h"
+#include "data/objects/Email.h"
+#include "data/objects/Web.h"
+#include "data/objects/Phone.h"
+#include "forms/company/CAddressDlg.h"
+#include "forms/company/CEmailDlg.h"
+#include "forms/company/CPhoneDlg.h"
+#include "forms/company/CWebLinkDlg.h"
+#include "forms/company/CompanyDetails.h"
+#include "forms/company/CompanyForm.h"
+#include "forms/company/CompanyFrame.h"
+#include "forms/company/CompanyPage3.h"
+#include "forms/company/ContactCards.h"
+#include "forms/company/company_square.h"
+#include "forms/company/squares.h"
+#include "platform/gdi/PageRecorder.h"
+#include "platform/gdi/TextMeasurer.h"
+#include "shell/FormArguments.h"
+#include "tests/forms_dialogs/DialogsFixture.h"
+#include "tests/forms_dialogs/ModalScript.h"
+
+namespace corvane::test {
+namespace {
+
+// Moves the real pointer to a client point of the window and waits until the
+// X server has it there.
+bool PointAt(wxWindow* window, wxPoint client) {
+  const wxPoint screen = window->ClientToScreen(client);
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(screen);
+  return WaitFor([&] { return wxGetMousePosition() == screen; });
+}
+
+class ContactKeysGui : public DialogsTest {
+protected:
+  void TearDown() override {
+    popup_menu::SetTrackHandler(nullptr);
+    DiscardAllWindows();
+    PumpEvents();
+    DialogsTest::TearDown();
+  }
+};
+
+// A card of a fixed size that counts its clicks and answers with `asks`.
+class ClickCard : public base_draw_square {
+public:
+  ClickCard(company_square* owner, bool asks) : base_draw_square(owner), m_asks(asks) {}
+  int Prepare() override { return 1; }
+  int Measure(platform::gdi::Canvas&, SquareSize& size) override {
+    size = {250, 100};
+    return 2;
+  }
+  void Draw(CMappedDC&, int32_t, int32_t, int) override {}
+  bool OnClick(wxWindow*, const wxPoint& point) override {
+    clicks.push_back(point);
+    return m_asks;
+  }
+  const wxCursor& GetCursor(const wxPoint&) override { return cursor; }
+
+  std::vector<wxPoint> clicks;
+  wxCursor cursor{wxCURSOR_HAND};
+
+private:
+  bool m_asks;
+};
+
+// A cell with nothing of its own for the mouse: the arrow, and a click that
+// asks for nothing.
+struct PlainCell : square<PlainCell> {
+  int Prepare() override { return 1; }
+  int Measure(platform::gdi::Canvas&, SquareSize& size) override {
+    size = {250, 100};
+    return 2;
+  }
+  void Draw(CMappedDC&, int32_t, int32_t, int) override {}
+  platform::gdi::Rect GetContentRect() const override { return {x + 20, y + 20, x + cx - 20, y + cy - 20}; }
+  SquareSize GetSize(platform::gdi::Canvas& dc) {
+    if (state < 2) {
+      SquareSize size;
+      state = Measure(dc, size);
+      cx = size.cx;
+      cy = size.cy;
+    }
+    return {cx, cy};
+  }
+
+  int state = 0;
+  squares<PlainCell>* container = nullptr;
+  int32_t x = 0, y = 0, cx = 0, cy = 0;
+  int id = 0;
+};
+
+// A window that counts the cursors set on it.
+class CursorWindow : public wxWindow {
+public:
+  explicit CursorWindow(wxWindow* parent) : wxWindow(parent, wxID_ANY, wxPoint(0, 0), wxSize(400, 300)) {}
+  bool SetCursor(const wxCursor& cursor) override {
+    ++sets;
+    return wxWindow::SetCursor(cursor);
+  }
+  int sets = 0;
+};
+
+class SquaresMouseGui : public ContactKeysGui {
+protected:
+  void SetUp() override {
+    ContactKeysGui::SetUp();
+    m_frame = new wxFrame(nullptr, wxID_ANY, L"Cards", wxPoint(40, 40), wxSize(500, 400));
+    m_window = new CursorWindow(m_frame);
+    m_frame->Show();
+    m_frame->Raise();
+    ASSERT_TRUE(WaitFor([&] { return m_window->IsShownOnScreen(); }));
+    PumpEvents();
+  }
+  template <class Cells>
+  void Paint(Cells& cells) {
+    platform::gdi::PageRecorder page{platform::gdi::DeviceMetrics{}, m_measurer};
+    // Scrolled 100 pixels down: the window shows content from y 100.
+    cells.Paint(page, {0, 100, 400, 400});
+  }
+
+  platform::gdi::FixedTextMeasurer m_measurer;
+  wxFrame* m_frame = nullptr;
+  CursorWindow* m_window = nullptr;
+};
+
+// Cards at content y 0 and 100; the window shows content from y 100 on, so
+// its client point (100, 50) is the second card's content point (100, 150).
+TEST_F(SquaresMouseGui, TheCellUnderThePointerTakesTheClickAndTheCursor) {
+  squares<company_square> cells;
+  cells.SetLayoutMode(0, 3);
+  std::vector<ClickCard*> cards;
+  for (bool asks : {false, true}) {
+    company_square* cell = cells.AddSquare();
+    auto card = std::make_unique<ClickCard>(cell, asks);
+    cards.push_back(card.get());
+    cell->SetCard(std::move(card));
+  }
+  Paint(cells);
+  auto states = [&] {
+    std::vector<int> all;
+    for (const auto& [id, cell] : cells.GetCells()) all.push_back(cell->state);
+    return all;
+  };
+  ASSERT_EQ(states(), (std::vector<int>{3, 3}));
+
+  // Above the window the content point would be the first card's: nothing.
+  ASSERT_TRUE(PointAt(m_window, wxPoint(100, -30)));
+  cells.OnClick(m_window);
+  EXPECT_FALSE(cells.UpdateCursor(m_window));
+  EXPECT_TRUE(cards[0]->clicks.empty());
+  EXPECT_EQ(m_window->sets, 0);
+
+  // In the second card's margin: no card.
+  ASSERT_TRUE(PointAt(m_window, wxPoint(10, 50)));
+  EXPECT_FALSE(cells.UpdateCursor(m_window));
+  cells.OnClick(m_window);
+  EXPECT_TRUE(cards[1]->clicks.empty());
+
+  // On the second card: its cursor, set once however often the pointer moves.
+  ASSERT_TRUE(PointAt(m_window, wxPoint(100, 50)));
+  EXPECT_TRUE(cells.UpdateCursor(m_window));
+  EXPECT_TRUE(m_window->GetCursor().IsSameAs(cards[1]->cursor));
+  ASSERT_TRUE(PointAt(m_window, wxPoint(110, 55)));
+  EXPECT_TRUE(cells.UpdateCursor(m_window));
+  EXPECT_EQ(m_window->sets, 1);
+
+  // Its click gets the content point; it asks for a fresh layout.
+  cells.OnClick(m_window);
+  EXPECT_EQ(cards[1]->clicks, (std::vector<wxPoint>{wxPoint(110, 155)}));
+  EXPECT_EQ(states(), (std::vector<int>{0, 0}));
+  EXPECT_TRUE(cards[0]->clicks.empty());
+}
+
+// A cell that keeps the defaults shows the arrow, and its click leaves the
+// layout as it is.
+TEST_F(SquaresMouseGui, ACellOfItsOwnShowsTheArrowAndIgnoresClicks) {
+  squares<PlainCell> cells;
+  cells.SetLayoutMode(0, 3);
+  cells.AddSquare();
+  cells.AddSquare();
+  Paint(cells);
+  ASSERT_TRUE(PointAt(m_window, wxPoint(100, 50)));
+  EXPECT_TRUE(cells.UpdateCursor(m_window));
+  const wxCursor arrow = m_window->GetCursor();
+  EXPECT_TRUE(arrow.IsOk());
+  EXPECT_TRUE(arrow.IsSameAs(cells.Find(2)->GetCursor(wxPoint(100, 150))));
+  EXPECT_FALSE(cells.Find(2)->OnClick(m_window, wxPoint(100, 150)));
+  cells.OnClick(m_window);
+  EXPECT_EQ(cells.Find(1)->state, 3);
+  EXPECT_EQ(cells.Find(2)->state, 3);
+}
+
+}  // namespace
+}  // namespace corvane::test
