@@ -5,6 +5,8 @@
 // (web_square). Each shows the record's caption on a coloured title band
 // and its text below, 250 pixels wide; a click or "Properties" opens the
 // record's dialog on the page's change set, "Delete" marks it deleted there.
+// A card with neither caption nor text (an empty address may be stored) is
+// framed and titled "(empty)", so that it can still be seen and clicked.
 
 #include <cstdint>
 #include <string>
@@ -31,6 +33,11 @@ public:
   int32_t GetObjectId() const { return m_objectId; }
   const std::wstring& GetTitle() const { return m_title; }
   const std::wstring& GetBody() const { return m_body; }
+  // The title on the card's band: the caption, "(empty)" for a card with
+  // nothing to show.
+  std::wstring GetShownTitle() const;
+  // Neither caption nor text: the card is framed.
+  bool IsBlank() const;
 
   int Prepare() override { return 1; }
   int Measure(platform::gdi::Canvas& dc, SquareSize& size) override;

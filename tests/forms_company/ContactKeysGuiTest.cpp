@@ -1,6 +1,7 @@
 // The contact cards with the real pointer (sent through the X server): the
 // card container finds the card under the pointer for a click and for the
-// cursor.
+// cursor; an empty address's card can be pointed at, clicked and
+// right-clicked like any other.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -208,6 +209,87 @@ TEST_F(SquaresMouseGui, ACellOfItsOwnShowsTheArrowAndIgnoresClicks) {
   cells.OnClick(m_window);
   EXPECT_EQ(cells.Find(1)->state, 3);
   EXPECT_EQ(cells.Find(2)->state, 3);
+}
+
+// An address stored empty, beside a phone: its card shows, the pointer over
+// it is the hand, a right click offers the card's menu and a left click
+// opens its dialog, all with the real pointer.
+TEST_F(ContactKeysGui, AnEmptyAddressCardIsPointedAtClickedAndRightClicked) {
+  const int company = StoreCompany(L"Brenner");
+  Invoice::Address empty;
+  empty.SetCompanyId(company);
+  StoreObject(empty);
+  Invoice::Phone phone;
+  phone.SetCompanyId(company);
+  phone.SetName(L"Mobile");
+  phone.SetPhoneDisplay(L"386 41 777888");
+  phone.SetNumber(L"38641777888");
+  StoreObject(phone);
+
+  Document document;
+  DocTemplate formTemplate{CompanyFrame::kResourceId, CreateCompanyFrame, CreateCompanyFormView};
+  auto* frame = dynamic_cast<CompanyFrame*>(formTemplate.CreateNewFrame(document));
+  ASSERT_TRUE(frame);
+  FormArguments arguments;
+  arguments.objectId = company;
+  arguments.initialPage = kCompanyContactsPage;
+  frame->SetFormArguments(arguments);
+  DocTemplate::InitialUpdateFrame(frame);
+  frame->Show();
+  frame->Raise();
+  auto* page = dynamic_cast<CompanyPage3*>(frame->GetForm()->GetPage(kCompanyContactsPage));
+  ASSERT_TRUE(page);
+  wxScrolledCanvas* surface = page->GetSurface();
+  ASSERT_TRUE(WaitFor([&] { return surface->IsShownOnScreen(); }));
+  surface->Refresh();
+  ASSERT_TRUE(WaitFor([&] {
+    const auto& cells = page->GetCards().GetCells();
+    return cells.size() == 2 && cells.rbegin()->second->state == 3;
+  }));
+  // Phones first, then addresses.
+  const company_square& cell = *page->GetCards().GetCells().rbegin()->second;
+  auto* card = dynamic_cast<text_square*>(cell.GetCard());
+  ASSERT_TRUE(card);
+  EXPECT_EQ(card->GetShownTitle(), L"(empty)");
+  // The middle of the card's title band, on the screen.
+  const wxPoint band = surface->CalcScrolledPosition(wxPoint(cell.x + cell.cx / 2, cell.y + 25));
+
+  ASSERT_TRUE(PointAt(surface, band));
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(surface->ClientToScreen(band + wxPoint(3, 0)));  // a motion the surface sees
+  EXPECT_TRUE(WaitFor([&] { return surface->GetCursor().IsSameAs(card->GetCursor(wxPoint())); }));
+  ASSERT_TRUE(PointAt(surface, wxPoint(cell.x + cell.cx + 100, 10)));
+  mouse.MouseMove(surface->ClientToScreen(wxPoint(cell.x + cell.cx + 103, 10)));
+  EXPECT_TRUE(WaitFor([&] { return !surface->GetCursor().IsOk(); }));
+
+  std::vector<std::wstring> offered;
+  popup_menu::SetTrackHandler([&](const popup_menu& menu, wxWindow*, bool) {
+    for (const wxMenuItem* item : menu.GetMenu()->GetMenuItems())
+      if (!item->IsSeparator()) offered.push_back(item->GetItemLabelText().ToStdWstring());
+    return 0;
+  });
+  ASSERT_TRUE(PointAt(surface, band));
+  mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+  EXPECT_TRUE(WaitFor([&] { return !offered.empty(); }));
+  EXPECT_EQ(offered, (std::vector<std::wstring>{L"New Address", L"New Phone Number", L"New Web Link",
+                                                L"New Email Address", L"Delete", L"Properties"}));
+
+  ModalScript script;
+  script.Then<CAddressDlg>([](CAddressDlg& dialog) {
+    dynamic_cast<wxComboBox*>(dialog.FindWindow(CAddressDlg::kCaption))->SetValue(L"Home");
+    Click(&dialog, platform::IDOK);
+  });
+  mouse.MouseClick();
+  EXPECT_TRUE(WaitFor([&] { return script.IsDone(); }));
+  // The cards are rebuilt from the change set, the address under its caption.
+  EXPECT_TRUE(WaitFor([&] {
+    std::vector<std::wstring> titles;
+    for (const auto& [id, rebuilt] : page->GetCards().GetCells())
+      titles.push_back(dynamic_cast<text_square*>(rebuilt->GetCard())->GetShownTitle());
+    std::sort(titles.begin(), titles.end());
+    return titles == std::vector<std::wstring>{L"Home", L"Mobile"};
+  }));
+  EXPECT_TRUE(frame->IsModified());
 }
 
 }  // namespace
