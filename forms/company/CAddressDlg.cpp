@@ -8,6 +8,7 @@
 
 #include "forms/company/NameRefusal.h"
 #include "forms/dialogs/DialogMessages.h"
+#include "platform/ComboDropDown.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -29,7 +30,10 @@ void CAddressDlg::CreateControls() {
   DialogUnits du(this);
   auto label = [&](const wchar_t* text, int y) { new wxStaticText(this, wxID_ANY, text, du.Point(7, y + 2), du.Size(70, 8)); };
   auto combo = [&](int id, int x, int y, int width) {
-    return new wxComboBox(this, id, wxEmptyString, du.Point(x, y), du.Size(width, 12), 0, nullptr, wxCB_DROPDOWN);
+    auto* box =
+        new wxComboBox(this, id, wxEmptyString, du.Point(x, y), du.Size(width, 12), 0, nullptr, wxCB_DROPDOWN);
+    platform::SkipDropDownButtonOnTab(box);
+    return box;
   };
   label(L"&Caption:", 7);
   m_caption = combo(kCaption, 80, 7, 175);

@@ -1,6 +1,7 @@
-// The contact cards with the real pointer (sent through the X server): the
-// card container finds the card under the pointer for a click and for the
-// cursor; an empty address's card can be pointed at, clicked and
+// The contact dialogs and cards with real keys and the real pointer (sent
+// through the X server): Tab from a dialog's caption goes on to the next
+// field; the card container finds the card under the pointer for a click and
+// for the cursor; an empty address's card can be pointed at, clicked and
 // right-clicked like any other.
 #include <gtest/gtest.h>
 
@@ -53,6 +54,15 @@ bool PointAt(wxWindow* window, wxPoint client) {
 
 class ContactKeysGui : public DialogsTest {
 protected:
+  void StorePhone(int companyId, const std::wstring& name, const std::wstring& number,
+                  const std::wstring& display) {
+    Invoice::Phone phone;
+    phone.SetCompanyId(companyId);
+    phone.SetName(name);
+    phone.SetNumber(number);
+    phone.SetPhoneDisplay(display);
+    StoreObject(phone);
+  }
   void TearDown() override {
     popup_menu::SetTrackHandler(nullptr);
     DiscardAllWindows();
@@ -60,6 +70,70 @@ protected:
     DialogsTest::TearDown();
   }
 };
+
+// Tab from the caption's text, in each contact dialog, goes on to the field
+// after it, where the next keys are typed; the caption keeps its text.
+TEST_F(ContactKeysGui, TabFromTheCaptionGoesOnToTheNextField) {
+  struct Case {
+    const char* dialog;
+    std::function<wxDialog*(ChangeSet&)> make;
+    int nextId;  // the field Tab goes to
+  };
+  const Case cases[] = {
+      {"web link", [](ChangeSet& c) { return new CWebLinkDlg(&c, 0, 7, nullptr); }, 1219},
+      {"e-mail", [](ChangeSet& c) { return new CEmailDlg(&c, 0, 7, nullptr); }, 0},
+      {"phone", [](ChangeSet& c) { return new CPhoneDlg(&c, 0, 7, nullptr); }, CPhoneDlg::kCountry},
+      {"address", [](ChangeSet& c) { return new CAddressDlg(&c, 0, 7, nullptr); }, CAddressDlg::kLine1},
+  };
+  // Captions used before fill each caption's list: GTK lets the list's
+  // button take the focus only when there is a list to open.
+  const int company = StoreCompany(L"Brenner");
+  Invoice::Web web;
+  web.SetCompanyId(company);
+  web.SetName(L"Old");
+  web.SetWeb(L"https://old.example");
+  StoreObject(web);
+  Invoice::Email email;
+  email.SetCompanyId(company);
+  email.SetName(L"Old");
+  email.SetEmail(L"old@old.example");
+  StoreObject(email);
+  StorePhone(company, L"Old", L"1234", L"1234");
+  Invoice::Address address;
+  address.SetCompanyId(company);
+  address.SetName(L"Old");
+  StoreObject(address);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    ChangeSet changes;
+    wxDialog* dialog = c.make(changes);
+    dialog->Show();
+    dialog->Raise();
+    auto* caption = dynamic_cast<wxComboBox*>(dialog->FindWindow(1185));
+    ASSERT_TRUE(caption);
+    ASSERT_EQ(caption->GetCount(), 1u);
+    wxTextEntry* next = nullptr;
+    if (auto* email = dynamic_cast<CEmailDlg*>(dialog)) next = email->GetTextCtrl();
+    if (c.nextId != 0) {
+      wxWindow* window = dialog->FindWindow(c.nextId);
+      next = dynamic_cast<wxTextCtrl*>(window);
+      if (!next) next = dynamic_cast<wxComboBox*>(window);
+    }
+    ASSERT_TRUE(next);
+    caption->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == caption; }));
+
+    wxUIActionSimulator keys;
+    keys.Text("Shop");
+    ASSERT_TRUE(WaitFor([&] { return caption->GetValue() == L"Shop"; }));
+    keys.Char(WXK_TAB);
+    keys.Text("43");
+    EXPECT_TRUE(WaitFor([&] { return next->GetValue() == L"43"; })) << next->GetValue();
+    EXPECT_EQ(caption->GetValue(), L"Shop");
+    dialog->Destroy();
+    PumpEvents();
+  }
+}
 
 // A card of a fixed size that counts its clicks and answers with `asks`.
 class ClickCard : public base_draw_square {
@@ -219,12 +293,7 @@ TEST_F(ContactKeysGui, AnEmptyAddressCardIsPointedAtClickedAndRightClicked) {
   Invoice::Address empty;
   empty.SetCompanyId(company);
   StoreObject(empty);
-  Invoice::Phone phone;
-  phone.SetCompanyId(company);
-  phone.SetName(L"Mobile");
-  phone.SetPhoneDisplay(L"386 41 777888");
-  phone.SetNumber(L"38641777888");
-  StoreObject(phone);
+  StorePhone(company, L"Mobile", L"38641777888", L"386 41 777888");
 
   Document document;
   DocTemplate formTemplate{CompanyFrame::kResourceId, CreateCompanyFrame, CreateCompanyFormView};
