@@ -284,6 +284,17 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
   EXPECT_FALSE(reopened->IsModified());
 }
 
+// The company window has its icon, small and large, as the other forms'
+// windows have theirs.
+TEST_F(CompanyFormGui, TheFrameHasItsIcon) {
+  CompanyFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  const wxIconBundle& icons = frame->GetIcons();
+  ASSERT_EQ(icons.GetIconCount(), 2u);
+  EXPECT_EQ(icons.GetIconByIndex(0).GetWidth(), 16);
+  EXPECT_EQ(icons.GetIconByIndex(1).GetWidth(), 32);
+}
+
 // The accounts take 30 per cent of the page: at the screen's full width and
 // at a smaller one the "Balance" column still ends inside the list.
 TEST_F(CompanyFormGui, TheBalanceColumnShowsWholeAtAnyFrameWidth) {
