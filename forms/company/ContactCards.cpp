@@ -69,7 +69,8 @@ int text_square::Measure(platform::gdi::Canvas& dc, SquareSize& size) {
   const std::wstring title = GetShownTitle();
   dc.DrawText(title.empty() ? L" " : title, m_titleRect, platform::gdi::DT_CALCRECT);
   dc.SelectFont(BodyFont());
-  dc.DrawText(m_body, m_bodyRect, platform::gdi::DT_CALCRECT);
+  // A card with nothing to show keeps an empty line inside its frame.
+  dc.DrawText(IsBlank() ? L" " : m_body, m_bodyRect, platform::gdi::DT_CALCRECT);
   dc.SelectFont(previous);
   size = {kWidth, m_titleRect.Height() + m_bodyRect.Height() + 47};
   return 2;

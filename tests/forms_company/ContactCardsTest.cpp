@@ -59,8 +59,8 @@ TEST(ContactCardsTest, TheBodyTextIsNotCutAtTheBottomAtAnyPlace) {
   }
 }
 
-// An address stored empty: the card is framed, titled "(empty)" on a band
-// a line high, and a click on that band hits it. A card without a caption
+// An address stored empty: the card is framed round an empty line, titled
+// "(empty)" on a band a line high, and a click on that band hits it. A card without a caption
 // but with a text keeps a band a line high and no title.
 TEST(ContactCardsTest, ACardWithNothingToShowIsFramedAndTitledEmpty) {
   platform::gdi::FixedTextMeasurer measurer;
@@ -88,7 +88,7 @@ TEST(ContactCardsTest, ACardWithNothingToShowIsFramedAndTitledEmpty) {
       measurer.LineHeight(platform::gdi::LogFont{.height = 16, .weight = 700, .faceName = L"Verdana"});
   const company_square* emptyCell = cards.Find(1);
   const company_square* untitledCell = cards.Find(2);
-  EXPECT_EQ(emptyCell->cy, line + 47);
+  EXPECT_EQ(emptyCell->cy, line + 14 + 47);  // a title line and an empty body line
   EXPECT_EQ(cards.HitTest(30, 20 + line / 2), 1);  // the band
   EXPECT_EQ(cards.HitTest(30, untitledCell->y + 20 + line / 2), 2);
 
