@@ -22,12 +22,22 @@ namespace {
 using Renderer = void;
 
 struct Gtk {
+  using Callback = void (*)(void*, void*);
   void* (*getArea)(void*) = nullptr;                                       // gtk_cell_layout_get_area
   void (*forEachCell)(void*, int (*)(Renderer*, void*), void*) = nullptr;  // gtk_cell_area_foreach
   void (*setFixedSize)(Renderer*, int, int) = nullptr;                     // gtk_cell_renderer_set_fixed_size
   void (*getFixedSize)(Renderer*, int*, int*) = nullptr;                   // gtk_cell_renderer_get_fixed_size
+  // What keeps the drop-down button out of the Tab order. The button is an
+  // internal child of the combo (inside its box), so the walk includes
+  // internal children.
+  void (*forAll)(void*, Callback, void*) = nullptr;  // gtk_container_forall
+  unsigned long (*containerType)() = nullptr;        // gtk_container_get_type
+  unsigned long (*toggleButtonType)() = nullptr;     // gtk_toggle_button_get_type
+  int (*isA)(void*, unsigned long) = nullptr;        // g_type_check_instance_is_a
+  void (*setCanFocus)(void*, int) = nullptr;         // gtk_widget_set_can_focus
 
   bool IsFound() const { return getArea && forEachCell && setFixedSize && getFixedSize; }
+  bool CanWalk() const { return forAll && containerType && toggleButtonType && isA && setCanFocus; }
 };
 
 template <class Function>
@@ -42,6 +52,11 @@ const Gtk& Functions() {
     Look(found.forEachCell, "gtk_cell_area_foreach");
     Look(found.setFixedSize, "gtk_cell_renderer_set_fixed_size");
     Look(found.getFixedSize, "gtk_cell_renderer_get_fixed_size");
+    Look(found.forAll, "gtk_container_forall");
+    Look(found.containerType, "gtk_container_get_type");
+    Look(found.toggleButtonType, "gtk_toggle_button_get_type");
+    Look(found.isA, "g_type_check_instance_is_a");
+    Look(found.setCanFocus, "gtk_widget_set_can_focus");
     return found;
   }();
   return gtk;
@@ -64,7 +79,23 @@ Renderer* RowRenderer(const wxComboBox* combo) {
   return first;
 }
 
+// Takes the toggle buttons under the widget out of the Tab order.
+void KeepButtonsFromFocus(void* widget, void*) {
+  const Gtk& gtk = Functions();
+  if (gtk.isA(widget, gtk.toggleButtonType())) {
+    gtk.setCanFocus(widget, 0);
+    return;
+  }
+  if (gtk.isA(widget, gtk.containerType())) gtk.forAll(widget, KeepButtonsFromFocus, nullptr);
+}
+
 }  // namespace
+
+void SkipDropDownButtonOnTab(wxComboBox* combo) {
+  const Gtk& gtk = Functions();
+  if (!gtk.CanWalk() || !combo->GetHandle()) return;
+  gtk.forAll(combo->GetHandle(), KeepButtonsFromFocus, nullptr);
+}
 
 int GetDropDownWidth(const wxComboBox* combo) {
   int rows = -1;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The width of a combo box's drop-down list. wx sizes a combo's list to the
+// The width of a combo box's drop-down list, and its place in the Tab order. wx sizes a combo's list to the
 // box; these widen the list a GTK combo opens without touching the box
 // (its entry keeps its width for typing).
 
@@ -17,5 +17,10 @@ int GetDropDownWidth(const wxComboBox* combo);
 // the list follow the box again. The box and the layout around it keep
 // their sizes. Does nothing where the native combo offers no such list.
 void SetDropDownMinWidth(wxComboBox* combo, int pixels);
+
+// Tab from the box's text goes on to the next control: the box's drop-down
+// button no longer takes the focus on its own (where it would swallow what
+// is typed next). The list still opens with the mouse and with Alt+Down.
+void SkipDropDownButtonOnTab(wxComboBox* combo);
 
 }  // namespace platform

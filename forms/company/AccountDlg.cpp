@@ -7,13 +7,15 @@
 #include "common/ui/ChosenTextBox.h"
 #include "data/objects/Company.h"
 #include "forms/company/ContactEditing.h"
+#include "forms/company/NameRefusal.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/OleDateTime.h"
 #include "common/ui/CBaseEdit.h"
 
-std::wstring AccountDlg::AccountNameTakenMessage(const std::wstring& name) {
+std::wstring AccountDlg::AccountNameTakenMessage(const std::wstring& name, int32_t companyId) {
+  if (companyId == 0) return L"There is already an account named \"" + name + L"\" without a client.";
   return L"The client already has an account named \"" + name + L"\".";
 }
 
@@ -67,12 +69,11 @@ void AccountDlg::OnSearchCompany() {
 void AccountDlg::OnOK() {
   if (!CheckFieldLimits(this)) return;
   const std::wstring name = m_name->GetValue().ToStdWstring();
-  if (IsNameTakenInCompany<Invoice::Account>(m_changes, m_accountId, m_companyId, name)) {
-    platform::ShowMessageBox(AccountNameTakenMessage(name), L"Corvane", platform::MB_ICONINFORMATION, this);
-    m_name->SetFocus();
-    m_name->SelectAll();
-    return;
-  }
+  auto taken = [&] {
+    return IsNameTakenInCompany<Invoice::Account>(m_changes, m_accountId, m_companyId, name,
+                                                  &DataAccess::LoadAccountsOfCompany);
+  };
+  if (RefuseTakenName(this, m_name, taken, AccountNameTakenMessage(name, m_companyId))) return;
   m_account.SetCompanyId(m_companyId);
   m_account.SetName(name);
   // An account without an opening date cannot be stored.

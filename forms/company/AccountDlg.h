@@ -38,8 +38,9 @@ public:
   const Invoice::Account& GetAccount() const { return m_account; }
   wxTextCtrl* GetNameEdit() const;
 
-  // OK's refusal of a name another account of the client has.
-  static std::wstring AccountNameTakenMessage(const std::wstring& name);
+  // OK's refusal of a name another account of the client (or, for company
+  // id 0, another account without a client) has.
+  static std::wstring AccountNameTakenMessage(const std::wstring& name, int32_t companyId);
 
 private:
   void ShowCompany();

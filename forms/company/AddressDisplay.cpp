@@ -1,5 +1,7 @@
 #include "forms/company/AddressDisplay.h"
 
+#include "forms/company/ContactList.h"
+
 namespace {
 constexpr wchar_t kLineBreak[] = L"\r\n";
 }
@@ -49,4 +51,12 @@ std::wstring ToStoredLineBreaks(const std::wstring& edited) {
       text += c;
   }
   return text;
+}
+
+std::wstring AddressChoiceText(const std::wstring& caption, const std::wstring& display) {
+  constexpr wchar_t kBlank[] = L" \t\r\n";
+  if (caption.find_first_not_of(kBlank) != std::wstring::npos) return caption;
+  const size_t start = display.find_first_not_of(kBlank);
+  if (start == std::wstring::npos) return kEmptyContactText;
+  return display.substr(start, display.find_first_of(L"\r\n", start) - start);
 }

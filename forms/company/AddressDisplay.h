@@ -19,3 +19,7 @@ std::wstring ComposeAddressDisplay(const AddressFields& fields);
 std::wstring ToEditLineBreaks(const std::wstring& stored);
 // "\n" to "\r\n", for storing what a text control holds.
 std::wstring ToStoredLineBreaks(const std::wstring& edited);
+
+// How a list names an address: its caption; without one the first line of
+// its block; "(empty)" when it has neither.
+std::wstring AddressChoiceText(const std::wstring& caption, const std::wstring& display);

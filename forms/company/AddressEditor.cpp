@@ -59,10 +59,13 @@ void AddressEditor::Compose() {
 }
 
 bool AddressEditor::IsCaptionTaken() const {
-  return IsNameTakenInCompany<Invoice::Address>(m_changes, m_addressId, m_companyId, caption);
+  return IsNameTakenInCompany<Invoice::Address>(m_changes, m_addressId, m_companyId, caption,
+                                               &DataAccess::LoadAddressesOfCompany);
 }
 
 std::wstring AddressEditor::CaptionTakenMessage(const std::wstring& caption) {
+  if (caption.find_first_not_of(L' ') == std::wstring::npos)
+    return L"The client already has an address without a caption. Give this one a caption.";
   return L"The client already has an address captioned \"" + caption + L"\".";
 }
 

@@ -34,7 +34,9 @@ public:
   // The address block from the fields, unless the user edits it by hand.
   void Compose();
 
-  // Whether another address of the company is already known by the caption.
+  // Whether another address of the company is already known by the caption
+  // (an empty caption too: the company may have one address without).
+  // Throws Invoice::DbException.
   bool IsCaptionTaken() const;
   // OK's refusal of such a caption.
   static std::wstring CaptionTakenMessage(const std::wstring& caption);

@@ -6,7 +6,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "forms/company/NameRefusal.h"
 #include "forms/dialogs/DialogMessages.h"
+#include "platform/ComboDropDown.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -28,7 +30,10 @@ void CAddressDlg::CreateControls() {
   DialogUnits du(this);
   auto label = [&](const wchar_t* text, int y) { new wxStaticText(this, wxID_ANY, text, du.Point(7, y + 2), du.Size(70, 8)); };
   auto combo = [&](int id, int x, int y, int width) {
-    return new wxComboBox(this, id, wxEmptyString, du.Point(x, y), du.Size(width, 12), 0, nullptr, wxCB_DROPDOWN);
+    auto* box =
+        new wxComboBox(this, id, wxEmptyString, du.Point(x, y), du.Size(width, 12), 0, nullptr, wxCB_DROPDOWN);
+    platform::SkipDropDownButtonOnTab(box);
+    return box;
   };
   label(L"&Caption:", 7);
   m_caption = combo(kCaption, 80, 7, 175);
@@ -146,13 +151,8 @@ void CAddressDlg::UpdateDisplayEnabled() {
 
 void CAddressDlg::OnOK() {
   ReadFields();
-  if (m_editor.IsCaptionTaken()) {
-    platform::ShowMessageBox(AddressEditor::CaptionTakenMessage(m_editor.caption), L"Corvane",
-                             platform::MB_ICONINFORMATION, this);
-    m_caption->SetFocus();
-    m_caption->SelectAll();
-    return;
-  }
+  auto taken = [this] { return m_editor.IsCaptionTaken(); };
+  if (RefuseTakenName(this, m_caption, taken, AddressEditor::CaptionTakenMessage(m_editor.caption))) return;
   m_editor.Record();
   try {
     m_editor.SaveReferences();

@@ -26,6 +26,7 @@ CPhoneDlg::CPhoneDlg(ChangeSet* changes, int32_t phoneId, int32_t companyId, wxW
   m_country = new wxComboBox(this, kCountry, wxEmptyString, du.Point(45, 33), du.Size(42, 12), 0, nullptr,
                              wxCB_DROPDOWN);
   m_country->SetMaxLength(5);
+  platform::SkipDropDownButtonOnTab(m_country);
   WidenCountryList();
   m_region = new wxTextCtrl(this, kRegion, wxEmptyString, du.Point(90, 33), du.Size(37, 12));
   m_number = new wxTextCtrl(this, kNumber, wxEmptyString, du.Point(130, 33), du.Size(83, 12));

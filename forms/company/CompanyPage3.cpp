@@ -60,16 +60,20 @@ CompanyPage3::CompanyPage3(wxWindow* parent)
   });
 
   m_surface->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaint(); });
+  // The cards answer the mouse where it is: a click edits the card under
+  // it, and over a card the cursor is the card's.
   m_surface->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+    m_cards.OnClick(m_surface);
     event.Skip();
-    ClickAt(event.GetPosition());
   });
   m_surface->Bind(wxEVT_RIGHT_UP, [this](wxMouseEvent& event) { ContextMenuAt(event.GetPosition()); });
   m_surface->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
     event.Skip();
-    m_surface->SetCursor(CardAt(event.GetPosition()) ? wxCursor(wxCURSOR_HAND) : wxNullCursor);
+    if (!m_cards.UpdateCursor(m_surface) && m_surface->GetCursor().IsOk()) m_surface->SetCursor(wxNullCursor);
   });
-  Bind(EVT_CORVANE_MESSAGE, &CompanyPage3::OnMessage, this);
+  // The surface is the scrolling view the cards are drawn on: a card that
+  // saved an edit asks it to rebuild the cards.
+  m_surface->Bind(EVT_CORVANE_MESSAGE, &CompanyPage3::OnMessage, this);
 
   CardColours colours;
   colours.highlight = ToColorRef(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
@@ -144,10 +148,6 @@ void CompanyPage3::OnPaint() {
   const platform::gdi::Rect grown = m_cards.GetExtent();
   if (grown.right != extent.right || grown.bottom != extent.bottom)
     m_surface->SetVirtualSize(grown.right + 10, grown.bottom + 10);
-}
-
-void CompanyPage3::ClickAt(const wxPoint& client) {
-  if (company_square* cell = CardAt(client)) cell->OnClick(this);
 }
 
 bool CompanyPage3::NewContact(int entry) {

@@ -35,8 +35,6 @@ public:
   // Rebuilds every card from the database or from the change set.
   void BuildSquares(bool fromChangeSet);
 
-  // What a click at that point of the surface (client coordinates) does.
-  void ClickAt(const wxPoint& client);
   // The menu at that point (client coordinates of the surface).
   void ContextMenuAt(const wxPoint& client);
   // The card at a point of the surface (client coordinates), null for none.

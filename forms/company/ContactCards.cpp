@@ -4,6 +4,7 @@
 
 #include "data/DbException.h"
 #include "data/objects/Address.h"
+#include "forms/company/ContactList.h"
 #include "forms/dialogs/DialogMessages.h"
 #include "forms/dialogs/DlgLauncher.h"
 #include "platform/WindowMessages.h"
@@ -34,6 +35,10 @@ const platform::gdi::LogFont& BodyFont() {
   return font;
 }
 
+bool IsBlankText(const std::wstring& text) {
+  return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
+}
+
 }  // namespace
 
 text_square::text_square(int32_t objectId, const std::wstring& title, const std::wstring& body,
@@ -48,13 +53,24 @@ const CardColours& text_square::Colours() {
   return g_colours;
 }
 
+bool text_square::IsBlank() const {
+  return IsBlankText(m_title) && IsBlankText(m_body);
+}
+
+std::wstring text_square::GetShownTitle() const {
+  return IsBlank() ? std::wstring(kEmptyContactText) : m_title;
+}
+
 int text_square::Measure(platform::gdi::Canvas& dc, SquareSize& size) {
   m_titleRect = {0, 0, 1, 1};
   m_bodyRect = {0, 0, 1, 1};
   const platform::gdi::LogFont previous = dc.SelectFont(TitleFont());
-  dc.DrawText(m_title, m_titleRect, platform::gdi::DT_CALCRECT);
+  // The band is a line high also without a caption, so the card shows.
+  const std::wstring title = GetShownTitle();
+  dc.DrawText(title.empty() ? L" " : title, m_titleRect, platform::gdi::DT_CALCRECT);
   dc.SelectFont(BodyFont());
-  dc.DrawText(m_body, m_bodyRect, platform::gdi::DT_CALCRECT);
+  // A card with nothing to show keeps an empty line inside its frame.
+  dc.DrawText(IsBlank() ? L" " : m_body, m_bodyRect, platform::gdi::DT_CALCRECT);
   dc.SelectFont(previous);
   size = {kWidth, m_titleRect.Height() + m_bodyRect.Height() + 47};
   return 2;
@@ -68,11 +84,21 @@ void text_square::Draw(CMappedDC& dc, int32_t x, int32_t y, int) {
   dc.FillRect(band, &brush);
 
   platform::gdi::Canvas& canvas = dc.GetCanvas();
+  if (IsBlank()) {
+    // The frame shows where the card is: what a click hits.
+    const int32_t height = GetOwner() ? GetOwner()->cy : m_titleRect.Height() + m_bodyRect.Height() + 47;
+    const platform::gdi::Pen pen =
+        canvas.SelectPen(platform::gdi::Pen{platform::gdi::PS_SOLID, 1, TitleColour()});
+    const platform::gdi::Brush hollow = canvas.SelectBrush(platform::gdi::Brush::Hollow());
+    canvas.Rectangle(dc.MapRect({x + 20, y + 20, x + width - 20, y + height - 20}));
+    canvas.SelectBrush(hollow);
+    canvas.SelectPen(pen);
+  }
   const platform::gdi::LogFont previous = canvas.SelectFont(TitleFont());
   const platform::gdi::COLORREF text = canvas.SetTextColor(Colours().highlightText);
   const int mode = canvas.SetBkMode(platform::gdi::TRANSPARENT);
   band.left += 5;
-  dc.DrawText(m_title, band,
+  dc.DrawText(GetShownTitle(), band,
               platform::gdi::DT_SINGLELINE | platform::gdi::DT_VCENTER | platform::gdi::DT_END_ELLIPSIS);
   canvas.SetBkMode(mode);
   canvas.SetTextColor(text);
@@ -93,7 +119,12 @@ bool text_square::Edit(wxWindow* parent) {
   return RunDialog(launcher, parent);
 }
 
-bool text_square::OnClick(wxWindow* page) {
+const wxCursor& text_square::GetCursor(const wxPoint&) {
+  if (!m_cursor.IsOk()) m_cursor = wxCursor(wxCURSOR_HAND);
+  return m_cursor;
+}
+
+bool text_square::OnClick(wxWindow* page, const wxPoint&) {
   if (!GetChangeSet()) return false;
   DlgLauncher launcher(m_objectId, 0);
   if (!RunDialog(launcher, page)) return false;

@@ -5,9 +5,13 @@
 // (web_square). Each shows the record's caption on a coloured title band
 // and its text below, 250 pixels wide; a click or "Properties" opens the
 // record's dialog on the page's change set, "Delete" marks it deleted there.
+// A card with neither caption nor text (an empty address may be stored) is
+// framed and titled "(empty)", so that it can still be seen and clicked.
 
 #include <cstdint>
 #include <string>
+
+#include <wx/cursor.h>
 
 #include "forms/company/company_square.h"
 #include "platform/gdi/GdiTypes.h"
@@ -29,11 +33,18 @@ public:
   int32_t GetObjectId() const { return m_objectId; }
   const std::wstring& GetTitle() const { return m_title; }
   const std::wstring& GetBody() const { return m_body; }
+  // The title on the card's band: the caption, "(empty)" for a card with
+  // nothing to show.
+  std::wstring GetShownTitle() const;
+  // Neither caption nor text: the card is framed.
+  bool IsBlank() const;
 
   int Prepare() override { return 1; }
   int Measure(platform::gdi::Canvas& dc, SquareSize& size) override;
   void Draw(CMappedDC& dc, int32_t x, int32_t y, int index) override;
-  bool OnClick(wxWindow* page) override;
+  bool OnClick(wxWindow* page, const wxPoint& point) override;
+  // The hand, made on first use and kept.
+  const wxCursor& GetCursor(const wxPoint& point) override;
   bool Edit(wxWindow* parent) override;
   bool Delete() override;
 
@@ -52,6 +63,7 @@ private:
   std::wstring m_body;
   platform::gdi::Rect m_titleRect;
   platform::gdi::Rect m_bodyRect;
+  wxCursor m_cursor;
 };
 
 class adr_square : public text_square {

@@ -3,6 +3,7 @@
 #include <wx/combobox.h>
 #include <wx/stattext.h>
 
+#include "platform/ComboDropDown.h"
 #include "platform/MessageBox.h"
 
 ContactDlgBase::ContactDlgBase(uint32_t templateId, ChangeSet* changes, int32_t objectId, int32_t companyId,
@@ -17,6 +18,7 @@ void ContactDlgBase::CreateCaption(int y, int labelWidth, int comboWidth) {
   m_caption = new wxComboBox(this, kCaption, wxEmptyString, du.Point(10 + labelWidth, y), du.Size(comboWidth, 12),
                              0, nullptr, wxCB_DROPDOWN | wxCB_SORT);
   m_caption->SetMaxLength(50);
+  platform::SkipDropDownButtonOnTab(m_caption);
 }
 
 void ContactDlgBase::FillCaptions(const std::set<std::wstring>& names) {

@@ -10,6 +10,9 @@
 
 class ChangeSet;
 
+// What a contact with neither caption nor text shows for its caption.
+inline constexpr wchar_t kEmptyContactText[] = L"(empty)";
+
 enum class ContactKind { Address, Phone, Email, Web };
 
 struct ContactCard {

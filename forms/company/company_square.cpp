@@ -12,17 +12,24 @@ platform::gdi::Rect base_draw_square::GetContentRect() const {
 SquareSize company_square::GetSize(platform::gdi::Canvas& dc) {
   if (state >= 2) return {cx, cy};
   cx = cy = 0;
-  if (!m_card) return {};
   if (state == 0) {
-    state = m_card->Prepare();
+    state = Prepare();
     if (state < 1) return {};
   }
   SquareSize size;
-  state = m_card->Measure(dc, size);
+  state = Measure(dc, size);
   if (state < 2) return {};
   cx = size.cx;
   cy = size.cy;
   return size;
+}
+
+int company_square::Prepare() {
+  return m_card ? m_card->Prepare() : 0;
+}
+
+int company_square::Measure(platform::gdi::Canvas& dc, SquareSize& size) {
+  return m_card ? m_card->Measure(dc, size) : 0;
 }
 
 void company_square::Draw(CMappedDC& dc, int32_t atX, int32_t atY, int index) {
@@ -33,6 +40,10 @@ platform::gdi::Rect company_square::GetContentRect() const {
   return m_card ? m_card->GetContentRect() : platform::gdi::Rect{};
 }
 
-bool company_square::OnClick(wxWindow* page) {
-  return m_card && m_card->OnClick(page);
+const wxCursor& company_square::GetCursor(const wxPoint& point) {
+  return m_card ? m_card->GetCursor(point) : square::GetCursor(point);
+}
+
+bool company_square::OnClick(wxWindow* page, const wxPoint& point) {
+  return m_card && m_card->OnClick(page, point);
 }

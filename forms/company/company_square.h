@@ -15,7 +15,6 @@
 class ChangeSet;
 class CMappedDC;
 class company_square;
-class wxWindow;
 
 class base_draw_square {
 public:
@@ -33,9 +32,12 @@ public:
   virtual void Draw(CMappedDC& dc, int32_t x, int32_t y, int index) = 0;
   // The owning cell's rectangle less its 20-pixel margin: what a click hits.
   virtual platform::gdi::Rect GetContentRect() const;
-  // A left click: edits the record. Always false: a card that saved an edit
-  // has asked the page to rebuild the cards, which happens after this returns.
-  virtual bool OnClick(wxWindow* page) = 0;
+  // A left click at the point (content coordinates): edits the record.
+  // Always false: a card that saved an edit has asked the page to rebuild
+  // the cards, which happens after this returns.
+  virtual bool OnClick(wxWindow* page, const wxPoint& point) = 0;
+  // The cursor over the card.
+  virtual const wxCursor& GetCursor(const wxPoint& point) = 0;
   // The record's edit dialog; true when it ended with OK.
   virtual bool Edit(wxWindow*) { return false; }
   // Deletes the record in the change set after the question; true when deleted.
@@ -46,17 +48,21 @@ private:
   company_square* m_owner;
 };
 
-class company_square {
+class company_square : public square<company_square> {
 public:
   company_square() = default;
-  ~company_square() = default;
 
   // The size from state 2 on; a new cell is prepared and measured first
   // ((0, 0) when that fails).
   SquareSize GetSize(platform::gdi::Canvas& dc);
-  void Draw(CMappedDC& dc, int32_t x, int32_t y, int index);
-  platform::gdi::Rect GetContentRect() const;
-  bool OnClick(wxWindow* page);
+
+  // The card's.
+  int Prepare() override;
+  int Measure(platform::gdi::Canvas& dc, SquareSize& size) override;
+  void Draw(CMappedDC& dc, int32_t x, int32_t y, int index) override;
+  platform::gdi::Rect GetContentRect() const override;
+  const wxCursor& GetCursor(const wxPoint& point) override;
+  bool OnClick(wxWindow* page, const wxPoint& point) override;
 
   void SetCard(std::unique_ptr<base_draw_square> card) { m_card = std::move(card); }
   base_draw_square* GetCard() const { return m_card.get(); }

@@ -6,10 +6,11 @@
 // client coordinates plus its scroll position). A cell moves through the
 // states 0 new, 1 prepared, 2 measured, 3 placed while painting;
 // ResetLayout moves cells back so the next paint measures or places again.
+// The container also answers the window's mouse: which cell a click or the
+// cursor is over, and that cell's click and cursor.
 //
-// Cell needs: int state, x, y, cx, cy, id; squares<Cell>* container;
-// SquareSize GetSize(Canvas&); void Draw(CMappedDC&, x, y, index);
-// Rect GetContentRect() const.
+// Cell derives from square<Cell> and has: int state, x, y, cx, cy, id;
+// squares<Cell>* container; SquareSize GetSize(Canvas&).
 
 #include <algorithm>
 #include <cstdint>
@@ -17,12 +18,48 @@
 #include <memory>
 #include <vector>
 
+#include <wx/cursor.h>
+#include <wx/gdicmn.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
 #include "platform/gdi/Canvas.h"
 #include "shell/ui/CMappedDC.h"
 
 struct SquareSize {
   int32_t cx = 0;
   int32_t cy = 0;
+};
+
+// A cell of the container: it prepares, measures and draws what it shows,
+// and says where a click hits it; by default it shows the arrow cursor and
+// does nothing on a click.
+template <class Cell>
+class square {
+public:
+  square() = default;
+  virtual ~square() = default;
+  square(const square&) = delete;
+  square& operator=(const square&) = delete;
+
+  // 1 when ready to measure.
+  virtual int Prepare() = 0;
+  // The cell's size; 2 when measured.
+  virtual int Measure(platform::gdi::Canvas& dc, SquareSize& size) = 0;
+  virtual void Draw(CMappedDC& dc, int32_t x, int32_t y, int index) = 0;
+  // What a click or the cursor hits, in content coordinates.
+  virtual platform::gdi::Rect GetContentRect() const = 0;
+  // The cursor over the cell at the point (content coordinates).
+  virtual const wxCursor& GetCursor(const wxPoint&) {
+    if (!m_cursor.IsOk()) m_cursor = wxCursor(wxCURSOR_ARROW);
+    return m_cursor;
+  }
+  // A left click at the point (content coordinates) of the window; true
+  // when the cells are to be laid out and painted afresh.
+  virtual bool OnClick(wxWindow*, const wxPoint&) { return false; }
+
+private:
+  wxCursor m_cursor;
 };
 
 template <class Cell>
@@ -78,6 +115,34 @@ public:
       if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return id;
     }
     return 0;
+  }
+
+  // Every cell is measured and placed again at the next paint of the window.
+  void Invalidate(wxWindow* window) {
+    ResetLayout(0);
+    window->Refresh();
+  }
+
+  // A left click on the window, where the cursor is now: the cell under it
+  // handles it; when the cell asks for it, the cells are laid out afresh.
+  // Nothing outside the window's client rectangle.
+  void OnClick(wxWindow* window) {
+    wxPoint content;
+    Cell* cell = CellUnderCursor(window, content);
+    if (cell && cell->OnClick(window, content)) Invalidate(window);
+  }
+
+  // Over a cell, the window shows the cell's cursor (set only when it is not
+  // the window's cursor already) and the result is true; outside the client
+  // rectangle or over no cell the result is false and the cursor is the
+  // caller's to choose.
+  bool UpdateCursor(wxWindow* window) {
+    wxPoint content;
+    Cell* cell = CellUnderCursor(window, content);
+    if (!cell) return false;
+    const wxCursor& cursor = cell->GetCursor(content);
+    if (!window->GetCursor().IsSameAs(cursor)) window->SetCursor(cursor);
+    return true;
   }
 
   // The next cell's position for its size; advances the layout cursor.
@@ -139,6 +204,16 @@ public:
   size_t Count() const { return m_cells.size(); }
 
 private:
+  // The cell under the mouse cursor, with the cursor's content coordinates:
+  // the window's client coordinates plus the origin of the last painted
+  // rectangle. None outside the client rectangle.
+  Cell* CellUnderCursor(wxWindow* window, wxPoint& content) const {
+    const wxPoint client = window->ScreenToClient(wxGetMousePosition());
+    if (!wxRect(window->GetClientSize()).Contains(client)) return nullptr;
+    content = client + wxPoint(m_visible.left, m_visible.top);
+    return Find(HitTest(content.x, content.y));
+  }
+
   void ResetCursor() {
     m_index = 0;
     m_nextX = m_nextY = m_farEdge = 0;

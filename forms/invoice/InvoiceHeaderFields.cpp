@@ -8,6 +8,7 @@
 #include "data/objects/Company.h"
 #include "data/objects/DaysCondition.h"
 #include "data/objects/Template.h"
+#include "forms/company/AddressDisplay.h"
 
 namespace {
 
@@ -117,7 +118,8 @@ void InvoiceHeaderFields::FillAddresses(InvoiceParty& party, int32_t addressId) 
     std::vector<Invoice::Address> addresses;
     Invoice::Company(party.companyId).GetAddresses(addresses);
     for (const Invoice::Address& address : addresses) {
-      const int index = party.addresses.Add(address.GetName(), address.GetId());
+      const int index =
+          party.addresses.Add(AddressChoiceText(address.GetName(), address.GetDisplayBox()), address.GetId());
       if (address.GetId() == addressId) party.addresses.Select(index);
     }
   }

@@ -1,5 +1,7 @@
 // The company form's dialogs driven without showing them: built, initialised,
 // filled and confirmed as a user would, on a throwaway database.
+#include <memory>
+
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
@@ -235,6 +237,114 @@ TEST_F(CompanyDialogsGui, AnAccountWithoutANameOrWithAnotherAccountsNameIsRefuse
   EXPECT_TRUE(boxes.Shown().empty());
   Committed([&] { changes.Apply(); });
   EXPECT_EQ(Count(L"ACCOUNTS", L"COMPANY_OBJECT_ID = " + std::to_wstring(company)), 2);
+}
+
+// The finance view opens the dialog on an empty change set: the names the
+// database holds count too, and so do two accounts without a client (the
+// database key holds no client as NULL, and NULL then matches NULL).
+TEST_F(CompanyDialogsGui, AnAccountNameTheDatabaseHoldsIsRefusedAlsoWithoutAClient) {
+  const int company = StoreCompany(L"Brenner");
+  const int giro = StoreAccount(L"Giro", company);
+  StoreAccount(L"Cash");
+  struct Case {
+    int companyId;
+    const wchar_t* name;
+    const wchar_t* refusal;  // null: accepted
+  };
+  const Case cases[] = {
+      {company, L"Giro", L"The client already has an account named \"Giro\"."},
+      {company, L"Giro ", L"The client already has an account named \"Giro \"."},
+      {0, L"Cash", L"There is already an account named \"Cash\" without a client."},
+      {0, L"Giro", nullptr},
+      {company, L"Cash", nullptr},
+  };
+  for (const Case& c : cases) {
+    ChangeSet changes;
+    AccountDlg dialog(&changes, 0, c.companyId, nullptr);
+    dialog.OnInitDialog();
+    dialog.GetNameEdit()->SetValue(c.name);
+    platform::MessageBoxRecorder boxes;
+    dialog.OnOK();
+    if (!c.refusal) {
+      EXPECT_EQ(dialog.GetReturnCode(), platform::IDOK) << c.name;
+      EXPECT_TRUE(boxes.Shown().empty()) << c.name;
+      Committed([&] { changes.Apply(); });
+      continue;
+    }
+    ASSERT_EQ(boxes.Shown().size(), 1u) << c.name;
+    EXPECT_EQ(boxes.Shown()[0].text, c.refusal);
+    EXPECT_EQ(boxes.Shown()[0].owner, &dialog);
+    EXPECT_NE(dialog.GetReturnCode(), platform::IDOK);
+    EXPECT_EQ(dialog.GetNameEdit()->GetValue(), c.name);  // what was typed stays
+    EXPECT_TRUE(changes.IsEmpty());
+  }
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 4);
+
+  // A stored account renamed in the change set keeps its name until the
+  // save (new accounts are written first); one marked deleted frees it.
+  ChangeSet changes;
+  Invoice::Account renamed(giro);
+  renamed.SetName(L"Old giro");
+  changes.Update(renamed);
+  platform::MessageBoxRecorder boxes;
+  auto enterGiro = [&] {
+    auto dialog = std::make_unique<AccountDlg>(&changes, 0, company, nullptr);
+    dialog->OnInitDialog();
+    dialog->GetNameEdit()->SetValue(L"Giro");
+    dialog->OnOK();
+    return dialog->GetReturnCode() == platform::IDOK;
+  };
+  EXPECT_FALSE(enterGiro());
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  changes.Remove(renamed);
+  EXPECT_TRUE(enterGiro());
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  Committed([&] { changes.Apply(); });
+  EXPECT_EQ(Count(L"ACCOUNTS", L"NAME = 'Giro' AND COMPANY_OBJECT_ID = " + std::to_wstring(company)), 1);
+}
+
+// One address of a client may go without a caption; a second one would
+// break the database's key, so the dialog asks for a caption instead, also
+// when the first was stored by another window.
+TEST_F(CompanyDialogsGui, ASecondAddressWithoutACaptionIsRefusedInTheDialog) {
+  const int company = StoreCompany(L"Brenner");
+  StoreAddress(L"", StoreCompany(L"Other"));  // another client's does not count
+  const std::wstring refusal =
+      L"The client already has an address without a caption. Give this one a caption.";
+  ChangeSet changes;
+  auto enter = [&](const wchar_t* caption, const wchar_t* line) {
+    auto dialog = std::make_unique<CAddressDlg>(&changes, 0, company, nullptr);
+    dialog->OnInitDialog();
+    Find<wxComboBox>(dialog.get(), CAddressDlg::kCaption)->SetValue(caption);
+    Find<wxTextCtrl>(dialog.get(), CAddressDlg::kLine1)->SetValue(line);
+    dialog->OnOK();
+    return dialog;
+  };
+  platform::MessageBoxRecorder boxes;
+  EXPECT_EQ(enter(L"", L"")->GetReturnCode(), platform::IDOK);  // an empty address may be stored
+  EXPECT_TRUE(boxes.Shown().empty());
+  for (const wchar_t* caption : {L"", L"  "}) {
+    const size_t shown = boxes.Shown().size();
+    auto second = enter(caption, L"Mill Lane 4");
+    EXPECT_NE(second->GetReturnCode(), platform::IDOK);
+    ASSERT_EQ(boxes.Shown().size(), shown + 1);
+    EXPECT_EQ(boxes.Shown().back().text, refusal);
+    EXPECT_EQ(boxes.Shown().back().owner, second.get());
+    EXPECT_EQ(Find<wxTextCtrl>(second.get(), CAddressDlg::kLine1)->GetValue(), L"Mill Lane 4");
+  }
+  EXPECT_EQ(enter(L"Mill", L"Mill Lane 4")->GetReturnCode(), platform::IDOK);
+  EXPECT_EQ(changes.Size(), 2u);
+  Committed([&] { changes.Apply(); });
+  EXPECT_EQ(Count(L"ADDRESSES", L"COMPANY_OBJECT_ID = " + std::to_wstring(company)), 2);
+
+  // Stored meanwhile by another window, out of this change set.
+  ChangeSet elsewhere;
+  CAddressDlg dialog(&elsewhere, 0, company, nullptr);
+  dialog.OnInitDialog();
+  dialog.OnOK();
+  ASSERT_EQ(boxes.Shown().size(), 3u);
+  EXPECT_EQ(boxes.Shown().back().text, refusal);
+  EXPECT_TRUE(elsewhere.IsEmpty());
 }
 
 TEST_F(CompanyDialogsGui, AnAddressCaptionAnotherAddressOfTheClientHasIsRefusedInTheDialog) {

@@ -66,10 +66,7 @@ class CompanyFormGui : public DialogsTest {
 protected:
   void TearDown() override {
     popup_menu::SetTrackHandler(nullptr);
-    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
-      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
-      window->Destroy();
-    }
+    DiscardAllWindows();
     Pump();
     DialogsTest::TearDown();
   }
@@ -239,7 +236,9 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
       dialog.GetNumberCtrl()->SetValue(L"777888");
       Click(&dialog, platform::IDOK);
     });
-    contacts->ClickAt(CardCentre(contacts, 3));
+    // The card under the pointer gets the click (the pointer itself is
+    // tested alone, in ContactKeysGuiTest).
+    std::prev(contacts->GetCards().GetCells().end())->second->OnClick(contacts->GetSurface(), wxPoint());
     RunUntilDone(script);
   }
   ASSERT_EQ(contacts->GetCards().Count(), 4u);
@@ -283,6 +282,17 @@ TEST_F(CompanyFormGui, NewClientIsSavedWithItsContactsAndReopened) {
   ASSERT_TRUE(reDetails);
   EXPECT_EQ(reDetails->GetNameCtrl()->GetValue(), L"Brenner & Co");
   EXPECT_FALSE(reopened->IsModified());
+}
+
+// The company window has its icon, small and large, as the other forms'
+// windows have theirs.
+TEST_F(CompanyFormGui, TheFrameHasItsIcon) {
+  CompanyFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  const wxIconBundle& icons = frame->GetIcons();
+  ASSERT_EQ(icons.GetIconCount(), 2u);
+  EXPECT_EQ(icons.GetIconByIndex(0).GetWidth(), 16);
+  EXPECT_EQ(icons.GetIconByIndex(1).GetWidth(), 32);
 }
 
 // The accounts take 30 per cent of the page: at the screen's full width and
@@ -460,6 +470,37 @@ TEST_F(CompanyFormGui, FinanceViewAddsAnAccountToTheSelectedClientAndEditsOne) {
   }
   EXPECT_EQ(Value(L"SELECT NAME FROM ACCOUNTS"), L"Giro main");
   EXPECT_EQ(CountRows(L"ACCOUNTS"), 1);
+}
+
+// Finance Info > New Account with nothing selected makes an account without
+// a client: a second "Cash" is refused in the dialog, which stays open with
+// what was typed, instead of failing in the database after it closed.
+TEST_F(CompanyFormGui, FinanceViewRefusesASecondCashAccountInTheOpenDialog) {
+  StoreAccount(L"Cash");
+  auto* frame = new wxFrame(nullptr, wxID_ANY, L"Finance");
+  auto* view = new FinancesView(frame);
+  view->OnInitialUpdate();
+  frame->Show();
+  view->Refill();
+  platform::MessageBoxRecorder boxes;
+  bool stayedOpen = false;
+  {
+    ModalScript script;
+    script.Then<AccountDlg>([&](AccountDlg& dialog) {
+      dialog.GetNameEdit()->SetValue(L"Cash");
+      Click(&dialog, platform::IDOK);
+      stayedOpen = dialog.IsModal() && dialog.GetNameEdit()->GetValue() == L"Cash";
+      dialog.GetNameEdit()->SetValue(L"Cash register");
+      Click(&dialog, platform::IDOK);
+    });
+    view->NewAccount();
+    RunUntilDone(script);
+  }
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, L"There is already an account named \"Cash\" without a client.");
+  EXPECT_EQ(Count(L"ACCOUNTS", L"NAME = 'Cash register' AND COMPANY_OBJECT_ID IS NULL"), 1);
+  EXPECT_EQ(CountRows(L"ACCOUNTS"), 2);
 }
 
 }  // namespace

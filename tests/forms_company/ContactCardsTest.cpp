@@ -1,13 +1,16 @@
 // The contact cards' drawing on a recorded page: the body text is never cut
-// off at the bottom, wherever on the millimetre grid the card stands.
+// off at the bottom, wherever on the millimetre grid the card stands; a card
+// with nothing to show is still drawn where it can be clicked.
 #include "forms/company/ContactCards.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <variant>
 
 #include "forms/company/company_square.h"
+#include "forms/company/squares.h"
 #include "platform/gdi/PageRecorder.h"
 #include "platform/gdi/TextMeasurer.h"
 #include "shell/ui/CMappedDC.h"
@@ -54,6 +57,53 @@ TEST(ContactCardsTest, TheBodyTextIsNotCutAtTheBottomAtAnyPlace) {
       EXPECT_TRUE(!body->clip || body->clip->bottom >= bottom) << c.kind << " at " << y;
     }
   }
+}
+
+// An address stored empty: the card is framed round an empty line, titled
+// "(empty)" on a band a line high, and a click on that band hits it. A card without a caption
+// but with a text keeps a band a line high and no title.
+TEST(ContactCardsTest, ACardWithNothingToShowIsFramedAndTitledEmpty) {
+  platform::gdi::FixedTextMeasurer measurer;
+  platform::gdi::PageRecorder page{platform::gdi::DeviceMetrics{}, measurer};
+  squares<company_square> cards;
+  cards.SetLayoutMode(0, 3);
+  auto add = [&](std::unique_ptr<text_square> (*make)(company_square*)) {
+    company_square* cell = cards.AddSquare();
+    cell->SetCard(make(cell));
+    return dynamic_cast<text_square*>(cell->GetCard());
+  };
+  text_square* empty = add([](company_square* o) -> std::unique_ptr<text_square> {
+    return std::make_unique<adr_square>(-1, L"  ", L"", o);
+  });
+  text_square* untitled = add([](company_square* o) -> std::unique_ptr<text_square> {
+    return std::make_unique<phone_square>(-2, L"", L"386 41 777888", o);
+  });
+  EXPECT_TRUE(empty->IsBlank());
+  EXPECT_EQ(empty->GetShownTitle(), L"(empty)");
+  EXPECT_FALSE(untitled->IsBlank());
+  EXPECT_EQ(untitled->GetShownTitle(), L"");
+  cards.Paint(page, {0, 0, 2000, 2000});
+
+  const int32_t line =
+      measurer.LineHeight(platform::gdi::LogFont{.height = 16, .weight = 700, .faceName = L"Verdana"});
+  const company_square* emptyCell = cards.Find(1);
+  const company_square* untitledCell = cards.Find(2);
+  EXPECT_EQ(emptyCell->cy, line + 14 + 47);  // a title line and an empty body line
+  EXPECT_EQ(cards.HitTest(30, 20 + line / 2), 1);  // the band
+  EXPECT_EQ(cards.HitTest(30, untitledCell->y + 20 + line / 2), 2);
+
+  std::vector<std::wstring> texts;
+  for (const platform::gdi::TextOp* text : page.Page().Texts()) texts.push_back(text->text);
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"(empty)", L"386 41 777888"}));
+  int frames = 0;
+  for (const platform::gdi::PageOp& op : page.Page().ops)
+    if (const auto* rect = std::get_if<platform::gdi::RectangleOp>(&op); rect && rect->brush.hollow) {
+      ++frames;
+      EXPECT_FALSE(rect->pen.IsNull());
+      EXPECT_LE(rect->rect.top, 20);
+      EXPECT_GE(rect->rect.bottom, emptyCell->cy - 23);  // round the clickable area, on the millimetre grid
+    }
+  EXPECT_EQ(frames, 1);  // only the empty card
 }
 
 }  // namespace

@@ -19,12 +19,14 @@ public:
     return m_size.cx > 0 ? 2 : 1;
   }
   void Draw(CMappedDC&, int32_t, int32_t, int) override { ++drawn; }
-  bool OnClick(wxWindow*) override { return false; }
+  bool OnClick(wxWindow*, const wxPoint&) override { return false; }
+  const wxCursor& GetCursor(const wxPoint&) override { return m_cursor; }
   int drawn = 0;
 
 private:
   SquareSize m_size;
   int* m_measured;
+  wxCursor m_cursor;
 };
 
 class SquaresTest : public ::testing::Test {

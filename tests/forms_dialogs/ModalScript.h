@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "common/ui/popup_menu.h"
+#include "shell/ui/BaseSaveFrame.h"
+#include "tests/support/GuiEvents.h"
 #include "platform/WindowMessages.h"
 
 namespace corvane::test {
@@ -81,11 +83,11 @@ inline popup_menu::TrackHandler ChooseMenuItem(const wchar_t* text) {
   return [text](const popup_menu& menu, wxWindow*, bool) { return menu.GetMenu()->FindItem(text); };
 }
 
-// Lets pending events and idle handlers run.
-inline void PumpEvents() {
-  for (int i = 0; i < 5; ++i) {
-    wxYield();
-    wxTheApp->ProcessIdle();
+// Destroys every top-level window, unsaved edits dropped without a question.
+inline void DiscardAllWindows() {
+  for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
+    if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
+    window->Destroy();
   }
 }
 

@@ -398,6 +398,17 @@ TEST_F(InvoiceFormGui, NewOutgoingInvoiceIsFilledSavedAndPrinted) {
   }
 }
 
+// The invoice window has its icon, small and large, as the other forms'
+// windows have theirs.
+TEST_F(InvoiceFormGui, TheFrameHasItsIcon) {
+  InvoiceFrame* frame = Open(0);
+  ASSERT_TRUE(frame);
+  const wxIconBundle& icons = frame->GetIcons();
+  ASSERT_EQ(icons.GetIconCount(), 2u);
+  EXPECT_EQ(icons.GetIconByIndex(0).GetWidth(), 16);
+  EXPECT_EQ(icons.GetIconByIndex(1).GetWidth(), 32);
+}
+
 // At the size the frame first takes, and at a larger one, every control has
 // a place of its own: none is drawn over another.
 TEST_F(InvoiceFormGui, NoTwoControlsOverlapAtTheFirstSizeOrALargerOne) {

@@ -95,6 +95,25 @@ TEST_F(InvoiceHeaderFieldsTest, NewInvoiceForAClientOffersItsAddressesPriceListA
   EXPECT_EQ(plain.to.addresses.Items(), (std::vector<Choice>{{kEnterAddressMyself, 0}}));
 }
 
+// An address stored without a caption is named by its block's first line,
+// and one with nothing at all as "(empty)": no entry of the list is blank.
+TEST_F(InvoiceHeaderFieldsTest, AddressesWithoutACaptionAreNamedInTheList) {
+  int blockOnly = 0;
+  int empty = 0;
+  Committed([&] {
+    blockOnly = NewAddress(m_clientId, L"", L"\r\n  Mill Lane 4\r\nBled");
+    empty = NewAddress(m_supplierId, L"", L"");
+  });
+  const InvoiceHeaderFields header = Load(0, m_clientId);
+  EXPECT_EQ(header.to.addresses.Items(), (std::vector<Choice>{{kEnterAddressMyself, 0},
+                                                              {L"Mill Lane 4", blockOnly},
+                                                              {L"Office", m_officeId},
+                                                              {L"Store", m_storeId}}));
+  const InvoiceHeaderFields supplier = Load(0, m_supplierId);
+  EXPECT_EQ(supplier.to.addresses.Items(),
+            (std::vector<Choice>{{kEnterAddressMyself, 0}, {L"(empty)", empty}}));
+}
+
 TEST_F(InvoiceHeaderFieldsTest, WithoutMyCompanyThatSideStaysEmpty) {
   Committed([] { SetMyCompanyId(0); });
   const InvoiceHeaderFields header = Load(0);

@@ -14,8 +14,9 @@
 
 namespace corvane::test {
 
+// Lets pending events and idle handlers run.
 inline void PumpEvents() {
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 5; ++i) {
     wxYield();
     wxTheApp->ProcessIdle();
   }
