@@ -76,7 +76,7 @@ private:
     uint64_t at = 0;  // written_here's count when it was read or written
   };
   struct KnownRows {
-    std::map<int, Snapshot> rows;       // by number: 0 as read, then each save's
+    std::map<int, Snapshot> rows;        // by number: 0 as read, then each save's
     std::optional<ObjectHandle> stored;  // the number of the row stored now
   };
 

@@ -21,11 +21,12 @@ auto Civil(const std::tm& t) {
 // Every column: the form writes them all from what it showed.
 bool Invoice::SameStoredValues(const InvoiceRecord& a, const InvoiceRecord& b) {
   auto values = [](const InvoiceRecord& r) {
-    return std::tuple_cat(std::tie(r.invoiceNum, r.companyObjectId, r.daysCondition, r.totalAmount, r.taxAmount,
-                                   r.paid, r.lockedForEdit, r.templateObjectId, r.discountPercent,
-                                   r.discountAmount, r.displayBox, r.addressObjectId, r.companyObjectIdFrom,
-                                   r.displayBoxFrom, r.invoiceType, r.addressObjectIdFrom),
-                          Civil(r.datum), Civil(r.paidOn));
+    return std::tuple_cat(
+        std::tie(r.invoiceNum, r.companyObjectId, r.daysCondition, r.totalAmount, r.taxAmount, r.paid,
+                 r.lockedForEdit, r.templateObjectId, r.discountPercent, r.discountAmount, r.displayBox,
+                 r.addressObjectId, r.companyObjectIdFrom, r.displayBoxFrom, r.invoiceType,
+                 r.addressObjectIdFrom),
+        Civil(r.datum), Civil(r.paidOn));
   };
   return values(a) == values(b);
 }

@@ -17,8 +17,8 @@ namespace Invoice {
 // and DEFAULT_PRICE is never written: neither counts.
 bool Item::SameStoredValues(const ItemRecord& a, const ItemRecord& b) {
   auto values = [](const ItemRecord& r) {
-    return std::tie(r.itemsGroupObjectId, r.name, r.taxObjectId, r.measurementObjectId, r.baseUnit, r.numInPack,
-                    r.code, r.defInputSourceType);
+    return std::tie(r.itemsGroupObjectId, r.name, r.taxObjectId, r.measurementObjectId, r.baseUnit,
+                    r.numInPack, r.code, r.defInputSourceType);
   };
   return values(a) == values(b);
 }

@@ -7,7 +7,9 @@
 namespace Invoice {
 
 bool PriceGroup::SameStoredValues(const PriceGroupRecord& a, const PriceGroupRecord& b) {
-  auto values = [](const PriceGroupRecord& r) { return std::tie(r.name, r.direction, r.forSelling, r.forBuying); };
+  auto values = [](const PriceGroupRecord& r) {
+    return std::tie(r.name, r.direction, r.forSelling, r.forBuying);
+  };
   return values(a) == values(b);
 }
 

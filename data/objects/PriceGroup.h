@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "data/objects/PriceList.h"
 #include "data/objects/AsReadObject.h"
+#include "data/objects/PriceList.h"
 
 namespace Invoice {
 

@@ -23,5 +23,6 @@ std::wstring StaleSaveQuestion(const Invoice::StaleRowException& refusal) {
 
 bool AskToLoadAfterStaleSave(const Invoice::StaleRowException& refusal, wxWindow* owner) {
   return platform::ShowMessageBox(StaleSaveQuestion(refusal), L"Corvane",
-                                  platform::MB_YESNO | platform::MB_ICONEXCLAMATION, owner) == platform::IDYES;
+                                  platform::MB_YESNO | platform::MB_ICONEXCLAMATION,
+                                  owner) == platform::IDYES;
 }

@@ -102,7 +102,9 @@ TEST_F(AsReadObjectTest, AnInvoiceSavedInAnotherWindowRefusesTheStaleCopy) {
 TEST_F(AsReadObjectTest, ARowChangedByAnotherProgramIsAnotherUsersChange) {
   const int id = NewCompany(L"Mountain Bakery");
   Invoice::Company window(id);
-  Committed([&] { ExecuteSql(L"UPDATE COMPANIES SET NAME = 'Valley Bakery' WHERE OBJECT_ID = " + std::to_wstring(id)); });
+  Committed([&] {
+    ExecuteSql(L"UPDATE COMPANIES SET NAME = 'Valley Bakery' WHERE OBJECT_ID = " + std::to_wstring(id));
+  });
   window.SetDefaultDiscount(7.5);
   const std::optional<Refusal> refused = SaveCommitted(window);
   ASSERT_TRUE(refused);
@@ -229,11 +231,15 @@ TEST_F(AsReadObjectTest, AnObjectDeletedMeanwhileIsNotWrittenAgain) {
 // OBJECTS row's modification time moves.
 TEST_F(AsReadObjectTest, OpeningAndSavingWithoutAnEditChangesNothing) {
   const int id = NewCompany(L"Mountain Bakery");
-  Committed([&] { ExecuteSql(L"UPDATE OBJECTS SET MODIFIED_ON = '2001-01-01 10:00:00' WHERE OBJECT_ID = " + std::to_wstring(id)); });
+  Committed([&] {
+    ExecuteSql(L"UPDATE OBJECTS SET MODIFIED_ON = '2001-01-01 10:00:00' WHERE OBJECT_ID = " +
+               std::to_wstring(id));
+  });
   Invoice::Company window(id);
   ASSERT_EQ(SaveCommitted(window), std::nullopt);
-  EXPECT_EQ(Value(L"SELECT CAST(MODIFIED_ON AS VARCHAR(30)) FROM OBJECTS WHERE OBJECT_ID = " + std::to_wstring(id)),
-            L"2001-01-01 10:00:00.0000");
+  EXPECT_EQ(
+      Value(L"SELECT CAST(MODIFIED_ON AS VARCHAR(30)) FROM OBJECTS WHERE OBJECT_ID = " + std::to_wstring(id)),
+      L"2001-01-01 10:00:00.0000");
   EXPECT_EQ(Stored(L"NAME", L"COMPANIES", id), L"Mountain Bakery");
 }
 

@@ -17,6 +17,9 @@
 #include <wx/textctrl.h>
 
 #include "WindowShot.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "data/objects/Account.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/Payment.h"
@@ -38,9 +41,6 @@
 #include "shell/FinancesView.h"
 #include "shell/ui/BaseListCtrl.h"
 #include "shell/ui/StaleSave.h"
-#include "common/ui/CBaseEdit.h"
-#include "common/ui/DocTemplate.h"
-#include "common/ui/Document.h"
 #include "tests/forms_dialogs/DialogsFixture.h"
 #include "tests/forms_dialogs/ModalScript.h"
 

@@ -28,6 +28,8 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include "GuiEvents.h"
+#include "WindowShot.h"
 #include "common/RegistryHelpers.h"
 #include "common/ui/CBaseEdit.h"
 #include "common/ui/DocTemplate.h"
@@ -50,8 +52,6 @@
 #include "shell/ui/RefreshMessages.h"
 #include "shell/ui/StaleSave.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
-#include "GuiEvents.h"
-#include "WindowShot.h"
 
 namespace corvane::test {
 namespace {

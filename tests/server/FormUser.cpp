@@ -150,7 +150,8 @@ bool WaitFor(const char* gate) {
 // Opens and edits (open), then saves (save) once the gate is there; after a
 // stale refusal, opens and edits again and saves once more.
 template <class Form>
-int EditAndSave(const char* gate, const std::function<void(Form&)>& open, const std::function<void(Form&)>& save) {
+int EditAndSave(const char* gate, const std::function<void(Form&)>& open,
+                const std::function<void(Form&)>& save) {
   Form form;
   open(form);
   if (!WaitFor(gate)) return 1;
@@ -240,8 +241,7 @@ int main(int argc, char** argv) {
     if (command == "seed")
       result = Seed();
     else if (command == "edit-invoice")
-      result = EditInvoice(std::atoi(argv[3]), std::atoi(argv[4]), std::atof(argv[5]), argv[6],
-                           argv[7]);
+      result = EditInvoice(std::atoi(argv[3]), std::atoi(argv[4]), std::atof(argv[5]), argv[6], argv[7]);
     else if (command == "edit-client")
       result = EditClient(std::atoi(argv[3]), argv[4], argv[5], argv[6]);
     else

@@ -67,7 +67,7 @@ protected:
   }
   // discount "-" leaves the invoice discount as the form read it.
   std::vector<std::string> EditInvoice(int itemId, double quantity, const std::string& discount) {
-    return {CORVANE_FORM_USER,        "edit-invoice",           m_path, std::to_string(m_invoice),
+    return {CORVANE_FORM_USER,      "edit-invoice",           m_path,  std::to_string(m_invoice),
             std::to_string(itemId), std::to_string(quantity), discount};
   }
   std::vector<std::string> EditClient(const std::string& field, const std::string& value) {
@@ -96,8 +96,9 @@ protected:
   }
   // What the stored lines come to, less the stored invoice discount.
   double LinesLessDiscount() {
-    const double lines = Number(L"SELECT SUM(QUANTITY * BASE_PRICE) FROM ITEM_OUTPUT WHERE INVOICE_OBJECT_ID = " +
-                                std::to_wstring(m_invoice));
+    const double lines =
+        Number(L"SELECT SUM(QUANTITY * BASE_PRICE) FROM ITEM_OUTPUT WHERE INVOICE_OBJECT_ID = " +
+               std::to_wstring(m_invoice));
     return lines - lines * Number(L"SELECT DISCOUNT_PERCENT FROM INVOICES") / 100.0;
   }
 
@@ -130,8 +131,10 @@ TEST_F(StaleForm, TwoUsersSavingOneInvoiceKeepTheTotalAndTheDiscount) {
   EXPECT_EQ(Number(L"SELECT TOTAL_AMOUNT FROM INVOICES"), LinesLessDiscount());
   EXPECT_EQ(Number(L"SELECT DISCOUNT_PERCENT FROM INVOICES"), 10.0);
   EXPECT_EQ(Number(L"SELECT SUM(QUANTITY) FROM ITEM_OUTPUT"), 4.0);
-  EXPECT_EQ(Number(L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(m_flour)), 997.0);
-  EXPECT_EQ(Number(L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(m_seeds)), 999.0);
+  EXPECT_EQ(Number(L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(m_flour)),
+            997.0);
+  EXPECT_EQ(Number(L"SELECT QUANTITY_ON_STOCK FROM ITEMS WHERE OBJECT_ID = " + std::to_wstring(m_seeds)),
+            999.0);
   EXPECT_EQ(Query(L"SELECT COUNT(*) FROM ITEM_OUTPUT"), L"2");
 }
 
@@ -141,7 +144,8 @@ TEST_F(StaleForm, TwoUsersSavingOneInvoiceKeepTheTotalAndTheDiscount) {
 TEST_F(StaleForm, AnInvoiceFormDoesNotUndoAPaymentSavedMeanwhile) {
   const User form = Open("form", EditInvoice(m_flour, 2, "-"));
   std::string output;
-  ASSERT_EQ(m_server->Run({CORVANE_FORM_USER, "accept-payment", m_path, std::to_string(m_invoice)}, &output), 0)
+  ASSERT_EQ(m_server->Run({CORVANE_FORM_USER, "accept-payment", m_path, std::to_string(m_invoice)}, &output),
+            0)
       << output;
   EXPECT_EQ(InvoiceColumn(L"PAID"), L"1");
   const std::wstring paidOn = InvoiceColumn(L"PAID_ON");
