@@ -89,7 +89,7 @@ public:
 // The paid state of the invoice of the id set by its payments
 // (SetPaidByPayments) and saved; an id that names no invoice is left alone.
 // Every save that adds, changes, moves or deletes a payment runs it for each
-// invoice involved, in its own unit of work.
+// invoice involved, in the unit of work of that save.
 void UpdatePaidState(int invoiceId);
 
 // Invoices dated between the OLE dates (-1.0 leaves a bound open), of one

@@ -26,9 +26,9 @@ inline constexpr wchar_t kChangedInAnotherWindowText[] =
 
 class StaleRowException : public DbException {
 public:
-  // what: the object as the user knows it ("this invoice", "a line of
-  // this invoice"); byThisProgram: the newer change was saved by another
-  // window of this program.
+  // what: the object as the user knows it ("this invoice", "a stock
+  // line"); byThisProgram: the newer change was saved by another window of
+  // this program.
   StaleRowException(std::wstring what, bool byThisProgram);
 
   const std::wstring& GetWhat() const { return m_what; }

@@ -12,9 +12,6 @@
 #include <wx/stattext.h>
 
 #include "common/FieldMap.h"
-#include "common/ui/AmountFormat.h"
-#include "common/ui/CBaseEdit.h"
-#include "common/ui/ChosenTextBox.h"
 #include "data/DbException.h"
 #include "data/objects/Template.h"
 #include "forms/dialogs/DialogMessages.h"
@@ -28,6 +25,9 @@
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
 #include "shell/ui/StaleSave.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/ChosenTextBox.h"
 
 namespace {
 

@@ -126,11 +126,10 @@ bool BaseTabForm::SavePages(const std::vector<BaseTabFun*>& pages, const std::fu
     for (BaseTabFun* page : reload) page->LoadData();
     return true;
   } catch (const Invoice::StaleRowException& e) {
-    if (onStale) {
+    if (onStale)
       onStale(e);
-      return false;
-    }
-    platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR);
+    else
+      platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR);
     return false;
   } catch (const Invoice::DbException& e) {
     platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR);

@@ -82,9 +82,6 @@ public:
   // because what the form read was saved anew meanwhile offers to load what
   // is stored now (ReloadStored).
   bool SaveAllPages();
-  // Drops the form's edits: the frame's object as stored now, every page
-  // filled from it, and the frame no longer modified.
-  void ReloadStored();
 
   const std::map<uint32_t, BaseTabPage*>& GetPages() const { return m_pages; }
   wxNotebook* GetTabCtrl() const { return m_tabs; }
@@ -103,6 +100,9 @@ protected:
 
 private:
   int FindTab(uint32_t pageId) const;
+  // Drops the form's edits: the frame's object as stored now, every page
+  // filled from it, and the frame no longer modified.
+  void ReloadStored();
   void OnPageChanged(wxBookCtrlEvent& event);
 
   uint32_t m_formTemplateId;
