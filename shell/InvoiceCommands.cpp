@@ -28,20 +28,13 @@ bool MarkPaid(int32_t invoiceId, bool paid) {
 void AcceptPayment(int32_t invoiceId, wxWindow* parent) {
   if (invoiceId == 0) return;
   try {
-    Invoice::Invoice invoice(invoiceId);
+    const Invoice::Invoice invoice(invoiceId);
     ChangeSet changes;
     // What earlier payments left owing; a part payment keeps the invoice unpaid.
     PaymentDlgLauncher launcher(invoice.GetAmountOwed(), invoiceId, 0, 0);
     if (!launcher.Run(changes, parent)) return;
-    const bool saved = RunInUnitOfWork([&] {
-      changes.Apply();
-      // Read inside the unit of work, so the payment just stored counts.
-      if (invoice.IsSettledByPayments()) {
-        invoice.SetPaid(true);
-        invoice.SetPaidOn(launcher.GetPaidOn());
-        invoice.Save();
-      }
-    });
+    // The payment's save sets the invoice's paid state by its payments.
+    const bool saved = RunInUnitOfWork([&] { changes.Apply(); });
     if (!saved) return;
     Broadcast(RefreshMessages::Invoices());
     Broadcast(RefreshMessages::Finance());

@@ -14,9 +14,9 @@ namespace invoice_commands {
 // Paid (PAID_ON becomes now) or not paid (PAID_ON stays); true when saved.
 bool MarkPaid(int32_t invoiceId, bool paid);
 // The payment dialog preset with what the invoice still owes (its total less
-// the payments that refer to it); on OK the payment is stored, and once the
-// payments reach the total the invoice is paid on this payment's date, in
-// the same unit of work.
+// the payments that refer to it); on OK the payment is stored, and the
+// invoice is paid once the payments reach the total, on the date of the
+// payment that reached it (Payment::Save, in the same unit of work).
 void AcceptPayment(int32_t invoiceId, wxWindow* parent);
 // The invoice's print data with the template to the preview library:
 // printed, or shown in a preview.

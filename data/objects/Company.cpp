@@ -10,7 +10,16 @@
 #include "data/objects/Phone.h"
 #include "data/objects/Web.h"
 
+#include <tuple>
+
 namespace Invoice {
+
+bool Company::SameStoredValues(const CompanyRecord& a, const CompanyRecord& b) {
+  auto values = [](const CompanyRecord& r) {
+    return std::tie(r.name, r.priceGroupObjectId, r.defaultDiscount, r.sellToThisOne, r.buyFromThisOne);
+  };
+  return values(a) == values(b);
+}
 
 void Company::Delete() {
   const int id = GetId();

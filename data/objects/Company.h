@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/objects/RecordObject.h"
+#include "data/objects/AsReadObject.h"
 
 namespace Invoice {
 
@@ -17,10 +17,14 @@ class Payment;
 class Phone;
 class Web;
 
-class Company : public RecordObject<Company, CompanyRecord, &DataAccess::LoadCompany,
+class Company : public AsReadObject<Company, CompanyRecord, &DataAccess::LoadCompany,
                                     &DataAccess::SaveCompany, &DataAccess::DeleteCompany> {
 public:
-  using RecordObject::RecordObject;
+  using AsReadObject::AsReadObject;
+
+  // What the save checks is stored as read (see AsReadObject).
+  static constexpr wchar_t kStaleWhat[] = L"this client";
+  static bool SameStoredValues(const CompanyRecord& a, const CompanyRecord& b);
 
   // Refused for the user's own company (setting MY_COMPANY_ID) and while an
   // invoice names the company as its client.

@@ -6,7 +6,30 @@
 #include "data/objects/ItemOutput.h"
 #include "data/objects/ObjectLists.h"
 
+#include <tuple>
+
 namespace Invoice {
+
+namespace {
+
+auto Civil(const std::tm& t) {
+  return std::tie(t.tm_year, t.tm_mon, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+}
+
+}  // namespace
+
+// Every column: the form writes them all from what it showed.
+bool Invoice::SameStoredValues(const InvoiceRecord& a, const InvoiceRecord& b) {
+  auto values = [](const InvoiceRecord& r) {
+    return std::tuple_cat(
+        std::tie(r.invoiceNum, r.companyObjectId, r.daysCondition, r.totalAmount, r.taxAmount, r.paid,
+                 r.lockedForEdit, r.templateObjectId, r.discountPercent, r.discountAmount, r.displayBox,
+                 r.addressObjectId, r.companyObjectIdFrom, r.displayBoxFrom, r.invoiceType,
+                 r.addressObjectIdFrom),
+        Civil(r.datum), Civil(r.paidOn));
+  };
+  return values(a) == values(b);
+}
 
 // Receipt lines go through their own rule too: the database would remove
 // them with the invoice row, but leave the stock they brought in.
@@ -61,6 +84,36 @@ double Invoice::GetPaidAmount() const {
 double Invoice::GetAmountOwed() const {
   const double owed = RoundToCents(GetTotalAmount() - GetPaidAmount());
   return owed > 0.0 ? owed : 0.0;
+}
+
+void Invoice::SetPaidByPayments() {
+  std::vector<PaymentRecord> payments;
+  if (GetId() != 0) DataAccess::Instance().LoadPaymentsOfInvoice(GetId(), payments);
+  // Oldest first: the date is the one on which the running sum last came up
+  // to the total (a later refund can take it below again).
+  const double total = GetTotalAmount();
+  double sum = 0.0;
+  bool reached = RoundToCents(total) <= 0.0;
+  std::tm paidOn = reached ? m_record.paidOn : std::tm{};
+  for (const PaymentRecord& payment : payments) {
+    sum += payment.amount;
+    const bool now = RoundToCents(total - sum) <= 0.0;
+    if (now && !reached) paidOn = payment.paidOn;
+    reached = now;
+  }
+  if (!reached) paidOn = std::tm{};
+  if (IsPaid() != reached) SetPaid(reached);
+  if (Civil(m_record.paidOn) != Civil(paidOn)) Set(m_record.paidOn, paidOn);
+}
+
+void UpdatePaidState(int invoiceId) {
+  if (invoiceId <= 0) return;
+  InvoiceRecord record;
+  DataAccess::Instance().LoadInvoice(invoiceId, record);
+  if (record.id.GetId() != invoiceId) return;
+  Invoice invoice(record);
+  invoice.SetPaidByPayments();
+  invoice.Save();
 }
 
 void GetInvoices(std::vector<Invoice>& invoices, double from, double to, int companyId, bool paid,

@@ -8,17 +8,21 @@
 #include <utility>
 #include <vector>
 
-#include "data/objects/RecordObject.h"
+#include "data/objects/AsReadObject.h"
 
 namespace Invoice {
 
 class ItemInput;
 class ItemOutput;
 
-class Invoice : public RecordObject<Invoice, InvoiceRecord, &DataAccess::LoadInvoice,
+class Invoice : public AsReadObject<Invoice, InvoiceRecord, &DataAccess::LoadInvoice,
                                     &DataAccess::SaveInvoice, &DataAccess::DeleteInvoice> {
 public:
-  using RecordObject::RecordObject;
+  using AsReadObject::AsReadObject;
+
+  // What the save checks is stored as read (see AsReadObject).
+  static constexpr wchar_t kStaleWhat[] = L"this invoice";
+  static bool SameStoredValues(const InvoiceRecord& a, const InvoiceRecord& b);
 
   // Deletes every line of the invoice through its own rule (issue lines give
   // their quantity back, receipt lines take theirs off and remove the issues
@@ -71,11 +75,22 @@ public:
   double GetAmountOwed() const;
   // Whether the payments have reached the total.
   bool IsSettledByPayments() const { return GetAmountOwed() == 0.0; }
+  // PAID and PAID_ON as the payments have them: paid, on the date of the
+  // payment that brought them to the total, once they reach it; unpaid and
+  // without a date while they fall short. Sets only what differs; the
+  // caller saves.
+  void SetPaidByPayments();
 
   // The invoice's issue / receipt lines, in OBJECT_ID order.
   void GetItemOutputs(std::vector<ItemOutput>& outputs) const;
   void GetItemInputs(std::vector<ItemInput>& inputs) const;
 };
+
+// The paid state of the invoice of the id set by its payments
+// (SetPaidByPayments) and saved; an id that names no invoice is left alone.
+// Every save that adds, changes, moves or deletes a payment runs it for each
+// invoice involved, in the unit of work of that save.
+void UpdatePaidState(int invoiceId);
 
 // Invoices dated between the OLE dates (-1.0 leaves a bound open), of one
 // company (0 = any), paid and/or unpaid (both or neither = any); newest first.

@@ -1,7 +1,5 @@
 #include "data/objects/Item.h"
 
-#include <map>
-
 #include "data/objects/ItemDependency.h"
 #include "data/objects/ItemGroup.h"
 #include "data/objects/ItemInput.h"
@@ -10,7 +8,20 @@
 #include "data/objects/PriceGroup.h"
 #include "data/objects/PriceList.h"
 
+#include <map>
+#include <tuple>
+
 namespace Invoice {
+
+// The stock moves through the stock lines and is never written from a form,
+// and DEFAULT_PRICE is never written: neither counts.
+bool Item::SameStoredValues(const ItemRecord& a, const ItemRecord& b) {
+  auto values = [](const ItemRecord& r) {
+    return std::tie(r.itemsGroupObjectId, r.name, r.taxObjectId, r.measurementObjectId, r.baseUnit,
+                    r.numInPack, r.code, r.defInputSourceType);
+  };
+  return values(a) == values(b);
+}
 
 void Item::Save() {
   if (!m_modified) return;
@@ -19,7 +30,7 @@ void Item::Save() {
     DataAccess::Instance().LoadItem(GetId(), current);
     if (current.id.GetId() != 0) m_record.quantityOnStock = current.quantityOnStock;
   }
-  RecordObject::Save();
+  AsReadObject::Save();
 }
 
 void Item::Delete() {

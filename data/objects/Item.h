@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/objects/RecordObject.h"
+#include "data/objects/AsReadObject.h"
 
 namespace Invoice {
 
@@ -26,10 +26,14 @@ enum SourceType : int {
   kSourceInvoice = 4,        // a receipt line that came from an income invoice
 };
 
-class Item : public RecordObject<Item, ItemRecord, &DataAccess::LoadItem, &DataAccess::SaveItem,
+class Item : public AsReadObject<Item, ItemRecord, &DataAccess::LoadItem, &DataAccess::SaveItem,
                                  &DataAccess::DeleteItem> {
 public:
-  using RecordObject::RecordObject;
+  using AsReadObject::AsReadObject;
+
+  // What the save checks is stored as read (see AsReadObject).
+  static constexpr wchar_t kStaleWhat[] = L"this item";
+  static bool SameStoredValues(const ItemRecord& a, const ItemRecord& b);
 
   // Writes the stock the database holds unless SetQuantityOnStock ran, so an
   // item loaded before stock lines moved its stock never puts the old figure back.

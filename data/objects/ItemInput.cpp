@@ -64,6 +64,7 @@ void ItemInput::RemoveWithStock() {
   }
   data.DeleteItemInput(id);
   data.DeleteObjectHeader(id);
+  written_here::Note(id);
 }
 
 void ItemInput::GetOutputs(std::vector<ItemOutput>& outputs) const {

@@ -54,6 +54,7 @@ void ItemOutput::RemoveWithStock() {
   if (stored.id.GetId() != 0) MoveStockOf(stored.itemObjectId, stored.quantity);
   data.DeleteItemOutput(id);
   data.DeleteObjectHeader(id);
+  written_here::Note(id);
 }
 
 }  // namespace Invoice

@@ -17,6 +17,12 @@ class Payment : public RecordObject<Payment, PaymentRecord, &DataAccess::LoadPay
 public:
   using RecordObject::RecordObject;
 
+  // Both keep the paid state of the invoices involved by their payments
+  // (UpdatePaidState): the one the stored row refers to and the one this
+  // payment refers to now.
+  void Save() override;
+  void Delete() override;
+
   std::wstring GetDescription() const { return m_record.description; }
   double GetAmount() const { return m_record.amount; }
   int GetCompanyPayingId() const { return m_record.companyPayingId; }

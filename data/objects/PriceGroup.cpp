@@ -2,7 +2,16 @@
 
 #include "data/objects/ObjectLists.h"
 
+#include <tuple>
+
 namespace Invoice {
+
+bool PriceGroup::SameStoredValues(const PriceGroupRecord& a, const PriceGroupRecord& b) {
+  auto values = [](const PriceGroupRecord& r) {
+    return std::tie(r.name, r.direction, r.forSelling, r.forBuying);
+  };
+  return values(a) == values(b);
+}
 
 void PriceGroup::Delete() {
   const int id = GetId();

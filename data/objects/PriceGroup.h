@@ -5,15 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "data/objects/AsReadObject.h"
 #include "data/objects/PriceList.h"
-#include "data/objects/RecordObject.h"
 
 namespace Invoice {
 
-class PriceGroup : public RecordObject<PriceGroup, PriceGroupRecord, &DataAccess::LoadPriceGroup,
+class PriceGroup : public AsReadObject<PriceGroup, PriceGroupRecord, &DataAccess::LoadPriceGroup,
                                        &DataAccess::SavePriceGroup, &DataAccess::DeletePriceGroup> {
 public:
-  using RecordObject::RecordObject;
+  using AsReadObject::AsReadObject;
+
+  // What the save checks is stored as read (see AsReadObject).
+  static constexpr wchar_t kStaleWhat[] = L"this price list";
+  static bool SameStoredValues(const PriceGroupRecord& a, const PriceGroupRecord& b);
 
   // Refused while a company has it as its default price list or it is the
   // default outcome or income price list; otherwise removes its prices too.

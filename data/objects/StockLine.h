@@ -10,6 +10,7 @@
 #include "data/Connection.h"
 #include "data/DbException.h"
 #include "data/objects/RecordObject.h"
+#include "data/objects/StaleRow.h"
 
 namespace Invoice {
 
@@ -31,6 +32,7 @@ public:
     auto& line = static_cast<StockLine&>(*copy);
     line.m_readId = m_readId;
     line.m_read = m_read;
+    line.m_readAt = m_readAt;
     return copy;
   }
 
@@ -60,23 +62,26 @@ protected:
   // move its stock twice, so the save is refused (the caller's unit of work
   // rolls back and the form can load the line again). A line whose id is no
   // longer the one it was read under (saved since) is only checked for its row.
+  // The refusal says whether this program replaced or changed the row.
   void CheckStoredRowAsRead() const {
     const int id = this->GetId();
     Record stored;
     (DataAccess::Instance().*LoadRow)(id, stored);
     const bool unchanged =
         stored.id.GetId() == id && (id != m_readId || Derived::SameStoredValues(stored, m_read));
-    if (!unchanged) throw DbException(kConcurrentChangeText);
+    if (!unchanged) throw StaleRowException(L"a stock line", written_here::Since(id, m_readAt));
   }
 
 private:
   void RememberRead() {
     m_readId = this->GetId();
     m_read = this->m_record;
+    m_readAt = written_here::Now();
   }
 
   int m_readId = 0;
   Record m_read;
+  uint64_t m_readAt = 0;  // written_here's count when read
 };
 
 }  // namespace Invoice

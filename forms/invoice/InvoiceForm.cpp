@@ -24,6 +24,7 @@
 #include "platform/MessageBox.h"
 #include "shell/InvoicesView.h"
 #include "shell/PreviewManager.h"
+#include "shell/ui/StaleSave.h"
 #include "common/ui/AmountFormat.h"
 #include "common/ui/CBaseEdit.h"
 #include "common/ui/ChosenTextBox.h"
@@ -585,6 +586,11 @@ void InvoiceForm::SaveInvoice() {
     frame->SetModified(false);
     InvoiceSaveSequence::Broadcast(result);
     frame->SetInvoiceId(result.invoiceId);
+  } catch (const Invoice::StaleRowException& refusal) {
+    // Saving the same edits again would be refused again: the way on is the
+    // invoice as stored now, with the change made again on it.
+    if (AskToLoadAfterStaleSave(refusal, this)) LoadInvoice();
+    return;
   } catch (const Invoice::DbException& error) {
     ShowError(error.GetText());
     return;

@@ -45,10 +45,11 @@ public:
   // invoices store no paid date.
   //
   // A stored invoice that no longer exists is refused with
-  // kInvoiceDeletedText. On failure nothing is kept: the transaction is rolled back, the ids
-  // handed out are taken back, the counter stays, and the change set holds
-  // every pending change as before, so the same save can be run again. The
-  // Invoice::DbException passes to the caller.
+  // kInvoiceDeletedText; one whose header, or an edited line, was saved
+  // anew since the form read it is refused with Invoice::StaleRowException. On failure nothing is kept: the
+  // transaction is rolled back, the ids handed out are taken back, the counter stays, and the change set
+  // holds every pending change as before, so the same save can be run again. The Invoice::DbException passes
+  // to the caller.
   static InvoiceSaveResult Save(InvoiceHeaderFields& header, const InvoiceTotals& totals, ChangeSet& lines);
 
   // Tells every window of the thread, in this order: YEAR (wParam the year),

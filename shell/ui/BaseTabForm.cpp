@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "shell/ui/BaseTabFrame.h"
 #include "shell/ui/BaseTabPage.h"
+#include "shell/ui/StaleSave.h"
 #include "shell/ui/UnitOfWork.h"
 
 BaseTabForm::BaseTabForm(uint32_t formTemplateId, wxWindow* parent)
@@ -109,7 +110,8 @@ void BaseTabForm::OnPageChanged(wxBookCtrlEvent& event) {
   SelectPage(GetTabPageId(event.GetSelection()));
 }
 
-bool BaseTabForm::SavePages(const std::vector<BaseTabFun*>& pages, const std::function<void()>& afterCommit) {
+bool BaseTabForm::SavePages(const std::vector<BaseTabFun*>& pages, const std::function<void()>& afterCommit,
+                            const std::function<void(const Invoice::StaleRowException&)>& onStale) {
   try {
     std::unique_ptr<UnitOfWork> unit = UnitOfWork::Open();
     std::vector<BaseTabFun*> reload;
@@ -123,6 +125,12 @@ bool BaseTabForm::SavePages(const std::vector<BaseTabFun*>& pages, const std::fu
     if (afterCommit) afterCommit();
     for (BaseTabFun* page : reload) page->LoadData();
     return true;
+  } catch (const Invoice::StaleRowException& e) {
+    if (onStale)
+      onStale(e);
+    else
+      platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR);
+    return false;
   } catch (const Invoice::DbException& e) {
     platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR);
     return false;
@@ -132,7 +140,29 @@ bool BaseTabForm::SavePages(const std::vector<BaseTabFun*>& pages, const std::fu
 bool BaseTabForm::SaveAllPages() {
   std::vector<BaseTabFun*> pages;
   for (const auto& [id, page] : m_pages) pages.push_back(page);
-  return SavePages(pages, [this] {
-    if (BaseSaveFrame* frame = GetTabFrame()) frame->SetModified(false);
-  });
+  return SavePages(
+      pages,
+      [this] {
+        if (BaseSaveFrame* frame = GetTabFrame()) frame->SetModified(false);
+      },
+      [this](const Invoice::StaleRowException& refusal) {
+        if (AskToLoadAfterStaleSave(refusal, this)) ReloadStored();
+      });
+}
+
+void BaseTabForm::ReloadStored() {
+  BaseTabFrame* frame = GetTabFrame();
+  if (!frame) return;
+  try {
+    frame->LoadEditedObject();
+    frame->UpdateFrameCaption();
+  } catch (const Invoice::DbException& e) {
+    platform::ShowMessageBox(e.GetText(), L"Corvane", platform::MB_ICONERROR, this);
+    return;
+  }
+  for (const auto& [id, page] : m_pages) {
+    page->LoadData();
+    page->TransferDataToWindow();
+  }
+  frame->SetModified(false);
 }

@@ -36,6 +36,9 @@
 #include "common/ui/DialogUnits.h"
 #include "common/ui/View.h"
 
+namespace Invoice {
+class StaleRowException;
+}
 class BaseTabFrame;
 class BaseTabPage;
 class BaseTabFun;
@@ -75,7 +78,9 @@ public:
   // Saves every created page in ascending page id order in one unit of work.
   // A page that refuses rolls everything back; a database failure is shown
   // ("Corvane", error icon). After the commit the frame's modified flag is
-  // cleared and pages that asked for it are loaded again.
+  // cleared and pages that asked for it are loaded again. A save refused
+  // because what the form read was saved anew meanwhile offers to load what
+  // is stored now (ReloadStored).
   bool SaveAllPages();
 
   const std::map<uint32_t, BaseTabPage*>& GetPages() const { return m_pages; }
@@ -84,8 +89,10 @@ public:
   uint32_t GetFormTemplateId() const { return m_formTemplateId; }
 
   // The save itself, on plain pages (in id order): true when all saved and
-  // committed; afterCommit runs after the commit, before the reloads.
-  static bool SavePages(const std::vector<BaseTabFun*>& pages, const std::function<void()>& afterCommit);
+  // committed; afterCommit runs after the commit, before the reloads. A stale
+  // refusal goes to onStale where one is given, else it is shown as any.
+  static bool SavePages(const std::vector<BaseTabFun*>& pages, const std::function<void()>& afterCommit,
+                        const std::function<void(const Invoice::StaleRowException&)>& onStale = {});
 
 protected:
   // A new page for the id with the given parent, or null for an unknown id.
@@ -93,6 +100,9 @@ protected:
 
 private:
   int FindTab(uint32_t pageId) const;
+  // Drops the form's edits: the frame's object as stored now, every page
+  // filled from it, and the frame no longer modified.
+  void ReloadStored();
   void OnPageChanged(wxBookCtrlEvent& event);
 
   uint32_t m_formTemplateId;

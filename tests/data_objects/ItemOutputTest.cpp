@@ -4,6 +4,7 @@
 
 #include "ObjectsFixture.h"
 #include "data/ChangeSet.h"
+#include "data/objects/StaleRow.h"
 
 namespace {
 
@@ -177,8 +178,9 @@ TEST_F(ItemOutputTest, ANewLineReadsItsDefaultsAndAStoredZeroBaseUnitAsOne) {
 
 // One stored line open in two windows, each holding it in its own change
 // set as read. The first save replaces the line; the second would replace a
-// row that is gone, so it is refused, again when tried once more, and
-// stores nothing: one line, and the stock moved once.
+// row that is gone, so it is refused (in the words for a change made in
+// another window of the program), again when tried once more, and stores
+// nothing: one line, and the stock moved once.
 class StockLineInTwoWindowsTest : public corvane::test::ObjectsTest {
 protected:
   template <class Line>
@@ -199,7 +201,7 @@ protected:
     };
     apply(first);
     for (int attempt = 0; attempt < 2; ++attempt) {
-      EXPECT_EQ(FailureText([&] { apply(second); }), kConcurrentChangeText) << attempt;
+      EXPECT_EQ(FailureText([&] { apply(second); }), Invoice::kChangedInAnotherWindowText) << attempt;
       EXPECT_EQ(Count(table, L"ITEM_OBJECT_ID = " + std::to_wstring(itemId)), 1) << attempt;
       EXPECT_EQ(Stock(itemId), stockAfterFirst) << attempt;
     }

@@ -17,6 +17,9 @@
 #include <wx/textctrl.h>
 
 #include "WindowShot.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "data/objects/Account.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/Payment.h"
@@ -37,9 +40,7 @@
 #include "platform/MessageBox.h"
 #include "shell/FinancesView.h"
 #include "shell/ui/BaseListCtrl.h"
-#include "common/ui/CBaseEdit.h"
-#include "common/ui/DocTemplate.h"
-#include "common/ui/Document.h"
+#include "shell/ui/StaleSave.h"
 #include "tests/forms_dialogs/DialogsFixture.h"
 #include "tests/forms_dialogs/ModalScript.h"
 
@@ -434,6 +435,60 @@ TEST_F(CompanyFormGui, InvoicesPageMarksPaidNowAndAYesThenNoDeletesNothing) {
   EXPECT_EQ(CountRows(L"INVOICES"), 2);
   Save(frame);
   EXPECT_EQ(CountRows(L"INVOICES"), 0);
+}
+
+// A fast double click opened two forms of one client. A rename saved in the
+// first is not undone by a discount saved in the second: that save is
+// refused, says the change came from another window and offers to load what
+// is stored; No keeps the edit, Yes loads the renamed client, and the
+// discount typed again is saved on top of the rename.
+TEST_F(CompanyFormGui, TwoFormsOfOneClientKeepBothChanges) {
+  const int client = StoreCompany(L"Brenner");
+  CompanyFrame* first = Open(client);
+  CompanyFrame* second = Open(client);
+  ASSERT_TRUE(first && second);
+  auto* firstDetails = ShowPage<CompanyPage1>(first->GetForm(), kCompanyDetailsPage);
+  auto* secondDetails = ShowPage<CompanyPage1>(second->GetForm(), kCompanyDetailsPage);
+  ASSERT_TRUE(firstDetails && secondDetails);
+  firstDetails->GetNameCtrl()->SetValue(L"Brenner & Sons");
+  Save(first);
+  EXPECT_FALSE(first->IsModified());
+  const std::wstring where = L" FROM COMPANIES WHERE OBJECT_ID = " + std::to_wstring(client);
+  EXPECT_EQ(Value(L"SELECT NAME" + where), L"Brenner & Sons");
+
+  secondDetails->GetDiscountCtrl()->SetValue(L"4.5");
+  ASSERT_TRUE(second->IsModified());
+  Save(second);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, StaleSaveQuestion(Invoice::StaleRowException(L"this client", true)));
+  EXPECT_EQ(m_messages.Shown()[0].style, platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
+  EXPECT_TRUE(second->IsModified());
+  EXPECT_EQ(secondDetails->GetNameCtrl()->GetValue(), L"Brenner");
+  EXPECT_EQ(Value(L"SELECT NAME" + where), L"Brenner & Sons");
+  EXPECT_EQ(ReadDouble(L"SELECT DEFAULT_DISCOUNT" + where), 0.0);
+
+  m_messages.QueueAnswer(platform::IDYES);
+  Save(second);
+  ASSERT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(secondDetails->GetNameCtrl()->GetValue(), L"Brenner & Sons");
+
+  secondDetails->GetDiscountCtrl()->SetValue(L"4.5");
+  Save(second);
+  EXPECT_EQ(m_messages.Shown().size(), 2u);
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(Value(L"SELECT NAME" + where), L"Brenner & Sons");
+  EXPECT_EQ(ReadDouble(L"SELECT DEFAULT_DISCOUNT" + where), 4.5);
+
+  // The first form's copy is stale now in its turn; the second saves again
+  // over its own save.
+  secondDetails->GetNameCtrl()->SetValue(L"Brenner and Sons");
+  Save(second);
+  EXPECT_EQ(m_messages.Shown().size(), 2u);
+  firstDetails->GetDiscountCtrl()->SetValue(L"1");
+  Save(first);
+  EXPECT_EQ(m_messages.Shown().size(), 3u);
+  EXPECT_EQ(Value(L"SELECT NAME" + where), L"Brenner and Sons");
 }
 
 TEST_F(CompanyFormGui, FinanceViewAddsAnAccountToTheSelectedClientAndEditsOne) {

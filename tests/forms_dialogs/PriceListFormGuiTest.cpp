@@ -20,6 +20,7 @@
 #include "forms/items/EditPriceDlg.h"
 #include "shell/ui/BaseListCtrl.h"
 #include "shell/ui/RefreshMessages.h"
+#include "shell/ui/StaleSave.h"
 #include "tests/forms_dialogs/ModalScript.h"
 #include "tests/forms_items/StockFixture.h"
 
@@ -111,6 +112,41 @@ TEST_F(PriceListFormGui, ANewIncomeListIsPricedTwiceAndSavedWithOneRowPerItem) {
   EXPECT_DOUBLE_EQ(ReadDouble(L"SELECT PRICE FROM PRICE_LIST WHERE ITEM_OBJECT_ID = " + std::to_wstring(bolt)), 3.0);
   EXPECT_GT(page->GetList()->GetRow(0).GetObjectId(), 0);  // reloaded with its stored row
   EXPECT_EQ(m_listener->heard, std::vector<unsigned>{RefreshMessages::PriceList()});
+}
+
+// One price list open in two frames: the second's rename, saved after the
+// first's, is refused and offers to load what is stored; loaded, the list
+// shows the first rename, and the second's typed again is saved.
+TEST_F(PriceListFormGui, APriceListRenamedInAnotherFrameIsNotRenamedBack) {
+  int32_t id = 0;
+  Committed([&] {
+    Invoice::PriceGroup list;
+    list.SetName(L"Retail");
+    list.Save();
+    id = list.GetId();
+  });
+  PriceListFrame* first = Open(id, 0);
+  PriceListFrame* second = Open(id, 0);
+  ASSERT_TRUE(first && second);
+  first->GetForm()->GetDetailsPage()->GetNameEdit()->SetValue(L"Retail 2026");
+  SendCommand(first, PriceListForm::ID_SAVE);
+  EXPECT_FALSE(first->IsModified());
+
+  PriceListPage1* page = second->GetForm()->GetDetailsPage();
+  page->GetNameEdit()->SetValue(L"Shop");
+  m_messages.QueueAnswer(platform::IDYES);
+  SendCommand(second, PriceListForm::ID_SAVE);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, StaleSaveQuestion(Invoice::StaleRowException(L"this price list", true)));
+  EXPECT_EQ(Value(L"SELECT NAME FROM PRICE_GROUP"), L"Retail 2026");
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(page->GetNameEdit()->GetValue(), L"Retail 2026");
+  EXPECT_EQ(second->GetTitle(), L"Outcome Price List - Retail 2026");
+
+  page->GetNameEdit()->SetValue(L"Shop");
+  SendCommand(second, PriceListForm::ID_SAVE);
+  EXPECT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(Value(L"SELECT NAME FROM PRICE_GROUP"), L"Shop");
 }
 
 }  // namespace

@@ -28,10 +28,13 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include "GuiEvents.h"
+#include "WindowShot.h"
 #include "common/RegistryHelpers.h"
 #include "common/ui/CBaseEdit.h"
 #include "common/ui/DocTemplate.h"
 #include "common/ui/Document.h"
+#include "data/objects/Payment.h"
 #include "data/objects/PriceList.h"
 #include "forms/dialogs/SearchDlg.h"
 #include "forms/invoice/InvoiceForm.h"
@@ -47,9 +50,8 @@
 #include "shell/PreviewManager.h"
 #include "shell/TerminateSignals.h"
 #include "shell/ui/RefreshMessages.h"
+#include "shell/ui/StaleSave.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
-#include "GuiEvents.h"
-#include "WindowShot.h"
 
 namespace corvane::test {
 namespace {
@@ -276,6 +278,36 @@ protected:
   }
   static int IndexOf(wxWindow* form, int controlId, const std::wstring& text) {
     return dynamic_cast<wxChoice*>(form->FindWindow(controlId))->FindString(text);
+  }
+  // A stored outgoing invoice to the client of two lines of 2 x 30.00
+  // seeds, saved as the form saves it; its id.
+  int StoreInvoiceOfTwoLines() {
+    InvoiceFrame* frame = Open(0, m_clientId);
+    EXPECT_TRUE(frame);
+    if (!frame) return 0;
+    m_lineInputs = {{m_seedsId, 2, 30.0}, {m_seedsId, 2, 30.0}};
+    Command(frame, InvoiceForm::ID_NEW_LINE);
+    Command(frame, InvoiceForm::ID_NEW_LINE);
+    Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+    const int invoice = frame->GetInvoiceId();
+    frame->Destroy();
+    Pump();
+    return invoice;
+  }
+  // The grid's first row of that quantity.
+  static long RowOfQuantity(InvoiceFrame* frame, double quantity) {
+    InvoiceForm* form = frame->GetForm();
+    for (long row = 0; row < static_cast<long>(form->GetGrid()->GetItemCount()); ++row)
+      if (std::stod(Cell(form, row, InvoiceLines::kQuantity)) == quantity) return row;
+    ADD_FAILURE() << "no line of quantity " << quantity;
+    return 0;
+  }
+  // The line dialog of the grid's row, given the new quantity.
+  void SetLineQuantity(InvoiceFrame* frame, long row, double quantity) {
+    InvoiceForm* form = frame->GetForm();
+    form->GetGrid()->SelectRow(row);
+    m_lineInputs = {{m_seedsId, quantity, 30.0}};
+    Command(frame, InvoiceForm::ID_LINE_PROPERTIES);
   }
   std::vector<unsigned> Heard() const {
     std::vector<unsigned> ids;
@@ -735,6 +767,89 @@ TEST_F(InvoiceFormGui, TwoNewInvoicesSideBySideAreBothSaved) {
   EXPECT_EQ(Count(L"INVOICES", L"1 = 1"), 2);
   EXPECT_EQ(Stock(m_seedsId), 48.0);
   EXPECT_EQ(ReadSettingInt(kNextInvoiceNumKey, 0), 12);
+}
+
+// One invoice of two lines (2 x 30.00 each) open in two windows. The first
+// sets its first line to 3 and a 10 % discount and saves; the second, still
+// showing the invoice as read, sets its second line to 1 and saves: it is
+// refused, says the change came from another window and offers to load
+// what is stored. No keeps its edits, and saving them is refused again;
+// Yes loads the stored invoice, and the change made again on it is saved on
+// top of the first window's, whose discount stays.
+TEST_F(InvoiceFormGui, AnInvoiceOpenInTwoWindowsKeepsTheFirstWindowsSave) {
+  const int invoice = StoreInvoiceOfTwoLines();
+  InvoiceFrame* first = Open(invoice);
+  InvoiceFrame* second = Open(invoice);
+  ASSERT_TRUE(first && second);
+
+  SetLineQuantity(first, 0, 3);
+  dynamic_cast<wxTextCtrl*>(first->GetForm()->FindWindow(InvoiceForm::kDiscountPercent))->SetValue(L"10");
+  Command(first, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_TRUE(m_messages.Shown().empty());
+  EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 135.0);
+
+  SetLineQuantity(second, 1, 1);
+  const std::wstring question = StaleSaveQuestion(Invoice::StaleRowException(L"this invoice", true));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    Command(second, InvoiceForm::ID_SAVE_INVOICE);
+    ASSERT_EQ(m_messages.Shown().size(), attempt + 1u);
+    EXPECT_EQ(m_messages.Shown().back().text, question);
+    EXPECT_NE(question.find(L"another window of Corvane"), std::wstring::npos);
+    EXPECT_EQ(m_messages.Shown().back().style, platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
+    EXPECT_TRUE(second->IsModified());
+    EXPECT_EQ(Text(second->GetForm(), InvoiceForm::kTotal), L"90.00");
+    EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 135.0);
+    EXPECT_EQ(ReadDouble(L"SELECT DISCOUNT_PERCENT FROM INVOICES"), 10.0);
+    EXPECT_EQ(ReadDouble(L"SELECT SUM(QUANTITY) FROM ITEM_OUTPUT"), 5.0);
+    EXPECT_EQ(Stock(m_seedsId), 45.0);
+  }
+
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(second, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(m_messages.Shown().size(), 3u);
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(Text(second->GetForm(), InvoiceForm::kDiscountPercent), L"10.00");
+  EXPECT_EQ(Text(second->GetForm(), InvoiceForm::kTotal), L"135.00");
+
+  SetLineQuantity(second, RowOfQuantity(second, 2), 1);
+  Command(second, InvoiceForm::ID_SAVE_INVOICE);
+  EXPECT_EQ(m_messages.Shown().size(), 3u);
+  EXPECT_FALSE(second->IsModified());
+  EXPECT_EQ(ReadDouble(L"SELECT TOTAL_AMOUNT FROM INVOICES"), 108.0);
+  EXPECT_EQ(ReadDouble(L"SELECT DISCOUNT_PERCENT FROM INVOICES"), 10.0);
+  EXPECT_EQ(ReadDouble(L"SELECT SUM(QUANTITY) FROM ITEM_OUTPUT"), 4.0);
+  EXPECT_EQ(Stock(m_seedsId), 46.0);
+}
+
+// An invoice form is open while the client form's Accept Payment pays the
+// invoice in full. Saving an edit in the form would store the invoice
+// unpaid: it is refused instead, and the stored invoice, loaded, shows paid.
+TEST_F(InvoiceFormGui, AnOpenInvoiceFormDoesNotUndoAPaymentMadeMeanwhile) {
+  const int invoice = StoreInvoiceOfTwoLines();
+  InvoiceFrame* frame = Open(invoice);
+  ASSERT_TRUE(frame);
+  auto* paid = dynamic_cast<wxCheckBox*>(frame->GetForm()->FindWindow(InvoiceForm::kPaid));
+  EXPECT_FALSE(paid->GetValue());
+  Committed([&] {
+    ChangeSet changes;
+    Invoice::Payment payment;
+    payment.SetAmount(120.0);
+    payment.SetReferenceObjectId(invoice);
+    payment.SetPaidOn(Ole(2006, 3, 9));
+    changes.Update(payment);
+    changes.Apply();
+  });
+  EXPECT_EQ(Value(L"SELECT PAID FROM INVOICES"), L"1");
+
+  Choose(frame->GetForm(), InvoiceForm::kDays, IndexOf(frame->GetForm(), InvoiceForm::kDays, L"Thirty days"));
+  m_messages.QueueAnswer(platform::IDYES);
+  Command(frame, InvoiceForm::ID_SAVE_INVOICE);
+  ASSERT_EQ(m_messages.Shown().size(), 1u);
+  EXPECT_EQ(m_messages.Shown()[0].text, StaleSaveQuestion(Invoice::StaleRowException(L"this invoice", true)));
+  EXPECT_EQ(Value(L"SELECT PAID FROM INVOICES"), L"1");
+  EXPECT_EQ(Value(L"SELECT CAST(PAID_ON AS VARCHAR(30)) FROM INVOICES").substr(0, 10), L"2006-03-09");
+  EXPECT_FALSE(frame->IsModified());
+  EXPECT_TRUE(paid->GetValue());
 }
 
 TEST_F(InvoiceFormGui, PreviewWithoutAnyTemplateSaysSo) {

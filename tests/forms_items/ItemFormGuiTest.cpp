@@ -17,6 +17,10 @@
 
 #include "StockFixture.h"
 #include "WindowShot.h"
+#include "common/ui/AmountFormat.h"
+#include "common/ui/CBaseEdit.h"
+#include "common/ui/DocTemplate.h"
+#include "common/ui/Document.h"
 #include "data/DbException.h"
 #include "data/objects/Invoice.h"
 #include "data/objects/ItemOutput.h"
@@ -34,12 +38,9 @@
 #include "forms/items/ItemPage7.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowMessages.h"
-#include "common/ui/AmountFormat.h"
 #include "shell/ui/BaseListCtrl.h"
-#include "common/ui/CBaseEdit.h"
-#include "common/ui/DocTemplate.h"
-#include "common/ui/Document.h"
 #include "shell/ui/RefreshMessages.h"
+#include "shell/ui/StaleSave.h"
 #include "shell/ui/UnitOfWork.h"
 #include "tests/forms_dialogs/ModalScript.h"
 
@@ -559,9 +560,11 @@ TEST_F(ItemFormGui, LinesOfInvoicesAreNeitherEditedNorDeletedOnTheItemsPages) {
 }
 
 // One receipt open in two item frames: both change it, the first saves.
-// The second save would replace a row that is gone; it is refused with the
-// words for a concurrent change, again when tried once more, and leaves one
-// receipt and the stock moved once.
+// The second save would replace a row that is gone; it is refused, says the
+// change was made in another window and offers to load what is stored, again
+// when tried once more (No keeps the edits), and leaves one receipt and the
+// stock moved once. Yes loads the stored receipt, and a change made again
+// on it is saved.
 TEST_F(ItemFormGui, AReceiptChangedInTwoFramesIsStoredOnce) {
   const int bolt = StoredItem(L"Bolt");
   Committed([&] { Receive(bolt, 6.0); });
@@ -595,10 +598,33 @@ TEST_F(ItemFormGui, AReceiptChangedInTwoFramesIsStoredOnce) {
     const size_t shownBefore = m_messages.Shown().size();
     EXPECT_FALSE(second->Save()) << attempt;
     ASSERT_EQ(m_messages.Shown().size(), shownBefore + 1) << attempt;
-    EXPECT_EQ(m_messages.Shown().back().text, kConcurrentChangeText);
+    EXPECT_EQ(m_messages.Shown().back().text,
+              StaleSaveQuestion(Invoice::StaleRowException(L"a stock line", true)));
+    EXPECT_EQ(m_messages.Shown().back().style, platform::MB_YESNO | platform::MB_ICONEXCLAMATION);
+    EXPECT_TRUE(second->GetItemFrame()->IsModified());
     EXPECT_EQ(Rows(L"ITEM_INPUT", L"ITEM_OBJECT_ID", bolt), 1) << attempt;
     EXPECT_DOUBLE_EQ(Stock(bolt), 7.0) << attempt;
   }
+
+  m_messages.QueueAnswer(platform::IDYES);
+  EXPECT_FALSE(second->Save());
+  EXPECT_FALSE(second->GetItemFrame()->IsModified());
+  auto* income = dynamic_cast<ItemPage6*>(second->GetPage(Tabs::kIncome));
+  ASSERT_TRUE(income);
+  ASSERT_EQ(income->GetList()->GetRowCount(), 1u);
+  SelectRow(income->GetList(), 0);
+  ModalScript script;
+  script.Then<ItemInputDlg>([](ItemInputDlg& dialog) {
+    dialog.GetQuantityEdit()->ChangeValue(FormatAmount(5.0));
+    dialog.OnOK();
+  });
+  Command(second->GetItemFrame(), ItemForm::ID_PROPERTIES);
+  RunScript(script);
+  const size_t shown = m_messages.Shown().size();
+  EXPECT_TRUE(second->Save());
+  EXPECT_EQ(m_messages.Shown().size(), shown);
+  EXPECT_EQ(Rows(L"ITEM_INPUT", L"ITEM_OBJECT_ID", bolt), 1);
+  EXPECT_DOUBLE_EQ(Stock(bolt), 5.0);
 }
 
 }  // namespace
