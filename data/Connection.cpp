@@ -46,13 +46,21 @@ std::wstring AskDatabasePath() {
   return *chosen;
 }
 
+// Set when the last connect failed because the server refused the login.
+bool g_loginRefused = false;
+
 void Connect(const std::string& path) {
   auto& state = State();
   const DatabaseLogin login = LoginFor(path);
+  g_loginRefused = false;
   try {
     state.database.Connect(path, login.user, login.password);
   } catch (const ibase::ibException& error) {
     if (error.HasCode(isc_already_opened)) throw Invoice::DbException(DatabaseInUseText(path));
+    if (error.HasCode(isc_login)) {
+      g_loginRefused = true;
+      throw Invoice::DbException(LoginRefusedText(path, login.user));
+    }
     throw MakeDbException(error);
   }
   state.connection = &state.database;
@@ -78,6 +86,11 @@ Invoice::DbException MakeDbException(const ibase::ibException& error) {
     return Invoice::DbException(kInvoiceNumberTakenText);
   }
   return Invoice::DbException(Utf8ToWide(error.GetText()));
+}
+
+std::wstring LoginRefusedText(const std::string& path, const std::string& user) {
+  return L"The server of the database " + platform::FromUtf8(path) + L" refused the login of the user " +
+         platform::FromUtf8(user) + L" (a missing or wrong password).\n\n" + kLoginAdvice;
 }
 
 std::wstring DatabaseInUseText(const std::string& path) {
@@ -139,7 +152,8 @@ ibase::ibDatabase* GetDatabase() {
       Connect(platform::ToUtf8(path));
       return state.connection;
     } catch (const Invoice::DbException& error) {
-      if (!Recovery()) throw;
+      // Another file would meet the same refusal.
+      if (!Recovery() || g_loginRefused) throw;
       std::optional<std::wstring> other = Recovery()(path, error.GetText());
       if (!other || other->empty()) throw;
       path = *other;

@@ -81,6 +81,15 @@ inline constexpr wchar_t kDatabaseInUseAdvice[] =
     L". A database file opened directly serves one program at a time: close the other program, or share the "
     L"database through a Firebird server, and try again.";
 
+// What a server's refusal of the login says: the database, the user that
+// was refused, and how the login is given. A refused login is never met
+// with the offer of another database file, which would not help.
+std::wstring LoginRefusedText(const std::string& path, const std::string& user);
+inline constexpr wchar_t kLoginAdvice[] =
+    L"Give the server's login to the program in the variables ISC_USER and ISC_PASSWORD: keep them in a file "
+    L"that only you can read, such as ~/.config/corvane/login, load that file in the shell that starts the "
+    L"program (the README shows how), and start the program again.";
+
 // For a program that handles SIGTERM and SIGINT itself (and detaches when
 // it ends): the database client's own handlers of these signals would shut
 // the engine down under the program; that shutdown is refused from now on.

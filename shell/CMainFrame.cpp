@@ -12,6 +12,7 @@
 #include "common/RegistryHelpers.h"
 #include "forms/dialogs/OptionsDlg.h"
 #include "forms/dialogs/RefDataDlg.h"
+#include "platform/KeyLocks.h"
 #include "platform/WindowMessages.h"
 #include "shell/CItemsView.h"
 #include "shell/CLeftView.h"
@@ -185,10 +186,12 @@ void CMainFrame::CreateBars() {
   add(ID_REFRESH, L"Refresh", wxART_REDO);
   tools->Realize();
 
-  // Message, caps lock, num lock, scroll lock.
-  CreateStatusBar(4);
-  const int widths[] = {-1, 50, 50, 50};
-  GetStatusBar()->SetStatusWidths(4, widths);
+  // Message, caps lock, num lock, scroll lock: the indicator panes as wide
+  // as their longest text, whatever the font.
+  wxStatusBar* status = CreateStatusBar(4);
+  const int pane = std::max(50, status->GetTextExtent(L"SCRL").x + status->FromDIP(24));
+  const int widths[] = {-1, pane, pane, pane};
+  status->SetStatusWidths(4, widths);
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateKeyIndicators(); });
   m_keyTimer.Start(500);
 }
@@ -196,8 +199,14 @@ void CMainFrame::CreateBars() {
 void CMainFrame::UpdateKeyIndicators() {
   wxStatusBar* bar = GetStatusBar();
   if (!bar) return;
-  bar->SetStatusText(wxGetKeyState(WXK_CAPITAL) ? L"CAP" : L"", 1);
-  bar->SetStatusText(wxGetKeyState(WXK_NUMLOCK) ? L"NUM" : L"", 2);
+  // Each pane shows its key's name while the key's lock is on.
+  const bool locks[] = {wxGetKeyState(WXK_CAPITAL), wxGetKeyState(WXK_NUMLOCK), platform::IsScrollLockOn()};
+  const wchar_t* const texts[] = {L"CAP", L"NUM", L"SCRL"};
+  for (int pane = 1; pane <= 3; ++pane) {
+    const wxString text = locks[pane - 1] ? texts[pane - 1] : L"";
+    // Set only when it changes: a status bar repaints on every set.
+    if (bar->GetStatusText(pane) != text) bar->SetStatusText(text, pane);
+  }
 }
 
 bool CMainFrame::CreateClient() {

@@ -1,6 +1,7 @@
 #include "shell/TerminateSignals.h"
 
 #include "data/Connection.h"
+#include "platform/ModalDialogs.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuennetApp.h"
 
@@ -22,6 +23,8 @@ guint g_sources[2] = {0, 0};
 constexpr int kSignals[2] = {SIGTERM, SIGINT};
 // A second signal while the save question of the first is open is not asked again.
 bool g_closing = false;
+// Set while the window waits for the dialogs that the signal ended.
+guint g_closeSource = 0;
 
 // Detaches the database on a thread of its own and waits for it at most
 // `limit`; a detach that takes longer is left behind.
@@ -33,6 +36,29 @@ void DetachWithin(std::chrono::seconds limit) {
     done->set_value();
   }).detach();
   detached.wait_for(limit);
+}
+
+// Closes the main window as File > Exit does, once no modal dialog runs
+// any more: the window and its children (the dialogs among them) must not
+// go while a dialog's loop still runs over them. A GLib source: it goes on
+// while it returns G_SOURCE_CONTINUE.
+gboolean CloseOnceNoDialogRuns(gpointer) {
+  // Open dialogs end first, innermost first, as their Cancel would; each
+  // one's code goes on as after a Cancel and returns to the loop that
+  // showed it, and then the one around it ends.
+  if (platform::CancelInnermostModalDialog()) return G_SOURCE_CONTINUE;
+  CQuennetApp* app = GetCurrentApp();
+  CMainFrame* frame = app ? app->GetMainFrame() : nullptr;
+  if (frame && !frame->IsBeingDeleted()) {
+    g_closing = true;
+    frame->Close();
+    g_closing = false;
+    // The window goes at wx's next idle time; a GLib source is no wx event,
+    // so nothing else would bring that about on an idle window.
+    wxWakeUpIdle();
+  }
+  g_closeSource = 0;
+  return G_SOURCE_REMOVE;
 }
 
 // Dispatched by the main context, not in the signal's context.
@@ -52,13 +78,9 @@ gboolean OnTerminateSignal(gpointer) {
     std::fflush(nullptr);
     std::_Exit(0);
   }
-  if (g_closing || frame->IsBeingDeleted()) return G_SOURCE_CONTINUE;
-  g_closing = true;
-  frame->Close();
-  g_closing = false;
-  // The window goes at wx's next idle time; a GLib source is no wx event,
-  // so nothing else would bring that about on an idle window.
-  wxWakeUpIdle();
+  if (g_closing || g_closeSource != 0 || frame->IsBeingDeleted()) return G_SOURCE_CONTINUE;
+  if (CloseOnceNoDialogRuns(nullptr) == G_SOURCE_CONTINUE)
+    g_closeSource = g_timeout_add(20, CloseOnceNoDialogRuns, nullptr);
   return G_SOURCE_CONTINUE;
 }
 
@@ -67,6 +89,7 @@ gboolean OnTerminateSignal(gpointer) {
 bool CloseMainWindowOnTerminateSignals() {
   // Before any attach, so that the client library chains our handler.
   KeepDatabaseOnTerminateSignals();
+  platform::WatchModalDialogs();
   bool watched = true;
   for (size_t i = 0; i < 2; ++i) {
     if (g_sources[i] == 0) g_sources[i] = g_unix_signal_add(kSignals[i], OnTerminateSignal, nullptr);
@@ -80,4 +103,6 @@ void RestoreTerminateSignals() {
     if (source != 0) g_source_remove(source);
     source = 0;
   }
+  if (g_closeSource != 0) g_source_remove(g_closeSource);
+  g_closeSource = 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // SIGTERM and SIGINT (a logout, `kill`, Ctrl+C in a terminal) end the main
-// program as File > Exit does: the main window is closed, so every modified
+// program as File > Exit does: open dialogs and message boxes end first, as
+// their Cancel would, and then the main window is closed, so every modified
 // form asks "Would you like to save the changes?" first (Cancel keeps the
 // program running), and the application's exit detaches the database. With
 // nothing modified the program ends at once.

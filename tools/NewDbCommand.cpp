@@ -115,6 +115,14 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
       PrintUsage(out);
       return 0;
     } else if (argument.empty() || argument[0] == '-' || !path.empty()) {
+      // Say what was not understood before how it is used.
+      if (argument == "--schema")
+        err << (version.empty() ? "corvane-newdb: --schema needs a VERSION.\n"
+                                : "corvane-newdb: --schema is given once only.\n");
+      else if (!argument.empty() && argument[0] == '-')
+        err << "corvane-newdb: unknown option " << argument << ".\n";
+      else
+        err << "corvane-newdb: one PATH only; \"" << argument << "\" is one too many.\n";
       PrintUsage(err);
       return 2;
     } else {

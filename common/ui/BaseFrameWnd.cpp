@@ -35,15 +35,30 @@ bool BaseFrameWnd::LoadFrame(const std::wstring& title, long style, wxWindow* pa
     return false;
   }
   m_normalRect = GetRect();
-  RestorePlacement();
+  m_placementRestored = RestorePlacement();
   LoadBarState();
   return true;
 }
 
 void BaseFrameWnd::ShowFrame() {
+  if (!m_placementRestored && !IsShown()) PlaceOnScreen();
   if (m_showCmd == common::kShowMaximized) Maximize(true);
   Show(true);
   Raise();
+}
+
+void BaseFrameWnd::PlaceOnScreen() {
+  // Left to the desktop, a frame was seen placed by the size it had when it
+  // was made, and then opened from the screen's middle into its bottom-right
+  // corner: it opens in the middle of the screen it belongs to, no larger
+  // than that screen's work area.
+  int index = wxDisplay::GetFromWindow(this);
+  if (index == wxNOT_FOUND) index = 0;
+  const wxRect area = wxDisplay(static_cast<unsigned>(index)).GetClientArea();
+  if (area.IsEmpty()) return;
+  const wxSize size(std::min(GetSize().x, area.width), std::min(GetSize().y, area.height));
+  SetSize(area.x + (area.width - size.x) / 2, area.y + (area.height - size.y) / 2, size.x, size.y);
+  m_normalRect = GetRect();
 }
 
 bool BaseFrameWnd::Destroy() {

@@ -43,8 +43,12 @@ public:
   virtual bool LoadFrame(const std::wstring& title, long style = wxDEFAULT_FRAME_STYLE,
                          wxWindow* parent = nullptr);
   // Shows the frame in the show state of its stored placement: maximised
-  // when it was closed maximised, otherwise normal.
+  // when it was closed maximised, otherwise normal. A frame without a stored
+  // placement is first placed in the middle of its screen (PlaceOnScreen).
   virtual void ShowFrame();
+  // Puts the frame in the middle of the screen's work area, made no larger
+  // than that area.
+  void PlaceOnScreen();
   // Saves the bar state and the placement, then destroys the window.
   bool Destroy() override;
 
@@ -100,4 +104,5 @@ private:
   wxRect m_normalRect;
   int32_t m_showCmd = common::kShowNormal;
   bool m_stateSaved = false;
+  bool m_placementRestored = false;
 };

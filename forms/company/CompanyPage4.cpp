@@ -26,11 +26,9 @@ CompanyPage4::CompanyPage4(wxWindow* parent)
   m_accounts->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) { FillPayments(); });
   m_accounts->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) { EditAccount(); });
   m_payments->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) { EditPayment(); });
-  // The page gives the accounts 30 per cent of its width, often less than
-  // their columns' widths: the name gives way so that the balance shows.
   m_accounts->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     event.Skip();
-    m_accounts->NarrowColumnToFit(0, kLeastAccountNameWidth);
+    FitAccountColumns();
   });
   BindContextMenu(m_accounts, [this] { ShowAccountsMenu(); });
   BindContextMenu(m_payments, [this] { ShowPaymentsMenu(); });
@@ -109,6 +107,31 @@ void CompanyPage4::FillAccounts(bool fromChangeSet) {
     ShowDbError(error);
   }
   m_accounts->SetItemCount(m_accounts->GetRowCount());
+  // New texts may need more room; a list not laid out yet fits at its first size.
+  if (m_accounts->IsShownOnScreen()) FitAccountColumns();
+}
+
+void CompanyPage4::FitAccountColumns() {
+  // The page gives the accounts 30 per cent of its width, often less than
+  // their columns' widths: the name gives way first, then the balance, each
+  // no further than its texts (the names, "Not on Account", the amounts)
+  // show whole. Each fit starts from the widths the list was given, so a
+  // wider window gives the columns their room back.
+  if (m_accountWidths.empty()) m_accountWidths = m_accounts->GetColumnWidths();
+  std::vector<int> widths = m_accounts->NarrowedToFit(m_accountWidths, 0, kLeastAccountNameWidth);
+  widths = m_accounts->NarrowedToFit(widths, 1, 0);
+  SetAccountWidths(widths);
+}
+
+void CompanyPage4::SetAccountWidths(const std::vector<int>& widths) {
+  const std::vector<int> current = m_accounts->GetColumnWidths();
+  for (size_t column = 0; column < widths.size() && column < current.size(); ++column)
+    if (widths[column] != current[column]) m_accounts->SetColumnWidth(static_cast<int>(column), widths[column]);
+}
+
+CompanyPage4::~CompanyPage4() {
+  // The list keeps the widths it was given, not those narrowed to this window.
+  SetAccountWidths(m_accountWidths);
 }
 
 void CompanyPage4::LoadPayments() {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <set>
+#include <vector>
 
 #include "data/ChangeSet.h"
 #include "forms/company/CompanyPage.h"
@@ -23,6 +24,7 @@ public:
   static constexpr int kLeastAccountNameWidth = 80;
 
   explicit CompanyPage4(wxWindow* parent);
+  ~CompanyPage4() override;
 
   // Accounts and payments from the database; no row selected.
   void LoadData() override;
@@ -53,6 +55,12 @@ public:
 
 private:
   void BuildListsAndMenus();
+  // Narrows the accounts' columns to the list's width where their texts allow.
+  void FitAccountColumns();
+  // Sets the accounts' column widths that differ from those shown.
+  void SetAccountWidths(const std::vector<int>& widths);
+  // The accounts' column widths as the list was given them (empty until the first fit).
+  std::vector<int> m_accountWidths;
   // The account dialog for the account (0: a new one of the company).
   void RunAccountDialog(int32_t accountId);
   void LoadPayments();

@@ -47,6 +47,8 @@ OptionsPage1::OptionsPage1(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   auto* chooseMyCompany = new wxButton(this, kMyCompanyButton, L"...", du.Point(223, 7), du.Size(22, 12));
   // A newcomer has no company of his own yet: the box says how to get one.
   MakeChosenTextBox(m_myCompanyName, chooseMyCompany, kNoMyCompanyHint);
+  m_myCompanyName->SetToolTip(kNoMyCompanyAdvice);
+  chooseMyCompany->SetToolTip(kNoMyCompanyAdvice);
   label(kNextInvoiceNumLabel, 25);
   m_nextInvoiceNum =
       new CBaseEdit(this, kNextInvoiceNum, kInputText, kCheckNone, du.Point(110, 25), du.Size(60, 12));

@@ -13,7 +13,10 @@ class wxChoice;
 class wxTextCtrl;
 
 // What the empty "My Company Name" box says.
-inline constexpr wchar_t kNoMyCompanyHint[] = L"None yet: add your company as a Client, then choose it with \"...\"";
+inline constexpr wchar_t kNoMyCompanyHint[] = L"None yet: choose with \"...\"";
+// The whole advice, as the tooltip of the box and its button: the hint must
+// fit the narrow box.
+inline constexpr wchar_t kNoMyCompanyAdvice[] = L"Add your company as a Client, then choose it here with \"...\"";
 
 class OptionsPage1 : public wxPanel {
 public:

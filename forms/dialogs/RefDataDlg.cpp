@@ -50,6 +50,14 @@ bool RefDataDlg::OnInitDialog() {
   }
   TransferDataToWindow();
   FillList();
+  // The list is narrower than its two columns' default widths: the first
+  // gives way, as far as its texts allow, where that brings the second
+  // ("Allowed Delay in days") into view whole; a second column wider than
+  // the list (a long file name) scrolls instead.
+  if (m_list->GetListColumnCount() == 2) {
+    const std::vector<int> narrowed = m_list->NarrowedToFit(m_list->GetColumnWidths(), 0, 0);
+    if (narrowed[0] + narrowed[1] <= m_list->GetClientSize().x) m_list->SetColumnWidth(0, narrowed[0]);
+  }
   return true;
 }
 

@@ -62,6 +62,8 @@ BaseListCtrl::~BaseListCtrl() {
 constexpr int kFillerWidth = 24;
 // Room a header button takes beside its text.
 constexpr int kHeaderPadding = 24;
+// Room a cell takes beside its text.
+constexpr int kCellPadding = 16;
 
 int BaseListCtrl::AddColumn(const std::wstring& caption, int alignment, int width) {
   // A column starts at least as wide as its header's text and the header
@@ -165,15 +167,31 @@ std::vector<int> BaseListCtrl::GetColumnWidths() const {
   return widths;
 }
 
-void BaseListCtrl::NarrowColumnToFit(int index, int leastWidth) {
-  if (index < 0 || index >= GetListColumnCount()) return;
-  const std::vector<int> widths = GetColumnWidths();
+int BaseListCtrl::ContentWidth(int index) const {
+  if (index < 0 || index >= GetListColumnCount()) return 0;
+  int widest = GetTextExtent(wxString(m_columns[index].caption)).x + FromDIP(kHeaderPadding);
+  for (size_t row = 0; row < GetRowCount(); ++row)
+    widest = std::max(widest, GetTextExtent(wxString(GetCellText(row, static_cast<size_t>(index)))).x +
+                                  FromDIP(kCellPadding));
+  return widest;
+}
+
+std::vector<int> BaseListCtrl::NarrowedToFit(std::vector<int> widths, int index, int leastWidth) const {
+  if (index < 0 || index >= GetListColumnCount() || static_cast<size_t>(index) >= widths.size()) return widths;
   int total = kFillerWidth;
   for (int width : widths) total += width;
   const int room = GetClientSize().x;
-  if (room <= 0 || total <= room) return;
-  const int narrowed = std::max(leastWidth, widths[index] - (total - room));
-  if (narrowed < widths[index]) SetColumnWidth(index, narrowed);
+  if (room <= 0 || total <= room) return widths;
+  // Never so narrow that the header or a row's text is cut.
+  widths[index] = std::min(widths[index],
+                           std::max({leastWidth, ContentWidth(index), widths[index] - (total - room)}));
+  return widths;
+}
+
+void BaseListCtrl::NarrowColumnToFit(int index, int leastWidth) {
+  const std::vector<int> widths = GetColumnWidths();
+  const std::vector<int> narrowed = NarrowedToFit(widths, index, leastWidth);
+  if (narrowed != widths) SetColumnWidth(index, narrowed[index]);
 }
 
 void BaseListCtrl::SetColumnWidth(int index, int width) {

@@ -61,9 +61,16 @@ public:
   // Widths in column index order.
   std::vector<int> GetColumnWidths() const;
   void SetColumnWidth(int index, int width);
-  // Narrows that column (down to leastWidth) when the columns are wider than
-  // the control, so that the columns after it stay in view.
+  // Narrows that column (down to leastWidth, and never below its content
+  // width) when the columns are wider than the control, so that the columns
+  // after it stay in view.
   void NarrowColumnToFit(int index, int leastWidth);
+  // The same on given widths (in column index order): the widths with that
+  // column narrowed as far as the control's width asks and its texts allow.
+  std::vector<int> NarrowedToFit(std::vector<int> widths, int index, int leastWidth) const;
+  // The width that shows the column's header and the text of every row
+  // whole (it measures every row: for short lists).
+  int ContentWidth(int index) const;
 
   // Restores the stored order, then the stored widths.
   void LoadColumnState();

@@ -103,6 +103,24 @@ TEST_F(NewDbCommandTest, RelativePathsAreStoredAbsolute) {
   EXPECT_EQ(Stored(), platform::FromUtf8((m_dir / "rel.fdb").string()));
 }
 
+// What was not understood is named before the usage.
+TEST_F(NewDbCommandTest, WrongArgumentsAreNamed) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string said;
+  } cases[] = {
+      {{"--bogus", "x.fdb"}, "corvane-newdb: unknown option --bogus.\n"},
+      {{"x.fdb", "-r"}, "corvane-newdb: unknown option -r.\n"},
+      {{"a.fdb", "b.fdb"}, "corvane-newdb: one PATH only; \"b.fdb\" is one too many.\n"},
+      {{"--schema"}, "corvane-newdb: --schema needs a VERSION.\n"},
+  };
+  for (const auto& c : cases) {
+    m_err.str("");
+    EXPECT_EQ(Run(c.arguments), 2);
+    EXPECT_EQ(m_err.str().rfind(c.said + "Usage: corvane-newdb", 0), 0u) << m_err.str();
+  }
+}
+
 TEST_F(NewDbCommandTest, WrongUsageExitsWithTwo) {
   const std::vector<std::vector<std::string>> cases = {
       {}, {"--bogus", "x.fdb"}, {"a.fdb", "b.fdb"}, {"--register"}};

@@ -297,7 +297,8 @@ TEST_F(CompanyFormGui, TheFrameHasItsIcon) {
 }
 
 // The accounts take 30 per cent of the page: at the screen's full width and
-// at a smaller one the "Balance" column still ends inside the list.
+// at a smaller one the "Balance" column still ends inside the list, and
+// neither column is narrower than its texts.
 TEST_F(CompanyFormGui, TheBalanceColumnShowsWholeAtAnyFrameWidth) {
   const int company = StoreCompany(L"Brenner");
   CompanyFrame* frame = Open(company, kCompanyFinancePage);
@@ -313,8 +314,32 @@ TEST_F(CompanyFormGui, TheBalanceColumnShowsWholeAtAnyFrameWidth) {
     ASSERT_EQ(widths.size(), 2u);
     EXPECT_LE(widths[0] + widths[1], accounts->GetClientSize().x) << width;
     EXPECT_GE(widths[0], CompanyPage4::kLeastAccountNameWidth) << width;
-    EXPECT_EQ(widths[1], 150) << width;
+    // Each gives way only as far as its texts still show whole.
+    EXPECT_GE(widths[0], accounts->ContentWidth(0)) << width;
+    EXPECT_GE(widths[1], accounts->ContentWidth(1)) << width;
   }
+}
+
+// At the size a client's window first opens with, the accounts' texts show
+// whole: "Not on Account", "Total", an account's long name and the header,
+// and the balance still ends inside the list.
+TEST_F(CompanyFormGui, TheAccountNamesShowWholeAtTheFirstSize) {
+  const int company = StoreCompany(L"Brenner");
+  StoreAccount(L"Savings Account", company);
+  CompanyFrame* frame = Open(company, kCompanyFinancePage);
+  ASSERT_TRUE(frame);
+  auto* finance = dynamic_cast<CompanyPage4*>(frame->GetForm()->GetPage(kCompanyFinancePage));
+  ASSERT_TRUE(finance);
+  frame->Show();
+  Pump();
+  BaseListCtrl* accounts = finance->GetAccountsList();
+  const std::vector<int> widths = accounts->GetColumnWidths();
+  ASSERT_EQ(widths.size(), 2u);
+  ASSERT_EQ(accounts->GetRowCount(), 3u);
+  for (const wchar_t* text : {L"Account Name", L"Savings Account", L"Not on Account", L"Total"})
+    EXPECT_GT(widths[0], accounts->GetTextExtent(text).x + 8) << text;
+  EXPECT_GT(widths[1], accounts->GetTextExtent(L"Balance").x + 8);
+  EXPECT_LE(widths[0] + widths[1], accounts->GetClientSize().x);
 }
 
 TEST_F(CompanyFormGui, ANewAccountGetsItsOpeningDateAndIsSavedWithThePayments) {

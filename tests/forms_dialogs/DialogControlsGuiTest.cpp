@@ -156,6 +156,45 @@ TEST_F(DialogControlsGuiTest, ThePaymentDialogShowsTheAmountInTheUsersFormatAndC
   EXPECT_DOUBLE_EQ(dialog.GetPaidOn(), Ole(2006, 3, 9, 14, 5, 7));
 }
 
+// With no company of the user's own, the box shows its whole hint, and the
+// whole advice is the tooltip of the box and its button.
+TEST_F(DialogControlsGuiTest, TheMyCompanyHintFitsItsBox) {
+  OptionsDlg dialog(nullptr);
+  dialog.InitDialog();
+  dialog.Show();
+  corvane::test::PumpEvents();
+  OptionsPage1* page = dialog.GetPage();
+  auto* box = static_cast<wxTextCtrl*>(page->FindWindow(OptionsPage1::kMyCompanyName));
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->GetValue().empty());
+  EXPECT_EQ(box->GetHint(), kNoMyCompanyHint);
+  // The entry's own margins and frame take some 12 pixels of its width.
+  EXPECT_LE(box->GetTextExtent(box->GetHint()).x + 12, box->GetClientSize().x);
+  ASSERT_NE(box->GetToolTip(), nullptr);
+  EXPECT_EQ(box->GetToolTipText(), kNoMyCompanyAdvice);
+  EXPECT_EQ(page->FindWindow(OptionsPage1::kMyCompanyButton)->GetToolTipText(), kNoMyCompanyAdvice);
+  dialog.Hide();
+}
+
+// Each list opens with both columns inside the list, the second one's header
+// whole ("Allowed Delay in days" was cut at the list's edge); the first
+// gives way no further than its own header.
+TEST_F(DialogControlsGuiTest, ReferenceListsShowBothColumnsWhole) {
+  for (int kind : {kRefMeasurements, kRefTaxes, kRefDaysConditions, kRefTemplates, kRefPhoneCodes}) {
+    RefDataDlg dialog(kind, nullptr);
+    dialog.InitDialog();
+    dialog.Show();
+    corvane::test::PumpEvents();
+    BaseListCtrl* list = dialog.GetList();
+    const std::vector<int> widths = list->GetColumnWidths();
+    ASSERT_EQ(widths.size(), 2u) << kind;
+    EXPECT_LE(widths[0] + widths[1], list->GetClientSize().x) << kind;
+    EXPECT_GE(widths[0], list->ContentWidth(0)) << kind;
+    EXPECT_GE(widths[1], list->ContentWidth(1)) << kind;
+    dialog.Hide();
+  }
+}
+
 TEST_F(DialogControlsGuiTest, TheReferenceListEnablesEditAndDeleteForOneSelectedRow) {
   Invoice::Measurement kg;
   kg.SetName(L"Kilogram");

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -142,6 +143,43 @@ TEST_F(SharedDatabase, TwoUsersSavingAtOnceRepeatNoNumberAndLoseNoSave) {
                 text == platform::ToUtf8(kInvoiceNumberTakenText))
         << count << " x " << text;
   }
+}
+
+// A login the server refuses (a wrong password, or none given) says so and
+// how to give it; no other database file is offered, for any file on that
+// server would be refused the same.
+TEST_F(SharedDatabase, ARefusedLoginSaysHowToGiveItAndOffersNoOtherFile) {
+  FirebirdServer server(m_dir / "server");
+  const std::string path = server.DatabasePath("office.fdb");
+  std::string output;
+  ASSERT_EQ(server.Run({CORVANE_NEWDB, "--register", path}, &output), 0) << output;
+  int offers = 0;
+  SetDatabaseRecovery([&](const std::wstring&, const std::wstring&) -> std::optional<std::wstring> {
+    ++offers;
+    return std::nullopt;
+  });
+  const struct {
+    const char* user;
+    const char* password;  // nullptr: not set
+  } logins[] = {{"SYSDBA", "wrong-password"}, {nullptr, nullptr}, {"corvane", nullptr}};
+  for (const auto& login : logins) {
+    if (login.user) setenv("ISC_USER", login.user, 1); else unsetenv("ISC_USER");
+    if (login.password) setenv("ISC_PASSWORD", login.password, 1); else unsetenv("ISC_PASSWORD");
+    DisconnectDatabase();
+    std::wstring said;
+    try {
+      GetDatabase();
+    } catch (const Invoice::DbException& error) {
+      said = error.GetText();
+    }
+    EXPECT_EQ(said, LoginRefusedText(path, login.user ? login.user : "SYSDBA"));
+    EXPECT_NE(said.find(L"ISC_USER and ISC_PASSWORD"), std::wstring::npos);
+  }
+  EXPECT_EQ(offers, 0);
+  SetDatabaseRecovery(nullptr);
+  DisconnectDatabase();
+  unsetenv("ISC_USER");
+  unsetenv("ISC_PASSWORD");
 }
 
 // One receipt opened by two users: the second user's save comes after the

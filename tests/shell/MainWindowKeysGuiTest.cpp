@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/splitter.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
 #include "shell/CLeftView.h"
@@ -11,7 +12,22 @@
 #include "tests/shell/ShellFixtures.h"
 #include "GuiEvents.h"
 
+// Xlib last: its macros (None, Status, True...) would clash with wx.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
 namespace {
+
+// Switches the keyboard's "Scroll Lock" light of the X server on DISPLAY.
+bool SetScrollLockLight(bool on) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return false;
+  const Bool done = XkbSetNamedIndicator(display, XInternAtom(display, "Scroll Lock", False), True,
+                                         on ? True : False, False, nullptr);
+  XSync(display, False);
+  XCloseDisplay(display);
+  return done == True;
+}
 
 using Result = CQuennetApp::StartupResult;
 
@@ -46,6 +62,28 @@ TEST_F(MainWindowKeysGuiTest, TheSashDraggedToTheLeftEdgeStopsAtTheLeastTreeWidt
   corvane::test::PumpFor(200);
   EXPECT_EQ(splitter->GetSashPosition(), navigation::kMinimumPaneWidth);
   EXPECT_TRUE(Tree()->IsShownOnScreen());
+}
+
+// The key indicators of the status bar: with the keyboard's scroll lock
+// light on, the last pane shows "SCRL" (as caps lock shows "CAP" and num
+// lock "NUM"), and with it off again nothing. The light is switched through
+// the X server, as the key does where the keyboard map binds it (the test
+// server's map does not).
+TEST_F(MainWindowKeysGuiTest, TheScrollLockPaneShowsTheKeysLight) {
+  ASSERT_EQ(Start(), Result::Started);
+  wxStatusBar* bar = MainFrame()->GetStatusBar();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->GetFieldsCount(), 4);
+  ASSERT_TRUE(SetScrollLockLight(false));
+  ASSERT_TRUE(corvane::test::WaitFor([&] { return bar->GetStatusText(3).empty(); }));
+  ASSERT_TRUE(SetScrollLockLight(true));
+  EXPECT_TRUE(corvane::test::WaitFor([&] { return bar->GetStatusText(3) == L"SCRL"; }));
+  // Its pane is wide enough for the text.
+  wxRect pane;
+  ASSERT_TRUE(bar->GetFieldRect(3, pane));
+  EXPECT_GT(pane.width, bar->GetTextExtent(L"SCRL").x);
+  ASSERT_TRUE(SetScrollLockLight(false));
+  EXPECT_TRUE(corvane::test::WaitFor([&] { return bar->GetStatusText(3).empty(); }));
 }
 
 }  // namespace

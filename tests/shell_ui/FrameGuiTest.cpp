@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/statusbr.h>
@@ -92,6 +93,26 @@ TEST(FrameGuiTest, ReopensWhereItWasClosedWithItsBars) {
   reopened->Destroy();
   other->Destroy();
   Pump();
+}
+
+// Without a stored placement a frame first opens in the middle of the
+// screen's work area, and no larger than it, even when its form asks for
+// more room than the screen has.
+TEST(FrameGuiTest, FirstOpensOnTheScreen) {
+  const wxRect area = wxDisplay(0u).GetClientArea();
+  for (const wxSize wanted : {wxSize(500, 400), wxSize(area.width + 200, area.height + 300)}) {
+    auto* frame = new TestFrame(L"FirstPlacementFrameWnd" + std::to_wstring(wanted.x));
+    ASSERT_TRUE(frame->LoadFrame(L"First"));
+    frame->SetClientSize(wanted);
+    frame->ShowFrame();
+    Pump();
+    const wxRect rect = frame->GetRect();
+    EXPECT_TRUE(area.Contains(rect)) << rect.x << "," << rect.y << " " << rect.width << "x" << rect.height;
+    EXPECT_NEAR(rect.x + rect.width / 2, area.x + area.width / 2, 2);
+    EXPECT_NEAR(rect.y + rect.height / 2, area.y + area.height / 2, 2);
+    frame->Destroy();
+    Pump();
+  }
 }
 
 TEST(FrameGuiTest, CannotBeMadeSmallerThan320Pixels) {

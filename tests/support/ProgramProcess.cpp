@@ -6,10 +6,10 @@
 
 namespace corvane::test {
 
-std::vector<std::string> WindowTitles(pid_t pid) {
-  std::vector<std::string> titles;
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return titles;
+namespace {
+
+// Calls `found` with each viewable window of the process and its title.
+void VisitWindows(Display* display, pid_t pid, const std::function<void(Window, const std::string&)>& found) {
   const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
   const Atom nameAtom = XInternAtom(display, "_NET_WM_NAME", True);
   const Atom utf8 = XInternAtom(display, "UTF8_STRING", True);
@@ -33,7 +33,7 @@ std::vector<std::string> WindowTitles(pid_t pid) {
         static_cast<pid_t>(*reinterpret_cast<const long*>(owner.data())) == pid) {
       XWindowAttributes attributes;
       if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable)
-        titles.push_back(property(window, nameAtom, utf8, 1024));
+        found(window, property(window, nameAtom, utf8, 1024));
     }
     Window root, parent, *children = nullptr;
     unsigned int childCount = 0;
@@ -42,8 +42,33 @@ std::vector<std::string> WindowTitles(pid_t pid) {
     if (children) XFree(children);
   };
   visit(DefaultRootWindow(display));
+}
+
+}  // namespace
+
+std::vector<std::string> WindowTitles(pid_t pid) {
+  std::vector<std::string> titles;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return titles;
+  VisitWindows(display, pid, [&](Window, const std::string& title) { titles.push_back(title); });
   XCloseDisplay(display);
   return titles;
+}
+
+bool FocusWindow(pid_t pid, const std::string& title) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return false;
+  Window target = None;
+  VisitWindows(display, pid, [&](Window window, const std::string& name) {
+    if (name == title && target == None) target = window;
+  });
+  if (target != None) {
+    XRaiseWindow(display, target);
+    XSetInputFocus(display, target, RevertToParent, CurrentTime);
+    XSync(display, False);
+  }
+  XCloseDisplay(display);
+  return target != None;
 }
 
 }  // namespace corvane::test

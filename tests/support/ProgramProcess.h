@@ -65,6 +65,10 @@ inline bool CatchesSignal(pid_t pid, int signal) {
 // of the X server on DISPLAY; no input is sent).
 std::vector<std::string> WindowTitles(pid_t pid);
 
+// Gives the keyboard focus to the process's viewable top-level window of that
+// title and puts it on top, as a click on it would; false when there is none.
+bool FocusWindow(pid_t pid, const std::string& title);
+
 // One program started with the test's environment plus the given variables;
 // killed when the object goes, unless it has ended before.
 class ProgramProcess {
