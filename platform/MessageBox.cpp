@@ -1,7 +1,11 @@
 #include "platform/MessageBox.h"
 
 #include <wx/app.h>
+#include <wx/eventfilter.h>
+#include <wx/module.h>
 #include <wx/msgdlg.h>
+#include <wx/toplevel.h>
+#include <wx/weakref.h>
 
 namespace platform {
 namespace {
@@ -68,11 +72,64 @@ int ToMessageBoxResult(int wxId, unsigned style) {
   }
 }
 
+namespace {
+
+// The top-level window that last took the focus. Right after a context menu
+// the toolkit has given the focus to no window yet; the window that asked
+// is the one that had it last.
+wxWeakRef<wxWindow> g_lastFocusedTop;
+
+class FocusFilter : public wxEventFilter {
+public:
+  int FilterEvent(wxEvent& event) override {
+    if (event.GetEventType() == wxEVT_SET_FOCUS) {
+      if (auto* window = wxDynamicCast(event.GetEventObject(), wxWindow)) {
+        if (wxWindow* top = wxGetTopLevelParent(window)) g_lastFocusedTop = top;
+      }
+    }
+    return Event_Skip;
+  }
+};
+
+class FocusFilterModule : public wxModule {
+public:
+  bool OnInit() override {
+    wxEvtHandler::AddFilter(&m_filter);
+    return true;
+  }
+  void OnExit() override { wxEvtHandler::RemoveFilter(&m_filter); }
+
+private:
+  FocusFilter m_filter;
+  wxDECLARE_DYNAMIC_CLASS(FocusFilterModule);
+};
+
+wxIMPLEMENT_DYNAMIC_CLASS(FocusFilterModule, wxModule);
+
+bool CanOwn(wxWindow* top) { return top && top->IsShown() && !top->IsBeingDeleted(); }
+
+}  // namespace
+
+wxWindow* DefaultMessageOwner() {
+  wxWindow* focus = wxWindow::FindFocus();
+  wxWindow* top = focus ? wxGetTopLevelParent(focus) : nullptr;
+  if (CanOwn(top)) return top;
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* topLevel = dynamic_cast<wxTopLevelWindow*>(window);
+    if (CanOwn(topLevel) && topLevel->IsActive()) return topLevel;
+  }
+  wxWindow* last = g_lastFocusedTop.get();
+  return CanOwn(last) ? last : nullptr;
+}
+
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style, wxWindow* owner) {
   if (g_recorder) return g_recorder->Answer({text, caption, style, owner});
   wxString title = caption;
   if (title.empty() && wxTheApp) title = wxTheApp->GetAppDisplayName();
   wxWindow* const focus = wxWindow::FindFocus();
+  // Without an owner the box would stand over the application's main window,
+  // which the desktop then raises over the form that asked.
+  if (!owner) owner = DefaultMessageOwner();
   wxMessageDialog dialog(owner, text, title, ToWxMessageStyle(style));
   const int result = ToMessageBoxResult(dialog.ShowModal(), style);
   // The desktop may hand the activation to any other window of the program

@@ -31,13 +31,18 @@ inline constexpr int IDNO = 7;
 // Shows a modal box and returns the button pressed. An empty caption shows
 // the application's name. With an owner the box stands over the owner's
 // window, and afterwards that window is in front again with the focus where
-// it was (or on the owner).
+// it was (or on the owner). Without one, the window that has the focus (else
+// the active one) is the owner.
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned style,
                    wxWindow* owner = nullptr);
 
 // The wx dialog style for a box style, and the answer for the wx dialog's
 // result (a box closed without a button answers Cancel, else No, else OK).
 long ToWxMessageStyle(unsigned style);
+// The owner of a box shown without one: the top-level window holding the
+// focus, else the active one, else the one that last held the focus; null
+// when none of them is shown.
+wxWindow* DefaultMessageOwner();
 int ToMessageBoxResult(int wxId, unsigned style);
 
 struct ShownMessage {
