@@ -18,6 +18,7 @@
 #include "designer/bars/CAutoHideBar.h"
 #include "designer/bars/CDiagramPropertyBar.h"
 #include "designer/bars/CDrawBar.h"
+#include "platform/KeyLocks.h"
 #include "platform/WindowMessages.h"
 #include "template/ReportEditorNotifications.h"
 #include "designer/DesignerSettings.h"
@@ -187,9 +188,10 @@ int CMainFrame::OnCreate() {
   const int pane = status->GetTextExtent("SCRL").x + status->FromDIP(24);
   const int widths[] = {-1, pane, pane, pane + status->FromDIP(16)};
   status->SetStatusWidths(4, widths);
-  status->SetStatusText("CAP", 1);
-  status->SetStatusText("NUM", 2);
-  status->SetStatusText("SCRL", 3);
+  // Each indicator shows its key's name while the key's lock is on.
+  platform::ShowKeyLocks(status, 1);
+  m_keyTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { platform::ShowKeyLocks(GetStatusBar(), 1); });
+  m_keyTimer.Start(500);
 
   m_aui.SetManagedWindow(this);
   m_toolBox = new CDrawBar(this, kToolboxBarId);

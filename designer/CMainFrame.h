@@ -11,6 +11,7 @@
 
 #include <wx/aui/framemanager.h>
 #include <wx/panel.h>
+#include <wx/timer.h>
 
 #include "common/ui/BaseFrameWnd.h"
 #include "designer/bars/AutoHideLayout.h"
@@ -88,6 +89,7 @@ private:
   wxPanel* m_viewArea = nullptr;
   wxMenu* m_fileMenu = nullptr;
   size_t m_recentShown = 0;
+  wxTimer m_keyTimer;  // keeps the status bar's key indicators up to date
 };
 
 }  // namespace designer

@@ -197,16 +197,7 @@ void CMainFrame::CreateBars() {
 }
 
 void CMainFrame::UpdateKeyIndicators() {
-  wxStatusBar* bar = GetStatusBar();
-  if (!bar) return;
-  // Each pane shows its key's name while the key's lock is on.
-  const bool locks[] = {wxGetKeyState(WXK_CAPITAL), wxGetKeyState(WXK_NUMLOCK), platform::IsScrollLockOn()};
-  const wchar_t* const texts[] = {L"CAP", L"NUM", L"SCRL"};
-  for (int pane = 1; pane <= 3; ++pane) {
-    const wxString text = locks[pane - 1] ? texts[pane - 1] : L"";
-    // Set only when it changes: a status bar repaints on every set.
-    if (bar->GetStatusText(pane) != text) bar->SetStatusText(text, pane);
-  }
+  platform::ShowKeyLocks(GetStatusBar(), 1);
 }
 
 bool CMainFrame::CreateClient() {

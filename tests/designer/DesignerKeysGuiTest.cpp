@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -22,6 +23,8 @@
 #include "platform/WindowMessages.h"
 #include "template/ui/CReportEditor.h"
 
+#include "KeyLights.h"
+
 using namespace designer;
 using corvane::test::PumpFor;
 using corvane::test::WaitFor;
@@ -29,6 +32,25 @@ using corvane::test::WaitFor;
 namespace {
 
 using DesignerKeysGuiTest = designer::test::DesignerInputTest;
+
+// The status bar's key indicators follow the keyboard: with the scroll lock
+// light off the last pane is empty, with it on it shows "SCRL"; caps and num
+// lock show their names only while on.
+TEST_F(DesignerKeysGuiTest, TheKeyIndicatorsFollowTheKeyboardsLights) {
+  wxStatusBar* bar = frame->GetStatusBar();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->GetFieldsCount(), 4);
+  ASSERT_TRUE(corvane::test::SetScrollLockLight(false));
+  EXPECT_TRUE(WaitFor([&] { return bar->GetStatusText(3).empty(); })) << bar->GetStatusText(3);
+  EXPECT_TRUE(WaitFor([&] {
+    return bar->GetStatusText(1) == (wxGetKeyState(WXK_CAPITAL) ? L"CAP" : L"") &&
+           bar->GetStatusText(2) == (wxGetKeyState(WXK_NUMLOCK) ? L"NUM" : L"");
+  }));
+  ASSERT_TRUE(corvane::test::SetScrollLockLight(true));
+  EXPECT_TRUE(WaitFor([&] { return bar->GetStatusText(3) == L"SCRL"; }));
+  ASSERT_TRUE(corvane::test::SetScrollLockLight(false));
+  EXPECT_TRUE(WaitFor([&] { return bar->GetStatusText(3).empty(); }));
+}
 
 TEST_F(DesignerKeysGuiTest, ABoxDrawnWithTheMouseIsMovedDeletedAndTakenBackWithKeys) {
   // The tool box's click for a box.

@@ -12,23 +12,11 @@
 #include "tests/shell/ShellFixtures.h"
 #include "GuiEvents.h"
 
-// Xlib last: its macros (None, Status, True...) would clash with wx.
-#include <X11/XKBlib.h>
-#include <X11/Xlib.h>
+#include "KeyLights.h"
 
 namespace {
 
-// Switches the keyboard's "Scroll Lock" light of the X server on DISPLAY.
-bool SetScrollLockLight(bool on) {
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return false;
-  const Bool done = XkbSetNamedIndicator(display, XInternAtom(display, "Scroll Lock", False), True,
-                                         on ? True : False, False, nullptr);
-  XSync(display, False);
-  XCloseDisplay(display);
-  return done == True;
-}
-
+using corvane::test::SetScrollLockLight;
 using Result = CQuennetApp::StartupResult;
 
 class MainWindowKeysGuiTest : public corvane::test::ShellTest {
