@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/eventfilter.h>
-#include <wx/module.h>
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 #include <wx/weakref.h>
@@ -79,8 +78,14 @@ namespace {
 // is the one that had it last.
 wxWeakRef<wxWindow> g_lastFocusedTop;
 
+// Watches every event of the process for the focus going to a window. Each
+// module that holds this code (the program, a loaded library) has its own,
+// added when the module loads and taken away when it unloads.
 class FocusFilter : public wxEventFilter {
 public:
+  FocusFilter() { wxEvtHandler::AddFilter(this); }
+  ~FocusFilter() override { wxEvtHandler::RemoveFilter(this); }
+
   int FilterEvent(wxEvent& event) override {
     if (event.GetEventType() == wxEVT_SET_FOCUS) {
       if (auto* window = wxDynamicCast(event.GetEventObject(), wxWindow)) {
@@ -91,20 +96,7 @@ public:
   }
 };
 
-class FocusFilterModule : public wxModule {
-public:
-  bool OnInit() override {
-    wxEvtHandler::AddFilter(&m_filter);
-    return true;
-  }
-  void OnExit() override { wxEvtHandler::RemoveFilter(&m_filter); }
-
-private:
-  FocusFilter m_filter;
-  wxDECLARE_DYNAMIC_CLASS(FocusFilterModule);
-};
-
-wxIMPLEMENT_DYNAMIC_CLASS(FocusFilterModule, wxModule);
+FocusFilter g_focusFilter;
 
 bool CanOwn(wxWindow* top) { return top && top->IsShown() && !top->IsBeingDeleted(); }
 
