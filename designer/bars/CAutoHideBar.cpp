@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include <wx/dcbuffer.h>
+#include <wx/dcscreen.h>
 #include <wx/settings.h>
 
 #include "designer/SkinLibrary.h"
 #include "designer/bars/CPinDockBar.h"
+#include "platform/gdi/WxTextMeasurer.h"
 
 namespace designer {
 namespace {
@@ -27,6 +29,18 @@ platform::gdi::Rect FromWx(const wxRect& rect) {
 constexpr int kTabFontHeight = 14;
 constexpr int kTabImageInset = 2;
 constexpr int kTabImageFromBottom = 18;
+
+// "Arial" whose line is kTabFontHeight pixels high in whatever face the
+// desktop gives for that name. A wx pixel size only picks a whole point
+// size, which made a 13-pixel line where Arial is DejaVu Sans.
+wxFont TabFont() {
+  wxScreenDC dc;
+  platform::gdi::WxTextMeasurer measurer(dc);
+  platform::gdi::LogFont font;
+  font.height = kTabFontHeight;
+  font.faceName = L"Arial";
+  return measurer.FontFor(font);
+}
 
 }  // namespace
 
@@ -216,7 +230,7 @@ CAutoHideBar::CAutoHideBar(wxWindow* parent, AutoHideSide side)
     : wxWindow(parent, kBaseId + static_cast<int>(side), wxDefaultPosition,
                IsHorizontal(side) ? wxSize(100, kAutoHideThickness) : wxSize(kAutoHideThickness, 100)),
       m_side(side),
-      m_font(wxFontInfo(wxSize(0, kTabFontHeight)).FaceName("Arial")) {
+      m_font(TabFont()) {
   SetName("tesT");
   // With the skinning library, the background is the skin's.
   if (Skin().IsLoaded()) m_skin = Skin().BkCreate();
