@@ -1,8 +1,13 @@
 // The designer's canvas with the real pointer and keys: scroll bars right
 // after a template larger than the window is opened, the property bar
-// showing a newly drawn field where it was drawn, and a repeat column of
+// showing each newly drawn field where it was drawn, and a repeat column of
 // the shipped invoice template deleted by the Delete key and menu.
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
 
 #include <wx/uiaction.h>
 
@@ -22,6 +27,7 @@
 #include "template/CInvoiceRepeatField.h"
 #include "template/CInvoiceRepeatHeaderField.h"
 #include "template/CPlandelDoc.h"
+#include "template/CReportEntityBox.h"
 #include "template/ui/CReportEditor.h"
 #include "tools/ShippedTemplates.h"
 
@@ -108,6 +114,28 @@ TEST_F(DesignerCanvasKeysGuiTest, ARepeatColumnOfTheShippedInvoiceIsDeletedByKey
   designer::test::Command(frame, ID_EDIT_UNDO);
   EXPECT_EQ(Columns().size(), columns);
   EXPECT_EQ(Container().GetSize(), entities);
+}
+
+// Two boxes drawn one after the other with the real pointer: each time the
+// property bar shows the place of the box just drawn, not of the one before.
+TEST_F(DesignerCanvasKeysGuiTest, ThePropertyBarShowsTheFieldJustDrawnWhereItWasDrawn) {
+  const std::pair<wxPoint, wxPoint> drags[] = {{{100, 100}, {220, 170}}, {{300, 240}, {430, 330}}};
+  for (size_t i = 0; i < std::size(drags); ++i) {
+    SCOPED_TRACE("box " + std::to_string(i + 1));
+    editor->StartDrawingObject(std::make_unique<CReportEntityBox>());
+    Drag(drags[i].first, drags[i].second);
+    ASSERT_TRUE(WaitFor([&] { return Container().GetSize() == static_cast<int>(i + 1); }));
+    const platform::gdi::Rect drawn = Container().GetAt(static_cast<int>(i))->GetRect();
+    const struct {
+      const wchar_t* label;
+      int value;
+    } rows[] = {{L"X1", drawn.left}, {L"Y1", drawn.top}, {L"X2", drawn.right}, {L"Y2", drawn.bottom}};
+    for (const auto& row : rows) {
+      EXPECT_TRUE(WaitFor([&] { return Shown(row.label) == wxString(std::to_wstring(row.value)); }))
+          << wxString(row.label) << " shows " << Shown(row.label) << ", the box lies at " << row.value;
+    }
+  }
+  EXPECT_NE(Container().GetAt(0)->GetRect(), Container().GetAt(1)->GetRect());
 }
 
 }  // namespace
