@@ -7,6 +7,7 @@
 #include "platform/TextCodec.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/PdfWriter.h"
+#include "platform/gdi/PrintDialog.h"
 #include "preview/DrawRepeatField.h"
 
 namespace preview {
@@ -63,19 +64,13 @@ std::vector<platform::gdi::RecordedPage> LayOutReport(CReportGenerator& report,
 
 bool PrintPages(const std::vector<platform::gdi::RecordedPage>& pages, platform::gdi::PrintTarget& target,
                 const std::wstring& documentName) {
-  if (!target.StartDoc(documentName)) return false;
-  for (const platform::gdi::RecordedPage& page : pages) {
-    if (!target.StartPage()) {
-      target.AbortDoc();
-      return false;
-    }
-    platform::gdi::Replay(page, target.PageCanvas());
-    if (!target.EndPage()) {
-      target.AbortDoc();
-      return false;
-    }
-  }
-  return target.EndDoc();
+  platform::gdi::PrintJob job;
+  job.documentName = documentName;
+  job.pageCount = static_cast<int32_t>(pages.size());
+  job.drawPage = [&pages](platform::gdi::Canvas& canvas, int32_t page) {
+    platform::gdi::Replay(pages[static_cast<size_t>(page - 1)], canvas);
+  };
+  return platform::gdi::PrintJobInto(target, job);
 }
 
 void DrawReportPage(CReportGenerator& report, int32_t page, wxDC& dc) {
