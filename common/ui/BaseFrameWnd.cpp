@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include <wx/artprov.h>
 #include <wx/display.h>
+#include <wx/iconbndl.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
@@ -223,4 +225,13 @@ bool BaseFrameWnd::TryBefore(wxEvent& event) {
       return true;
   }
   return wxFrame::TryBefore(event);
+}
+
+void BaseFrameWnd::SetArtIcons(const wxString& art) {
+  wxIconBundle icons;
+  for (const int size : {16, 32}) {
+    const wxIcon icon = wxArtProvider::GetIcon(art, wxART_FRAME_ICON, wxSize(size, size));
+    if (icon.IsOk()) icons.AddIcon(icon);
+  }
+  if (!icons.IsEmpty()) SetIcons(icons);
 }

@@ -51,6 +51,9 @@ public:
   void PlaceOnScreen();
   // Saves the bar state and the placement, then destroys the window.
   bool Destroy() override;
+  // Gives the frame the theme's picture as its small (16 x 16) and large
+  // (32 x 32) icon, where the theme has it.
+  void SetArtIcons(const wxString& art);
 
   const std::wstring& GetFrameName() const { return m_frameName; }
   const std::wstring& GetPlacementKey() const { return m_placementKey; }

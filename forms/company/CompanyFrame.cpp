@@ -51,7 +51,7 @@ int CompanyFrame::OnCreate() {
   if (!CreateFormBars(*this, kCommands, {CompanyForm::ID_CLOSE_COMPANY, L"Close"}, kResourceId)) return -1;
   wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, 'S', CompanyForm::ID_SAVE_COMPANY}};
   SetAcceleratorTable(wxAcceleratorTable(1, keys));
-  SetFormIcons(*this, wxART_GO_HOME);
+  SetArtIcons(wxART_GO_HOME);
   return 0;
 }
 

@@ -60,7 +60,7 @@ int InvoiceFrame::OnCreate() {
   };
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
   BindDeleteKeyToLists(*this, InvoiceForm::ID_DELETE_LINES);
-  SetFormIcons(*this, wxART_EDIT);
+  SetArtIcons(wxART_EDIT);
   return 0;
 }
 

@@ -1,7 +1,6 @@
 #include "preview/ui/InvoiceFrame.h"
 
 #include <wx/artprov.h>
-#include <wx/iconbndl.h>
 #include <wx/menu.h>
 
 #include "common/WindowPlacement.h"
@@ -39,12 +38,7 @@ InvoiceView* InvoiceFrame::GetInvoiceView() const {
 
 int InvoiceFrame::OnCreate() {
   if (PrintFrame::OnCreate() == -1) return -1;
-  wxIconBundle icons;
-  for (const int size : {16, 32}) {
-    const wxIcon icon = wxArtProvider::GetIcon(wxART_PRINT, wxART_FRAME_ICON, wxSize(size, size));
-    if (icon.IsOk()) icons.AddIcon(icon);
-  }
-  if (!icons.IsEmpty()) SetIcons(icons);
+  SetArtIcons(wxART_PRINT);
 
   auto* file = new wxMenu;
   file->Append(kPrintCommand, L"Print ...");

@@ -75,12 +75,3 @@ wxToolBar* CreateFormBars(BaseFrameWnd& frame, std::span<const FormCommand> comm
   if (!frame.CreateStatusBar(1)) return nullptr;
   return tools;
 }
-
-void SetFormIcons(BaseFrameWnd& frame, const wxArtID& art) {
-  wxIconBundle icons;
-  for (const int size : {16, 32}) {
-    const wxIcon icon = wxArtProvider::GetIcon(art, wxART_FRAME_ICON, wxSize(size, size));
-    if (icon.IsOk()) icons.AddIcon(icon);
-  }
-  if (!icons.IsEmpty()) frame.SetIcons(icons);
-}

@@ -45,7 +45,3 @@ wxToolBar* CreateFormBars(BaseFrameWnd& frame, std::span<const FormCommand> comm
 // Takes the place of a Delete accelerator, which would take the key from
 // the text fields too.
 void BindDeleteKeyToLists(BaseFrameWnd& frame, int commandId);
-
-// Gives the frame the picture as its small (16 x 16) and large (32 x 32)
-// icon, where the theme has it.
-void SetFormIcons(BaseFrameWnd& frame, const wxArtID& art);
