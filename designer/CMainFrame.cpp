@@ -185,7 +185,7 @@ int CMainFrame::OnCreate() {
   if (!status) return -1;
   // The indicator panes as wide as their longest text, whatever the font;
   // the last one leaves room for the window's size grip as well.
-  const int pane = status->GetTextExtent("SCRL").x + status->FromDIP(24);
+  const int pane = platform::KeyLockPaneWidth(*status);
   const int widths[] = {-1, pane, pane, pane + status->FromDIP(16)};
   status->SetStatusWidths(4, widths);
   // Each indicator shows its key's name while the key's lock is on.

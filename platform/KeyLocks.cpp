@@ -1,5 +1,7 @@
 #include "platform/KeyLocks.h"
 
+#include <algorithm>
+
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
@@ -19,14 +21,25 @@ bool IsScrollLockOn() {
   return on == True;
 }
 
+namespace {
+
+const wchar_t* const kLockTexts[] = {L"CAP", L"NUM", L"SCRL"};
+
+}  // namespace
+
 void ShowKeyLocks(wxStatusBar* bar, int firstPane) {
   if (!bar) return;
   const bool locks[] = {wxGetKeyState(WXK_CAPITAL), wxGetKeyState(WXK_NUMLOCK), IsScrollLockOn()};
-  const wchar_t* const texts[] = {L"CAP", L"NUM", L"SCRL"};
   for (int i = 0; i < 3 && firstPane + i < bar->GetFieldsCount(); ++i) {
-    const wxString text = locks[i] ? texts[i] : L"";
+    const wxString text = locks[i] ? kLockTexts[i] : L"";
     if (bar->GetStatusText(firstPane + i) != text) bar->SetStatusText(text, firstPane + i);
   }
+}
+
+int KeyLockPaneWidth(const wxStatusBar& bar) {
+  int widest = 0;
+  for (const wchar_t* text : kLockTexts) widest = std::max(widest, bar.GetTextExtent(text).x);
+  return widest + bar.FromDIP(24);
 }
 
 }  // namespace platform

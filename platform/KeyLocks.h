@@ -16,4 +16,8 @@ bool IsScrollLockOn();
 // off. A pane is set only when its text changes (a set repaints the bar).
 void ShowKeyLocks(wxStatusBar* bar, int firstPane);
 
+// The width of an indicator pane that shows the longest of those texts
+// whole in the bar's font, with room for the pane's borders.
+int KeyLockPaneWidth(const wxStatusBar& bar);
+
 }  // namespace platform

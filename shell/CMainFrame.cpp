@@ -189,7 +189,7 @@ void CMainFrame::CreateBars() {
   // Message, caps lock, num lock, scroll lock: the indicator panes as wide
   // as their longest text, whatever the font.
   wxStatusBar* status = CreateStatusBar(4);
-  const int pane = std::max(50, status->GetTextExtent(L"SCRL").x + status->FromDIP(24));
+  const int pane = std::max(50, platform::KeyLockPaneWidth(*status));
   const int widths[] = {-1, pane, pane, pane};
   status->SetStatusWidths(4, widths);
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateKeyIndicators(); });
