@@ -1,9 +1,10 @@
 #include "platform/ComboDropDown.h"
 
-#include <dlfcn.h>
 #include <wx/combobox.h>
 
 #include <algorithm>
+
+#include "platform/GtkTypes.h"
 
 // wxComboBox is a GtkComboBox with an entry here. GTK opens its list as wide
 // as the box, or wider when the list's rows need more, and the rows are
@@ -12,9 +13,6 @@
 // not draw, keeps its width. The list's frame (the rows' padding, 12 pixels
 // with GTK's default theme) comes on top of the rows' width; GTK measures
 // the list only while it is open, so the frame is not taken off here.
-//
-// GTK's headers are not part of the build; its functions are looked up in
-// the process, where wx has loaded GTK already.
 
 namespace platform {
 namespace {
@@ -31,18 +29,15 @@ struct Gtk {
   // internal child of the combo (inside its box), so the walk includes
   // internal children.
   void (*forAll)(void*, Callback, void*) = nullptr;  // gtk_container_forall
-  unsigned long (*containerType)() = nullptr;        // gtk_container_get_type
-  unsigned long (*toggleButtonType)() = nullptr;     // gtk_toggle_button_get_type
-  int (*isA)(void*, unsigned long) = nullptr;        // g_type_check_instance_is_a
   void (*setCanFocus)(void*, int) = nullptr;         // gtk_widget_set_can_focus
 
   bool IsFound() const { return getArea && forEachCell && setFixedSize && getFixedSize; }
-  bool CanWalk() const { return forAll && containerType && toggleButtonType && isA && setCanFocus; }
+  bool CanWalk() const { return forAll && setCanFocus; }
 };
 
 template <class Function>
 void Look(Function& function, const char* name) {
-  function = reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
+  function = LookUpGtk<Function>(name);
 }
 
 const Gtk& Functions() {
@@ -53,9 +48,6 @@ const Gtk& Functions() {
     Look(found.setFixedSize, "gtk_cell_renderer_set_fixed_size");
     Look(found.getFixedSize, "gtk_cell_renderer_get_fixed_size");
     Look(found.forAll, "gtk_container_forall");
-    Look(found.containerType, "gtk_container_get_type");
-    Look(found.toggleButtonType, "gtk_toggle_button_get_type");
-    Look(found.isA, "g_type_check_instance_is_a");
     Look(found.setCanFocus, "gtk_widget_set_can_focus");
     return found;
   }();
@@ -82,11 +74,11 @@ Renderer* RowRenderer(const wxComboBox* combo) {
 // Takes the toggle buttons under the widget out of the Tab order.
 void KeepButtonsFromFocus(void* widget, void*) {
   const Gtk& gtk = Functions();
-  if (gtk.isA(widget, gtk.toggleButtonType())) {
+  if (IsGtkType(widget, "GtkToggleButton")) {
     gtk.setCanFocus(widget, 0);
     return;
   }
-  if (gtk.isA(widget, gtk.containerType())) gtk.forAll(widget, KeepButtonsFromFocus, nullptr);
+  if (IsGtkType(widget, "GtkContainer")) gtk.forAll(widget, KeepButtonsFromFocus, nullptr);
 }
 
 }  // namespace

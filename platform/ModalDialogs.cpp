@@ -1,12 +1,12 @@
 #include "platform/ModalDialogs.h"
 
-#include <glib-object.h>
-
 #include <algorithm>
 #include <vector>
 
 #include <wx/dialog.h>
 #include <wx/modalhook.h>
+
+#include "platform/GtkTypes.h"
 
 namespace platform {
 namespace {
@@ -43,9 +43,7 @@ ModalDialogWatch* g_watch = nullptr;
 // Message boxes and file dialogs are the toolkit's own dialogs, run by
 // the toolkit: they end on the response the toolkit's Cancel gives.
 bool IsToolkitDialog(wxDialog* dialog) {
-  auto* widget = static_cast<GObject*>(static_cast<void*>(dialog->GetHandle()));
-  const GType toolkitDialog = g_type_from_name("GtkDialog");
-  return widget && toolkitDialog != 0 && g_type_is_a(G_OBJECT_TYPE(widget), toolkitDialog);
+  return IsGtkType(dialog->GetHandle(), "GtkDialog");
 }
 
 }  // namespace
