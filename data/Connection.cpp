@@ -46,21 +46,21 @@ std::wstring AskDatabasePath() {
   return *chosen;
 }
 
-// Set when the last connect failed because the server refused the login.
-bool g_loginRefused = false;
+// The server refused the login: another database file there would meet the
+// same refusal.
+class LoginRefused : public Invoice::DbException {
+public:
+  using DbException::DbException;
+};
 
 void Connect(const std::string& path) {
   auto& state = State();
   const DatabaseLogin login = LoginFor(path);
-  g_loginRefused = false;
   try {
     state.database.Connect(path, login.user, login.password);
   } catch (const ibase::ibException& error) {
     if (error.HasCode(isc_already_opened)) throw Invoice::DbException(DatabaseInUseText(path));
-    if (error.HasCode(isc_login)) {
-      g_loginRefused = true;
-      throw Invoice::DbException(LoginRefusedText(path, login.user));
-    }
+    if (error.HasCode(isc_login)) throw LoginRefused(LoginRefusedText(path, login.user));
     throw MakeDbException(error);
   }
   state.connection = &state.database;
@@ -151,9 +151,10 @@ ibase::ibDatabase* GetDatabase() {
     try {
       Connect(platform::ToUtf8(path));
       return state.connection;
+    } catch (const LoginRefused&) {
+      throw;
     } catch (const Invoice::DbException& error) {
-      // Another file would meet the same refusal.
-      if (!Recovery() || g_loginRefused) throw;
+      if (!Recovery()) throw;
       std::optional<std::wstring> other = Recovery()(path, error.GetText());
       if (!other || other->empty()) throw;
       path = *other;
@@ -162,9 +163,9 @@ ibase::ibDatabase* GetDatabase() {
   }
 }
 
-void ExecuteSql(const std::wstring& sql) {
+void ExecuteSql(const std::wstring& sql, unsigned short dialect) {
   ibase::ibDatabase* database = GetDatabase();
-  TranslateDbErrors([&] { database->ExecuteImmediate(sql); });
+  TranslateDbErrors([&] { database->ExecuteImmediate(sql, dialect); });
 }
 
 void BeginDbTransaction() {

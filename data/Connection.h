@@ -31,8 +31,9 @@ void SetDatabaseRecovery(DatabaseRecovery recovery);
 // and the older .gdb files.
 platform::OpenFileRequest DatabaseFileRequest();
 
-// Runs one statement (SQL dialect 1) on GetDatabase in the current transaction.
-void ExecuteSql(const std::wstring& sql);
+// Runs one statement on GetDatabase in the current transaction, as SQL
+// dialect 1 unless another is given (dialect 3 knows delimited identifiers).
+void ExecuteSql(const std::wstring& sql, unsigned short dialect = ibase::kDialect1);
 
 // Begins the application transaction, rolling back one that is still open.
 void BeginDbTransaction();

@@ -75,13 +75,6 @@ std::wstring QuotedIdentifier(const std::wstring& name) {
   return quoted + L"\"";
 }
 
-// Delimited identifiers exist in dialect 3 only (dialect 1 reads a double
-// quoted word as a string), so a statement naming one runs as dialect 3.
-void ExecuteDialect3(const std::wstring& sql) {
-  ibase::ibDatabase* database = GetDatabase();
-  TranslateDbErrors([&] { database->ExecuteImmediate(sql, ibase::kDialect3); });
-}
-
 std::wstring Trimmed(std::wstring text) {
   while (!text.empty() && text.back() == L' ') text.pop_back();
   return text;
@@ -132,10 +125,13 @@ void Run(const Statement& statement) {
     // The statement as stated, with the name the file really gives the constraint.
     const std::wstring stated = DroppedNameOf(statement);
     const size_t at = statement.sql.rfind(stated);
+    // Delimited identifiers exist in dialect 3 only (dialect 1 reads a
+    // double quoted word as a string).
     for (const std::wstring& name :
          FindConstraints(TableOf(statement), *statement.droppedKind, statement.droppedColumn))
-      ExecuteDialect3(statement.sql.substr(0, at) + QuotedIdentifier(name) +
-                      statement.sql.substr(at + stated.size()));
+      ExecuteSql(
+          statement.sql.substr(0, at) + QuotedIdentifier(name) + statement.sql.substr(at + stated.size()),
+          ibase::kDialect3);
   } else if (!statement.fill.empty()) {
     // Existing rows get the DEFAULT's value as the column is added.
     const size_t at = statement.sql.rfind(L" NOT NULL");
