@@ -121,7 +121,7 @@ int RunNewDb(const std::vector<std::string>& arguments, std::ostream& out, std::
                                 : "corvane-newdb: --schema is given once only.\n");
       else if (!argument.empty() && argument[0] == '-')
         err << "corvane-newdb: unknown option " << argument << ".\n";
-      else
+      else if (!path.empty())
         err << "corvane-newdb: one PATH only; \"" << argument << "\" is one too many.\n";
       PrintUsage(err);
       return 2;
