@@ -88,14 +88,74 @@ std::vector<CPropTreeItem*> CPropTree::GetVisibleItems() const {
   return items;
 }
 
-void CPropTree::FocusTo(CPropTreeItem* item) {
+void CPropTree::FocusItem(CPropTreeItem* item) {
   if (!item) return;
   const bool changed = item != m_focused;
   SelectItems(nullptr, false);
   item->Select();
   m_focused = item;
-  EnsureVisible(item);
   if (changed) SendNotify(kSelChanged, item);
+}
+
+void CPropTree::FocusTo(CPropTreeItem* item) {
+  if (!item) return;
+  EnsureVisible(item);
+  FocusItem(item);
+}
+
+void CPropTree::KeepFocusShown() {
+  if (!m_focused || PlaceOf(m_focused)) return;
+  CPropTreeItem* shown = m_focused->GetParent();
+  while (shown && !PlaceOf(shown)) shown = shown->GetParent();
+  SelectItems(nullptr, false);
+  if (shown) shown->Select();
+  m_focused = shown;
+  SendNotify(kSelChanged, shown);
+}
+
+bool CPropTree::ToggleExpanded(CPropTreeItem* item) {
+  if (!item || !item->HasChildren()) return false;
+  if (SendNotify(kItemExpanding, item) != 0) return false;
+  item->Expand(!item->IsExpanded());
+  KeepFocusShown();
+  return true;
+}
+
+void CPropTree::ToggleCheck(CPropTreeItem* item) {
+  item->Check(!item->IsChecked());
+  SendNotify(kCheckClick, item);
+  item->OnCheck();
+}
+
+void CPropTree::MoveByKey(Key key) {
+  CPropTreeItem* focused = m_focused;
+  const bool openable = focused && focused->HasChildren();
+  switch (key) {
+    case Key::Home:
+      return FocusFirst();
+    case Key::End:
+      return FocusLast();
+    case Key::Up:
+      return FocusPrev();
+    case Key::Down:
+      return FocusNext();
+    case Key::Left:
+      if (openable && focused->IsExpanded()) {
+        ToggleExpanded(focused);
+        return;
+      }
+      return FocusPrev();
+    case Key::Right:
+      if (openable && !focused->IsExpanded()) {
+        ToggleExpanded(focused);
+        return;
+      }
+      return FocusNext();
+  }
+}
+
+bool CPropTree::HasItem(const CPropTreeItem* item) const {
+  return item && item != &m_root && Contains(m_root, item);
 }
 
 void CPropTree::FocusFirst() {

@@ -119,6 +119,25 @@ public:
   void FocusLast();
   void FocusPrev();
   void FocusNext();
+  // Makes the item the only selected one and the focused one, and notifies
+  // when the focus changed.
+  void FocusItem(CPropTreeItem* item);
+  // A focused item that is not shown (a collapse hid it) hands the focus to
+  // its nearest shown ancestor, or to none.
+  void KeepFocusShown();
+  // Expands a collapsed item with children or collapses an expanded one,
+  // unless the listener cancels; the focus stays on a shown item. True when
+  // the item changed.
+  bool ToggleExpanded(CPropTreeItem* item);
+  // Toggles the item's check, notifies, and lets the item take the check.
+  void ToggleCheck(CPropTreeItem* item);
+  // The list's keys: Home, End, Up and Down move the focus; Left collapses
+  // an expanded item with children, else moves up; Right expands a collapsed
+  // one, else moves down.
+  enum class Key { Home, End, Up, Down, Left, Right };
+  void MoveByKey(Key key);
+  // Whether the item is one of the tree's items below the root.
+  bool HasItem(const CPropTreeItem* item) const;
   // Expands the item's ancestors so that it is shown, then scrolls so that
   // the whole item is in the list.
   void EnsureVisible(CPropTreeItem* item);

@@ -61,6 +61,8 @@ public:
   bool IsSelected() const { return m_flags & kSelected; }
   bool IsChecked() const { return m_flags & kChecked; }
   bool IsReadOnly() const { return m_flags & kReadOnly; }
+  // Below the top level and not read-only: the item has an in-place editor.
+  bool IsEditable() const { return !IsRootLevel() && !IsReadOnly(); }
   uint32_t GetFlags() const { return m_flags; }
 
   void SetCtrlID(int32_t id) { m_ctrlId = id; }

@@ -104,7 +104,7 @@ private:
       dc.DrawRectangle(wxRect(square).Inflate(2));
       dc.SetPen(*wxTRANSPARENT_PEN);
       dc.SetBrush(wxBrush(ToWx(CPropTreeItemColor::kPalette[i])));
-      dc.DrawRectangle(ToWx(CPropTreeItemColor::PaletteRect(i)));
+      dc.DrawRectangle(square);
     }
     const wxRect more = ToWx(CPropTreeItemColor::kMoreColorsRect);
     dc.SetPen(wxPen(m_moreHot ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
@@ -181,17 +181,7 @@ bool CPropTreeList::AcceptsInput() const {
 }
 
 void CPropTreeList::AfterLayoutChange() {
-  // A focused item hidden by a collapse hands the focus to its shown
-  // ancestor.
-  if (CPropTreeItem* focused = m_tree.GetFocusedItem(); focused && !m_tree.PlaceOf(focused)) {
-    CPropTreeItem* shown = focused->GetParent();
-    while (shown && !m_tree.PlaceOf(shown)) shown = shown->GetParent();
-    if (shown == m_tree.GetRootItem()) shown = nullptr;
-    m_tree.SelectItems(nullptr, false);
-    if (shown) shown->Select();
-    m_tree.SetFocusedItem(shown);
-    m_tree.SendNotify(CPropTree::kSelChanged, shown);
-  }
+  m_tree.KeepFocusShown();
   UpdateScrollRange();
   m_tree.UpdateMoveAllItems();
   m_owner->PlaceEditor();
@@ -199,27 +189,17 @@ void CPropTreeList::AfterLayoutChange() {
   if (m_owner->m_info) m_owner->m_info->Refresh();
 }
 
-bool CPropTreeList::ToggleExpanded(CPropTreeItem* item) {
-  if (!item || !item->HasChildren()) return false;
-  if (m_tree.SendNotify(CPropTree::kItemExpanding, item) != 0) return false;
-  item->Expand(!item->IsExpanded());
-  AfterLayoutChange();
-  return true;
+void CPropTreeList::ToggleExpanded(CPropTreeItem* item) {
+  if (m_tree.ToggleExpanded(item)) AfterLayoutChange();
 }
 
 void CPropTreeList::ToggleCheck(CPropTreeItem* item) {
-  item->Check(!item->IsChecked());
-  m_tree.SendNotify(CPropTree::kCheckClick, item);
-  item->OnCheck();
+  m_tree.ToggleCheck(item);
   Refresh();
 }
 
 void CPropTreeList::FocusItem(CPropTreeItem* item) {
-  const bool changed = item != m_tree.GetFocusedItem();
-  m_tree.SelectItems(nullptr, false);
-  item->Select();
-  m_tree.SetFocusedItem(item);
-  if (changed) m_tree.SendNotify(CPropTree::kSelChanged, item);
+  m_tree.FocusItem(item);
   Refresh();
   m_owner->m_info->Refresh();
 }
@@ -250,7 +230,7 @@ void CPropTreeList::OnLeftDown(wxMouseEvent& event) {
     case CPropTree::kHitLabel:
     case CPropTree::kHitAttribute:
       FocusItem(item);
-      if (hit == CPropTree::kHitAttribute && !item->IsRootLevel() && !item->IsReadOnly() &&
+      if (hit == CPropTree::kHitAttribute && item->IsEditable() &&
           m_tree.SendNotify(CPropTree::kPropClick, item) == 0) {
         m_owner->ActivateItem(item);
       }
@@ -356,42 +336,35 @@ void CPropTreeList::OnScroll(wxScrollWinEvent& event) {
 
 void CPropTreeList::OnKeyDown(wxKeyEvent& event) {
   if (!AcceptsInput()) return;
-  CPropTreeItem* focused = m_tree.GetFocusedItem();
+  CPropTree::Key key;
   switch (event.GetKeyCode()) {
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
-      if (focused && !focused->IsRootLevel() && !focused->IsReadOnly()) m_owner->ActivateItem(focused);
+      m_owner->ActivateItem(m_tree.GetFocusedItem());
       return;
     case WXK_HOME:
-      m_tree.FocusFirst();
+      key = CPropTree::Key::Home;
       break;
     case WXK_END:
-      m_tree.FocusLast();
-      break;
-    case WXK_LEFT:
-      if (focused && focused->HasChildren() && focused->IsExpanded()) {
-        ToggleExpanded(focused);
-        return;
-      }
-      m_tree.FocusPrev();
-      break;
-    case WXK_RIGHT:
-      if (focused && focused->HasChildren() && !focused->IsExpanded()) {
-        ToggleExpanded(focused);
-        return;
-      }
-      m_tree.FocusNext();
+      key = CPropTree::Key::End;
       break;
     case WXK_UP:
-      m_tree.FocusPrev();
+      key = CPropTree::Key::Up;
       break;
     case WXK_DOWN:
-      m_tree.FocusNext();
+      key = CPropTree::Key::Down;
+      break;
+    case WXK_LEFT:
+      key = CPropTree::Key::Left;
+      break;
+    case WXK_RIGHT:
+      key = CPropTree::Key::Right;
       break;
     default:
       event.Skip();
       return;
   }
+  m_tree.MoveByKey(key);
   AfterLayoutChange();
 }
 
@@ -589,26 +562,8 @@ void CPropTreeWnd::LayoutChildren() {
   m_info->SetSize(0, client.y - info, std::max(client.x, 0), info);
 }
 
-bool CPropTreeWnd::IsInTree(const CPropTreeItem* item) const {
-  if (!item) return false;
-  for (const CPropTreeItem* each : m_tree.GetVisibleItems()) {
-    if (each == item) return true;
-  }
-  // Items below collapsed ones count too.
-  std::vector<const CPropTreeItem*> pending{m_tree.GetRootItem()};
-  while (!pending.empty()) {
-    const CPropTreeItem* at = pending.back();
-    pending.pop_back();
-    for (const auto& child : at->GetChildren()) {
-      if (child.get() == item) return true;
-      pending.push_back(child.get());
-    }
-  }
-  return false;
-}
-
 void CPropTreeWnd::Rebuild() {
-  if (m_active && !IsInTree(m_active)) {
+  if (m_active && !m_tree.HasItem(m_active)) {
     m_active = nullptr;
     HideEditors();
   }
@@ -657,10 +612,10 @@ void CPropTreeWnd::PlaceEditor() {
 }
 
 void CPropTreeWnd::ActivateItem(CPropTreeItem* item) {
-  if (!item || item->IsRootLevel() || item->IsReadOnly() || m_tree.IsInputDisabled()) return;
+  if (!item || !item->IsEditable() || m_tree.IsInputDisabled()) return;
   if (m_active && m_active != item) CommitActive();
   // That commit may have refilled the tree.
-  if (!IsInTree(item)) return;
+  if (!m_tree.HasItem(item)) return;
   m_tree.EnsureVisible(item);
   m_list->UpdateScrollRange();
   m_list->Refresh();
@@ -712,8 +667,8 @@ void CPropTreeWnd::ActivateItem(CPropTreeItem* item) {
     m_combo->Show();
     PlaceEditor();
     m_combo->SetFocus();
-  } else if (dynamic_cast<CPropTreeItemColor*>(item)) {
-    RunColourPalette(item);
+  } else if (auto* color = dynamic_cast<CPropTreeItemColor*>(item)) {
+    RunColourPalette(color, rect);
   } else if (dynamic_cast<CPropTreeItemBrowse*>(item)) {
     if (!m_browse) {
       m_browse = new wxButton(m_list, wxID_ANY, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
@@ -731,10 +686,8 @@ void CPropTreeWnd::ActivateItem(CPropTreeItem* item) {
   }
 }
 
-void CPropTreeWnd::RunColourPalette(CPropTreeItem* item) {
-  auto* color = static_cast<CPropTreeItemColor*>(item);
-  const std::optional<CPropTree::Place> place = m_tree.PlaceOf(item);
-  const wxPoint at = m_list->ClientToScreen(ToWx(place->attribute).GetTopLeft());
+void CPropTreeWnd::RunColourPalette(CPropTreeItemColor* color, const wxRect& value) {
+  const wxPoint at = m_list->ClientToScreen(value.GetTopLeft());
   int chosen = wxID_CANCEL;
   {
     ColourPalettePopup popup(m_list, at);
@@ -743,7 +696,7 @@ void CPropTreeWnd::RunColourPalette(CPropTreeItem* item) {
   // The palette was modal: the item is the active one still.
   m_active = nullptr;
   ++m_activation;
-  if (!IsInTree(item)) return;
+  if (!m_tree.HasItem(color)) return;
   if (chosen == ColourPalettePopup::kMore) {
     color->ChooseMoreColors(this);
   } else if (chosen >= 0 && chosen < static_cast<int>(CPropTreeItemColor::kPalette.size())) {
@@ -801,13 +754,6 @@ void CPropTreeWnd::ChooseEntry(CPropTreeItem* item, int32_t index) {
   combo->Activate();
   combo->SetCurSel(index);
   combo->CommitChanges();
-}
-
-void CPropTreeWnd::SetFontEffect(CPropTreeItem* item, int effect, bool on) {
-  auto* font = dynamic_cast<CPropTreeItemFont*>(item);
-  if (!font || m_tree.IsInputDisabled()) return;
-  if (m_active) CommitActive();
-  font->SetEffect(effect == 0 ? CPropTreeItemFont::Effect::Underline : CPropTreeItemFont::Effect::StrikeOut, on);
 }
 
 }  // namespace designer

@@ -19,6 +19,7 @@ class wxTextCtrl;
 
 namespace designer {
 
+class CPropTreeItemColor;
 class CPropTreeWnd;
 
 // The scrolling item area.
@@ -45,11 +46,9 @@ private:
   void OnScroll(wxScrollWinEvent& event);
   void OnKeyDown(wxKeyEvent& event);
   bool AcceptsInput() const;
-  // Toggles the item's expanded state unless the owner cancels; true when
-  // it changed.
-  bool ToggleExpanded(CPropTreeItem* item);
+  // The tree's toggles and focus, then the list shows them.
+  void ToggleExpanded(CPropTreeItem* item);
   void ToggleCheck(CPropTreeItem* item);
-  // Makes the item the only selected one and the focused one.
   void FocusItem(CPropTreeItem* item);
   // The focus and the list follow a change of what is shown.
   void AfterLayoutChange();
@@ -107,12 +106,10 @@ public:
   wxComboBox* GetComboControl() const { return m_combo; }
   wxButton* GetBrowseButton() const { return m_browse; }
 
-  // What the user does in a row, for the window's own use and for tests:
-  // types text into an edit, chooses a combo entry.
+  // What the user does in a row, for tests: types text into an edit,
+  // chooses a combo entry.
   void EditText(CPropTreeItem* item, const std::wstring& text);
   void ChooseEntry(CPropTreeItem* item, int32_t index);
-  // Sets the font's underline (effect 0) or strike-out (1).
-  void SetFontEffect(CPropTreeItem* item, int effect, bool on);
 
   // The fonts the tree paints with.
   const wxFont& GetNormalFont() const { return m_normalFont; }
@@ -136,8 +133,8 @@ private:
   void CommitActive();
   // A commit after the editor lost the focus, once the focus has moved.
   void CommitLater();
-  void RunColourPalette(CPropTreeItem* item);
-  bool IsInTree(const CPropTreeItem* item) const;
+  // The palette of a colour item, below its value's rectangle.
+  void RunColourPalette(CPropTreeItemColor* color, const wxRect& value);
 
   CPropTree& m_tree;
   CPropTreeList* m_list = nullptr;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
+#include <string>
 
 #include "designer/proptree/PropTreeItems.h"
 #include "platform/CommonDialogs.h"
@@ -328,4 +330,49 @@ TEST(CPropTreeItemTest, TheFileItemAsksForABitmapFromTheCurrentPath) {
   EXPECT_EQ(asked.initialFile, L"/tmp/old.bmp");
   EXPECT_FALSE(asked.save);
   EXPECT_EQ(file.GetItemValue(), L"/tmp/new.bmp");
+}
+
+// The list's keys, step by step, then a collapse that hides the focused item.
+TEST(CPropTreeTest, KeysMoveTheFocusOrExpandAndCollapseAndACollapseTakesTheFocusUp) {
+  CPropTree tree;
+  Recorder recorder;
+  tree.SetStyle(CPropTree::kNotify);
+  tree.SetListener(recorder.Listener());
+  CPropTreeItem* general = Add(tree, L"General");
+  general->Expand();
+  CPropTreeItem* x = Add(tree, L"x", general);
+  CPropTreeItem* g = Add(tree, L"g", general);
+  CPropTreeItem* inner = Add(tree, L"inner", g);
+  const struct {
+    CPropTree::Key key;
+    CPropTreeItem* focused;
+    bool gExpanded;
+  } steps[] = {
+      {CPropTree::Key::End, g, false},        {CPropTree::Key::Right, g, true},
+      {CPropTree::Key::Right, inner, true},   {CPropTree::Key::Left, g, true},
+      {CPropTree::Key::Left, g, false},       {CPropTree::Key::Up, x, false},
+      {CPropTree::Key::Home, general, false},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE("step " + std::to_string(i + 1));
+    tree.MoveByKey(steps[i].key);
+    EXPECT_EQ(tree.GetFocusedItem(), steps[i].focused);
+    EXPECT_EQ(g->IsExpanded(), steps[i].gExpanded);
+  }
+
+  g->Expand();
+  tree.FocusLast();
+  ASSERT_EQ(tree.GetFocusedItem(), inner);
+  recorder.seen.clear();
+  EXPECT_TRUE(tree.ToggleExpanded(general));
+  EXPECT_EQ(tree.GetFocusedItem(), general) << "the hidden item hands the focus to its shown ancestor";
+  EXPECT_TRUE(general->IsSelected());
+  EXPECT_FALSE(inner->IsSelected());
+  EXPECT_EQ(recorder.Count(CPropTree::kItemExpanding), 1);
+  EXPECT_EQ(recorder.Count(CPropTree::kSelChanged), 1);
+  EXPECT_FALSE(tree.ToggleExpanded(inner)) << "an item without children has nothing to toggle";
+
+  EXPECT_TRUE(tree.HasItem(inner));
+  EXPECT_FALSE(tree.HasItem(tree.GetRootItem()));
+  EXPECT_FALSE(tree.HasItem(nullptr));
 }

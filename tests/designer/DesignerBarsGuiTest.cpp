@@ -212,8 +212,7 @@ TEST_F(DesignerBarsGuiTest, ThePropertyBarEditsAnEntityAsOneUndoStep) {
   ASSERT_EQ(fontRow->GetChildren().size(), 2u);
   CPropTreeItem* strikeOut = fontRow->GetChildren()[1].get();
   EXPECT_EQ(strikeOut->GetLabelText(), L"Strike-out");
-  strikeOut->Check();
-  strikeOut->OnCheck();
+  bar->GetTree().ToggleCheck(strikeOut);
   EXPECT_TRUE(label->GetStrikeOut());
   EXPECT_FALSE(label->GetUnderline());
   EXPECT_EQ(container.GetUndoCount(), 3);
