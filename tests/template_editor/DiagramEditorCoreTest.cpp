@@ -46,6 +46,18 @@ protected:
     core.AddObject(std::move(entity));
     return added;
   }
+  // In place of what the paper held: a repeat column of three rows with its
+  // header row, and a box beside it.
+  CInvoiceRepeatField* AddColumnAndBox() {
+    container.RemoveAll();
+    auto made = std::make_unique<CInvoiceRepeatField>(3);
+    made->SetRect(100, 100, 300, 340);
+    CInvoiceRepeatField* field = made.get();
+    core.AddObject(std::move(made));
+    field->GetHeader()->SetRect(100, 100, 300, 124);
+    Add(400, 200, 500, 260);
+    return field;
+  }
   static Rect RectOf(const CDiagramEntity* e) { return e->GetRect(); }
   std::vector<Rect> Rects() const {
     std::vector<Rect> rects;
@@ -125,13 +137,7 @@ TEST_F(DiagramEditorCoreTest, AligningOrSizingABandWithARepeatFieldKeepsItsHeade
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    container.RemoveAll();
-    auto made = std::make_unique<CInvoiceRepeatField>(3);
-    made->SetRect(100, 100, 300, 340);
-    CInvoiceRepeatField* field = made.get();
-    core.AddObject(std::move(made));
-    field->GetHeader()->SetRect(100, 100, 300, 124);
-    Add(400, 200, 500, 260);
+    CInvoiceRepeatField* field = AddColumnAndBox();
     // The band takes the field, its header and the box, in list order.
     Drag({90, 90}, {510, 350});
     ASSERT_EQ(core.GetSelectCount(), 3);
@@ -140,6 +146,33 @@ TEST_F(DiagramEditorCoreTest, AligningOrSizingABandWithARepeatFieldKeepsItsHeade
     EXPECT_EQ(field->GetHeader()->GetRect(), (Rect{moved.left, moved.top, moved.right, moved.top + 24}));
     EXPECT_EQ(field->GetRowHeight(), 24);
     EXPECT_GE(field->GetRowCount(), 1);
+  }
+}
+
+// A repeat column selected by its header row (the header cannot go by
+// itself) is deleted, cut or copied whole; a box beside it stays.
+TEST_F(DiagramEditorCoreTest, ARepeatFieldsSelectedHeaderTakesItsFieldAlong) {
+  auto addColumn = [&] {
+    CInvoiceRepeatField* field = AddColumnAndBox();
+    core.UnselectAll();
+    field->GetHeader()->Select(true);
+    return field;
+  };
+  CInvoiceRepeatField* copied = addColumn();
+  core.Copy();
+  EXPECT_TRUE(copied->IsSelected()) << "a copy takes the field with its header";
+  const struct {
+    const char* name;
+    void (DiagramEditorCore::*command)();
+  } cases[] = {{"delete", &DiagramEditorCore::DeleteAllSelected}, {"cut", &DiagramEditorCore::Cut}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    addColumn();
+    ASSERT_EQ(container.GetSize(), 3);
+    (core.*c.command)();
+    EXPECT_EQ(container.GetSize(), 1) << "the field and its header go, the box stays";
+    core.Undo();
+    EXPECT_EQ(container.GetSize(), 3);
   }
 }
 
