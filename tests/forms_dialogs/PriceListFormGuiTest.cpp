@@ -34,10 +34,7 @@ protected:
     m_listener = new BroadcastListener;
   }
   void TearDown() override {
-    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
-      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
-      window->Destroy();
-    }
+    DiscardAllWindows();
     PumpEvents();
     StockTest::TearDown();
   }

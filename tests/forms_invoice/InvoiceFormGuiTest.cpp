@@ -51,6 +51,7 @@
 #include "shell/TerminateSignals.h"
 #include "shell/ui/RefreshMessages.h"
 #include "shell/ui/StaleSave.h"
+#include "tests/forms_dialogs/ModalScript.h"
 #include "tests/preview_lib/PreviewLibFixtures.h"
 
 namespace corvane::test {
@@ -197,10 +198,7 @@ protected:
   }
 
   void TearDown() override {
-    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
-      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
-      window->Destroy();
-    }
+    DiscardAllWindows();
     Pump();
     DeletePreviewManager();
     InvoiceFormDialogs::SetCompanyChooser(nullptr);

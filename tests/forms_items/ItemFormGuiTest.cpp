@@ -91,10 +91,7 @@ protected:
   void TearDown() override {
     UnitOfWork::SetFactory(nullptr);
     ItemDependencyDlg::SetSearchOverride(nullptr);
-    for (wxWindow* window : std::vector<wxWindow*>(wxTopLevelWindows.begin(), wxTopLevelWindows.end())) {
-      if (auto* frame = dynamic_cast<BaseSaveFrame*>(window)) frame->SetModified(false);
-      window->Destroy();
-    }
+    DiscardAllWindows();
     Pump();
     StockTest::TearDown();
   }

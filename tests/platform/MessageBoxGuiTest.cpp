@@ -2,59 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
-#include <wx/dialog.h>
-#include <wx/frame.h>
-#include <wx/modalhook.h>
-#include <wx/textctrl.h>
-
-#include "GuiEvents.h"
+#include "MessageBoxFixture.h"
 
 using namespace platform;
+using corvane::test::AnsweringHook;
 
 namespace {
 
-// Answers every modal dialog at once, before it is shown, and notes the
-// window it was made to stand over.
-class AnsweringHook : public wxModalDialogHook {
-public:
-  explicit AnsweringHook(int answer) : m_answer(answer) { Register(); }
-  ~AnsweringHook() override { Unregister(); }
-  std::vector<wxWindow*> parents;
-
-protected:
-  int Enter(wxDialog* dialog) override {
-    parents.push_back(dialog->GetParent());
-    return m_answer;
-  }
-  void Exit(wxDialog*) override {}
-
-private:
-  int m_answer;
-};
-
-class MessageBoxGuiTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    main = new wxFrame(nullptr, wxID_ANY, L"main", wxPoint(0, 0), wxSize(500, 400));
-    wxTheApp->SetTopWindow(main);
-    main->Show();
-    form = new wxFrame(nullptr, wxID_ANY, L"form", wxPoint(100, 100), wxSize(400, 300));
-    field = new wxTextCtrl(form, wxID_ANY);
-    form->Show();
-    form->Raise();
-    field->SetFocus();
-    ASSERT_TRUE(corvane::test::WaitFor([&] { return wxWindow::FindFocus() == field; }));
-  }
-  void TearDown() override {
-    wxTheApp->SetTopWindow(nullptr);
-    while (!wxTopLevelWindows.empty()) delete wxTopLevelWindows.GetFirst()->GetData();
-  }
-
-  wxFrame* main = nullptr;
-  wxFrame* form = nullptr;
-  wxTextCtrl* field = nullptr;
-};
+class MessageBoxGuiTest : public corvane::test::MainAndFormTest {};
 
 // A question asked without an owner (a delete question from a form's list,
 // say) stands over the form that has the focus, not over the main window,

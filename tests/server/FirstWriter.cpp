@@ -35,7 +35,7 @@
 #include <thread>
 #include <vector>
 
-#include "OneLine.h"
+#include "UserProgram.h"
 #include "data/ChangeSet.h"
 #include "data/Connection.h"
 #include "data/DbException.h"
@@ -55,13 +55,7 @@ namespace {
 using corvane::test::OneLine;
 
 bool WaitForGate(const char* gate) {
-  std::cout << "READY" << std::endl;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
-  while (!std::filesystem::exists(gate)) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
+  return corvane::test::SayAndWaitForGate("READY", gate);
 }
 
 // Runs write in a unit of work begun before the gate opens; after a refusal

@@ -28,6 +28,7 @@
 #include <string>
 #include <thread>
 
+#include "UserProgram.h"
 #include "common/ui/AmountFormat.h"
 #include "data/ChangeSet.h"
 #include "data/Connection.h"
@@ -52,12 +53,7 @@
 
 namespace {
 
-std::string OneLine(const std::wstring& text) {
-  std::string line = platform::ToUtf8(text);
-  for (char& c : line)
-    if (c == '\n' || c == '\r') c = '|';
-  return line;
-}
+using corvane::test::OneLine;
 
 const AmountFormat& Format() {
   static const AmountFormat format = AmountFormat::Of(platform::LocaleInfo{});
@@ -137,16 +133,6 @@ int Seed() {
   return 0;
 }
 
-bool WaitFor(const char* gate) {
-  std::cout << "READ" << std::endl;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
-  while (!std::filesystem::exists(gate)) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
-
 // Opens and edits (open), then saves (save) once the gate is there; after a
 // stale refusal, opens and edits again and saves once more.
 template <class Form>
@@ -154,7 +140,7 @@ int EditAndSave(const char* gate, const std::function<void(Form&)>& open,
                 const std::function<void(Form&)>& save) {
   Form form;
   open(form);
-  if (!WaitFor(gate)) return 1;
+  if (!corvane::test::SayAndWaitForGate("READ", gate)) return 1;
   try {
     save(form);
     std::cout << "SAVED" << std::endl;

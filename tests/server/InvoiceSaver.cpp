@@ -30,7 +30,7 @@
 #include <string>
 #include <thread>
 
-#include "OneLine.h"
+#include "UserProgram.h"
 #include "data/ChangeSet.h"
 #include "data/Connection.h"
 #include "data/DbException.h"
@@ -128,14 +128,7 @@ int EditReceipt(int receiptId, double quantity, const char* gate) {
   Invoice::ItemInput edited = *dynamic_cast<Invoice::ItemInput*>(changes.Find(receiptId));
   edited.SetQuantity(quantity);
   changes.Update(edited);
-  if (gate) {
-    std::cout << "READ" << std::endl;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
-    while (!std::filesystem::exists(gate)) {
-      if (std::chrono::steady_clock::now() > deadline) return 1;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  }
+  if (gate && !corvane::test::SayAndWaitForGate("READ", gate)) return 1;
   if (!SaveEdit(changes)) SaveEdit(changes);
   return 0;
 }

@@ -19,8 +19,6 @@
 #include "TestEnvironment.h"
 #include "data/Connection.h"
 #include "data/DbException.h"
-#include "data/ibase/ibData.h"
-#include "data/ibase/ibReader.h"
 #include "platform/TextCodec.h"
 
 namespace {

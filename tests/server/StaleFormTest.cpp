@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "FirebirdServer.h"
+#include "ServerQuery.h"
 #include "TestEnvironment.h"
 #include "data/Connection.h"
-#include "data/ibase/ibData.h"
-#include "data/ibase/ibReader.h"
 #include "platform/TextCodec.h"
 
 namespace {
@@ -75,21 +74,7 @@ protected:
   }
 
   // One value of a query, through a connection of this process.
-  std::wstring Query(const std::wstring& sql) {
-    setenv("ISC_USER", "SYSDBA", 1);
-    setenv("ISC_PASSWORD", FirebirdServer::kPassword, 1);
-    ConnectDatabaseFile(m_path);
-    std::wstring value;
-    {
-      ibase::ibReader reader(GetDatabase());
-      reader.Open(L"SELECT CAST((" + sql + L") AS VARCHAR(100)) FROM RDB$DATABASE");
-      ibase::ibData data(&reader);
-      if (reader.Fetch()) value = data.GetString(0);
-    }
-    while (!value.empty() && value.back() == L' ') value.pop_back();
-    DisconnectDatabase();
-    return value;
-  }
+  std::wstring Query(const std::wstring& sql) { return corvane::test::QueryServer(m_path, sql); }
   double Number(const std::wstring& sql) { return std::stod(platform::ToUtf8(Query(sql))); }
   std::wstring InvoiceColumn(const std::wstring& column) {
     return Query(L"SELECT " + column + L" FROM INVOICES WHERE OBJECT_ID = " + std::to_wstring(m_invoice));

@@ -42,25 +42,33 @@ inline void PumpFor(int milliseconds) {
   }
 }
 
-// Presses at one client point of the window, holds past a canvas's drag
-// delay, moves in five steps to another point and releases. False when the
+// Presses where the pointer rests on the window, holds for a while, moves
+// in steps from one screen point to another and releases. False when the
 // press or the release did not reach the window.
-inline bool DragWithMouse(wxWindow* window, wxPoint from, wxPoint to) {
-  auto screen = [window](int x, int y) { return window->ClientToScreen(wxPoint(x, y)); };
-  wxUIActionSimulator mouse;
-  mouse.MouseMove(screen(from.x, from.y));
-  PumpFor(50);
+inline bool PressMoveRelease(wxUIActionSimulator& mouse, wxWindow* window, wxPoint from, wxPoint to,
+                             int steps, int holdMilliseconds) {
   mouse.MouseDown();
   if (!WaitFor([&] { return window->HasCapture(); })) return false;
-  PumpFor(700);
-  for (int step = 1; step <= 5; ++step) {
-    mouse.MouseMove(screen(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5));
+  PumpFor(holdMilliseconds);
+  for (int step = 1; step <= steps; ++step) {
+    mouse.MouseMove(from + wxPoint((to.x - from.x) * step / steps, (to.y - from.y) * step / steps));
     PumpFor(30);
   }
   mouse.MouseUp();
   if (!WaitFor([&] { return !window->HasCapture(); })) return false;
   PumpFor(50);
   return true;
+}
+
+// Presses at one client point of the window, holds past a canvas's drag
+// delay, moves in five steps to another point and releases. False when the
+// press or the release did not reach the window.
+inline bool DragWithMouse(wxWindow* window, wxPoint from, wxPoint to) {
+  wxUIActionSimulator mouse;
+  const wxPoint start = window->ClientToScreen(from);
+  mouse.MouseMove(start);
+  PumpFor(50);
+  return PressMoveRelease(mouse, window, start, window->ClientToScreen(to), 5, 700);
 }
 
 // Presses on the window at a screen point, moves in steps to another screen
@@ -73,16 +81,7 @@ inline bool DragOnScreen(wxWindow* window, wxPoint from, wxPoint to, int steps =
   PumpFor(50);
   mouse.MouseMove(from);
   PumpFor(50);
-  mouse.MouseDown();
-  if (!WaitFor([&] { return window->HasCapture(); })) return false;
-  for (int step = 1; step <= steps; ++step) {
-    mouse.MouseMove(from + wxPoint((to.x - from.x) * step / steps, (to.y - from.y) * step / steps));
-    PumpFor(30);
-  }
-  mouse.MouseUp();
-  if (!WaitFor([&] { return !window->HasCapture(); })) return false;
-  PumpFor(50);
-  return true;
+  return PressMoveRelease(mouse, window, from, to, steps, 0);
 }
 
 }  // namespace corvane::test
