@@ -3,6 +3,8 @@
 // the outlook bar's folders that hold a child window instead of items.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include <wx/bitmap.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -59,12 +61,45 @@ protected:
   CMainFrame* frame = nullptr;
 };
 
+// The pointer over the selected item: the tool box's bar lights it up as any
+// other item, a bar made with the default flags does not.
 TEST_F(DesignerBarDetailsGuiTest, TheToolBoxsOutlookBarHotTracksItsSelectedItemLikeAnyOther) {
-  EXPECT_EQ(frame->GetToolBoxBar()->GetOutBar()->GetFlags(), 0x1FC);
-  // A bar made without flags keeps the selected item from being hot.
-  auto* plain = new CGfxOutBarCtrl(frame, wxID_ANY);
-  EXPECT_EQ(plain->GetFlags(), 0x380);
-  plain->Destroy();
+  EXPECT_EQ(frame->GetToolBoxBar()->GetOutBar()->GetFlags(), CGfxOutBarCtrl::kToolBoxFlags);
+  auto* window = new wxFrame(nullptr, wxID_ANY, "Outlook bars", wxPoint(40, 40), wxSize(480, 300));
+  const struct {
+    const char* name;
+    CGfxOutBarCtrl* bar;
+    int32_t hotOverSelected;
+  } cases[] = {
+      {"tool box's flags", new CGfxOutBarCtrl(window, wxID_ANY, CGfxOutBarCtrl::kToolBoxFlags), 0},
+      {"default flags", new CGfxOutBarCtrl(window, wxID_ANY), -1},
+  };
+  EXPECT_EQ(cases[1].bar->GetFlags(), 0x380);
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    CGfxOutBarCtrl* bar = cases[i].bar;
+    bar->SetAnimationTickCount(-1);
+    bar->SetSize(static_cast<int>(i) * 240, 0, 240, 300);
+    bar->AppendFolder(L"Tools", 0);
+    bar->InsertFolderItem(0, -1, L"One", -1, 1);
+    bar->InsertFolderItem(0, -1, L"Two", -1, 2);
+  }
+  window->Show();
+  Pump();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const wxRect item = ToWx(c.bar->GetLayout().GetItemRect(0));
+    const wxPoint over = item.GetTopLeft() + wxPoint(3, 3);
+    c.bar->PressAt(over);
+    c.bar->ReleaseAt(over);
+    ASSERT_EQ(c.bar->GetLayout().GetSelectedItem(), 0);
+    wxMouseEvent motion(wxEVT_MOTION);
+    motion.SetPosition(over);
+    motion.SetEventObject(c.bar);
+    c.bar->GetEventHandler()->ProcessEvent(motion);
+    EXPECT_EQ(c.bar->GetHotItem(), c.hotOverSelected);
+  }
+  window->Destroy();
+  Pump();
 }
 
 TEST_F(DesignerBarDetailsGuiTest, TabsAreWrittenInArialFourteenPixelsHigh) {
